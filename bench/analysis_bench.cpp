@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Side-by-side timings; the ratios printed at the end are what to compare
+// between runs, not the absolute times.
+#include <benchmark/benchmark.h>
+#include <swephexp.h>
+
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "charts/natal_chart.h"
+#include "charts/swiss_ephemeris.h"
+
+namespace {
+
+using namespace kelvra;
+
+BirthData Person(const char* day, int month, const char* year, int hour, int minute, int lat, int lon) {
+  BirthData b;
+  b.Day = day;
+  b.Month = month;
+  b.Year = year;
+  b.Hour = hour;
+  b.Minute = minute;
+  b.LatDeg = lat;
+  b.LongDeg = lon;
+  return b;
+}
+
+const BirthData kMale = Person("13", 7, "1985", 14, 30, 51, 0);
+const BirthData kFemale = Person("2", 11, "1950", 3, 0, 33, 151);
+
+// Exactly the library calls of one chart, with nothing around them.
+void BareChart(const BirthData& b) {
+  const double jd = swe_julday(std::stoi(b.Year), b.Month, std::stoi(b.Day), b.Hour + b.Minute / 60.0, SE_GREG_CAL);
+  double cusps[14], ascmc[11], xx[7], xpin[3] = {0, 0, 0};
+  char err[AS_MAXCH] = {};
+  swe_houses(jd, b.LatDeg, b.LongDeg, 'P', cusps, ascmc);
+  swe_calc(jd, SE_ECL_NUT, 0, xx, err);
+  const double eps = xx[0];
+  for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15}) {
+    std::memset(err, 0, sizeof err);
+    swe_calc(jd, body, 258, xx, err);
+    xpin[0] = xx[0];
+    std::memset(err, 0, sizeof err);
+    swe_calc(jd, body, 2306, xx, err);
+    benchmark::DoNotOptimize(swe_house_pos(ascmc[2], b.LatDeg, eps, 'P', xpin, err));
+  }
+  swe_close();
+}
+
+void BM_BareLibraryTwoCharts(benchmark::State& state) {
+  for (auto _ : state) {
+    BareChart(kMale);
+    BareChart(kFemale);
+  }
+}
+BENCHMARK(BM_BareLibraryTwoCharts);
+
+void BM_CalcChartTwoCharts(benchmark::State& state) {
+  SwissEphemeris ephemeris;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CalcChart(kMale, ephemeris));
+    benchmark::DoNotOptimize(CalcChart(kFemale, ephemeris));
+  }
+}
+BENCHMARK(BM_CalcChartTwoCharts);
+
+// Collects each benchmark's time per iteration so ratios can be printed.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  std::map<std::string, double> seconds;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const auto& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+        seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+      }
+    }
+  }
+};
+
+void PrintRatio(const RatioReporter& r, const std::string& num, const std::string& den, const char* goal) {
+  const auto n = r.seconds.find(num), d = r.seconds.find(den);
+  if (n == r.seconds.end() || d == r.seconds.end() || d->second <= 0) return;
+  std::cout << num << " / " << den << " = " << n->second / d->second << "  (goal " << goal << ")\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  swe_set_ephe_path(kEphemerisDataPath);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  std::cout << '\n';
+  PrintRatio(reporter, "BM_CalcChartTwoCharts", "BM_BareLibraryTwoCharts", "<= 1.10");
+  benchmark::Shutdown();
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include "charts/birth_data.h"
+#include "charts/chart_point.h"
+#include "charts/ephemeris.h"
+
+namespace kelvra {
+
+/// One person's computed chart, per chart point:
+/// - Longitude: ecliptic longitude of date in degrees, 0 <= x < 360
+///   (the library's value, or NormalizeDegrees of a derived sum);
+/// - Declination: degrees, -90..+90;
+/// - House: 1..12, a whole number held as a double.
+struct NatalChart {
+  PerPoint Longitude;
+  PerPoint Declination;
+  PerPoint House;
+
+  bool operator==(const NatalChart&) const = default;
+};
+
+/// Computes one person's chart through `ephemeris`, making exactly the
+/// library calls of one chart in their fixed order and ending with Close().
+///
+/// The hour passed on is Hour + Minute / 60: the second never enters the
+/// chart and the clock time is used as entered, with no time-zone or
+/// summer-time correction and the same Julian day for houses and bodies.
+///
+/// Values the library leaves undefined (not seen with the Debian data, but
+/// the library's return codes are not examined) are replaced by defined ones
+/// so a chart never holds NaN: a non-finite longitude or declination becomes
+/// 0, and a house position outside 1 <= h < 13 is wrapped round the twelve
+/// houses (a non-finite one gives house 1).
+///
+/// Throws std::invalid_argument when Day or Year is not a whole number; the
+/// entry form's lists and the batch reader never produce such text.
+NatalChart CalcChart(const BirthData& birth, Ephemeris& ephemeris);
+
+}  // namespace kelvra
