@@ -2,7 +2,7 @@
 # Kelvra's developer entry point.
 #   bash scripts/dev.sh start   install what is missing, build, start Kelvra
 #   bash scripts/dev.sh test    install what is missing, build, run every test
-#                               (plain build, then the sanitizer build)
+#                               (sanitizer build, then the plain build)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -11,6 +11,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev
   libswe-dev swe-basic-data
+  libcsv-dev rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
