@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kelvra {
+
+/// P*H / 100 of the reference couple: the percentage is this divided by P*H / 100.
+inline constexpr double kReferencePH = 3370.47;
+
+/// The five figures of one analysis, as the entry form keeps them.
+struct CompatibilityResult {
+  std::int32_t Power = 0;
+  std::int32_t Harmony = 0;
+  std::int32_t PH = 0;
+  std::int32_t phPercentage = 0;
+  std::string strComment;  ///< "Good", "Average", "Poor" or empty
+  bool operator==(const CompatibilityResult&) const = default;
+};
+
+/// Texts of the five result boxes.
+struct ResultBoxTexts {
+  std::string txtPower;
+  std::string txtHarmony;
+  std::string txtPH;
+  std::string txtPHPercentage;
+  std::string txtComment;
+  bool operator==(const ResultBoxTexts&) const = default;
+};
+
+/// What the boxes show before any analysis writes them.
+ResultBoxTexts InitialResultBoxTexts();
+
+/// The outcome of one analysis: the figures, and for each box the text it is
+/// written with (nothing when the analysis leaves it alone).
+struct Verdict {
+  CompatibilityResult result;
+  std::optional<std::string> txtPower, txtHarmony, txtPH, txtPHPercentage, txtComment;
+
+  /// The boxes after this analysis: written texts, initial texts elsewhere.
+  ResultBoxTexts BoxTexts() const;
+};
+
+/// Turns the cosmodyne totals into the verdict. Every analysis starts from
+/// the state before the first one (figures 0, no comment, initial box texts),
+/// so nothing of an earlier couple can show up as this couple's.
+///
+/// - H < 0: nothing is written.
+/// - Power = round(P), Harmony = round(H), X = round(P x H) / 100 shown in
+///   txtPH, PH = round(X); rounding is half to even throughout.
+/// - phPercentage = round(3370.47 / X x 100), shown in txtPHPercentage;
+///   comment "Poor" for 0..40, "Average" for 41..60, "Good" for 61..100,
+///   none outside 0..100.
+/// - X = 0 (no measurable P x H) has no percentage: the reference divided by
+///   zero tends to plus or minus infinity, beyond 100 either way, so no
+///   percentage and no comment are written, as for any percentage outside
+///   0..100; phPercentage stays 0.
+Verdict DecideVerdict(double powerTotal, double harmonyTotal);
+
+/// The comment for a percentage: "Poor" for 0..40, "Average" for 41..60,
+/// "Good" for 61..100, nothing outside 0..100.
+std::optional<std::string> CommentForPercentage(std::int32_t percentage);
+
+/// A number as the boxes show it: plain decimal, no exponent, no digit
+/// grouping, no trailing zeros, "-" when negative (1234, 3370.47, 12.5).
+std::string NumberText(double x);
+
+}  // namespace kelvra

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "entry/month_name.h"
+
+#include <QLocale>
+
+namespace kelvra {
+
+QString MonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
+
+}  // namespace kelvra
