@@ -69,6 +69,19 @@ void BM_CalcChartTwoCharts(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcChartTwoCharts);
 
+// The engine's own share of an analysis: contacts, totals and verdict.
+void BM_ContactsTotalsVerdict(benchmark::State& state) {
+  SwissEphemeris ephemeris;
+  const NatalChart male = CalcChart(kMale, ephemeris), female = CalcChart(kFemale, ephemeris);
+  HarmonyMemory memory;
+  for (auto _ : state) {
+    const auto contacts = FindContacts(male, female);
+    const auto totals = ComputeCosmodyneTotals(contacts, memory);
+    benchmark::DoNotOptimize(DecideVerdict(totals.powerTotal, totals.harmonyTotal));
+  }
+}
+BENCHMARK(BM_ContactsTotalsVerdict);
+
 void BM_WholeAnalysis(benchmark::State& state) {
   SwissEphemeris ephemeris;
   HarmonyMemory memory;
