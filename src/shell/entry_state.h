@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include "charts/birth_data.h"
+#include "charts/natal_chart.h"
+#include "cosmodynes/verdict.h"
+
+namespace kelvra {
+
+/// The entry form's variables. They belong to the program, not to the form's
+/// window: closing the entry form and opening a new one keeps them until the
+/// next analysis or lookup overwrites them.
+struct EntryState {
+  BirthData male;          ///< mName, mDate, ... as last read
+  BirthData female;        ///< fName, fDate, ...
+  NatalChart maleChart;    ///< the published male chart
+  NatalChart femaleChart;  ///< the published female chart
+  CompatibilityResult result;  ///< Power, Harmony, PH, phPercentage, strComment
+  bool bMaleSearch = false;    ///< which birthplace the lookup browser searches
+};
+
+}  // namespace kelvra

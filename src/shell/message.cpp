@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "shell/message.h"
+
+#include <QMessageBox>
+
+namespace kelvra {
+
+namespace {
+
+void ShowInformationBox(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, QStringLiteral("Kelvra"), text, QMessageBox::Ok);
+}
+
+MessageFunction& CurrentFunction() {
+  static MessageFunction function = ShowInformationBox;
+  return function;
+}
+
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text) { CurrentFunction()(parent, text); }
+
+MessageFunction SetMessageFunction(MessageFunction function) {
+  MessageFunction previous = std::move(CurrentFunction());
+  CurrentFunction() = function ? std::move(function) : MessageFunction(ShowInformationBox);
+  return previous;
+}
+
+}  // namespace kelvra
