@@ -13,7 +13,7 @@ packages=(
   libswe-dev swe-basic-data
   libcsv-dev rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core xvfb
 )
 
 install_missing() {

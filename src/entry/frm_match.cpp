@@ -266,9 +266,11 @@ void frmMatch::createControls() {
   connect(exit, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
 
   // The chart table and the result boxes: filled by the analysis and read by
-  // the report, never shown, never focused, kept from accessibility tools.
-  auto* hidden = Named(new QWidget(central), "chartTable");
-  hidden->setGeometry(0, central->height(), central->width(), 400);
+  // the report, never shown and never focused. They sit in a window of their
+  // own that is never shown, which also keeps them out of the form's
+  // accessibility tree.
+  auto* hidden = Named(new QWidget(this, Qt::Window), "chartTable");
+  hidden->setGeometry(0, 0, central->width(), 400);
   int row = 0;
   for (const auto& chartRow : kChartRows) {
     for (bool male : {true, false}) {
@@ -283,11 +285,7 @@ void frmMatch::createControls() {
     auto* box = Named(new QLineEdit(QString::fromStdString(initial.*result.text), hidden), result.name);
     Place(box, 0, row++ * 22, 100, 20);
   }
-  for (auto* widget : hidden->findChildren<QWidget*>()) {
-    widget->setFocusPolicy(Qt::NoFocus);
-    widget->setAccessibleName(QString());
-  }
-  hidden->hide();
+  for (auto* widget : hidden->findChildren<QWidget*>()) widget->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmMatch::createMenus() {

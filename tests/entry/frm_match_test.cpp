@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -166,6 +167,21 @@ TEST_F(EntryForm, ControlsCaptionsAndHiddenBoxes) {
     EXPECT_TRUE(text(name)->text().isEmpty()) << name;
     EXPECT_FALSE(text(name)->isVisible()) << name;
     EXPECT_EQ(text(name)->focusPolicy(), Qt::NoFocus) << name;
+  }
+}
+
+TEST_F(EntryForm, HiddenBoxesStayOutOfTheAccessibilityTree) {
+  QStringList seen;
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    if (!node) return;
+    if (node->object()) seen << node->object()->objectName();
+    for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+  };
+  walk(QAccessible::queryAccessibleInterface(form));
+  EXPECT_TRUE(seen.contains("txtMName"));
+  EXPECT_TRUE(seen.contains("cmdCalculate"));
+  for (const char* hidden : {"txtMSun", "txtFC", "txtPower", "txtComment", "Label18", "chartTable"}) {
+    EXPECT_FALSE(seen.contains(hidden)) << hidden;
   }
 }
 

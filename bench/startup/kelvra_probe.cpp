@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// kelvra's own start-up, ending after the entry form's first paint.
+#include <QApplication>
+
+#include "charts/swiss_ephemeris.h"
+#include "first_paint.h"
+#include "shell/program.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  kelvra::SwissEphemeris ephemeris;
+  kelvra::Program program(ephemeris);
+  kelvra::bench::QuitAfterFirstPaint(*program.ShowEntryForm());
+  return QApplication::exec();
+}
