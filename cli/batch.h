@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "charts/birth_data.h"
+#include "charts/ephemeris.h"
+
+namespace kelvra::cli {
+
+enum class OutputFormat { JsonLines, Csv };
+
+enum class Partner { Male, Female };
+
+/// The sixteen columns of one person, without the "male_" or "female_"
+/// prefix, in the order their values are checked.
+inline constexpr std::array<std::string_view, 16> kPersonColumns = {
+    "name",    "day",     "month",   "year",     "hour",     "minute", "second", "lat_deg",
+    "lat_min", "lat_dir", "long_deg", "long_min", "long_dir", "city",   "state",  "country",
+};
+
+/// "male_name", "female_long_dir", ...
+std::string ColumnName(Partner partner, std::string_view column);
+
+/// One person's values, in kPersonColumns order.
+using PersonFields = std::array<std::string_view, kPersonColumns.size()>;
+
+/// A person read from their columns: the birth record, or the first problem
+/// as "column: message".
+struct PersonResult {
+  std::optional<BirthData> birth;
+  std::string error;
+};
+
+/// Checks one person's values in column order and builds the birth record.
+/// Numbers are digits only; Day and Year are kept as their decimal text
+/// without leading zeros, as the entry form's lists give them. Texts are kept
+/// verbatim, and must be valid UTF-8.
+PersonResult ReadPerson(Partner partner, const PersonFields& fields);
+
+/// Exit codes of a batch run.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRowRefused = 1;
+inline constexpr int kExitFailure = 2;
+
+/// Reads couples as CSV from `in` and writes one result per data row to
+/// `out` as soon as it is done, all rows sharing one harmony memory as the
+/// analyses of one program run do. Refused rows are reported (in `out` as
+/// JSON, on `err` for CSV output) and the run goes on. Problems that stop the
+/// run (malformed CSV, a missing column, a read or write failure) are told on
+/// `err` as "kelvra-cli: ...". Returns kExitOk, kExitRowRefused or
+/// kExitFailure, the worst that happened.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, OutputFormat format, Ephemeris& ephemeris);
+
+}  // namespace kelvra::cli

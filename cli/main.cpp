@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// kelvra-cli: the desktop program's analysis over a CSV file of couples.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+#include "charts/swiss_ephemeris.h"
+#include "cli/batch.h"
+
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [FILE]
+
+Rates the compatibility of each couple in FILE (or standard input when FILE
+is missing or "-") exactly as Kelvra does, one couple per CSV row.
+
+Input: CSV (RFC 4180), UTF-8, with a header row; a byte order mark and CRLF
+or LF line ends are accepted. Columns may come in any order and extra
+columns are ignored. For P in "male" and "female" every one of these is
+required:
+  P_name                 not empty, kept as written
+  P_day                  1 to 31
+  P_month                1 to 12 (a number)
+  P_year                 1900 to 2050
+  P_hour                 0 to 24 (24 is the next day's 0 hours)
+  P_minute, P_second     0 to 59
+  P_lat_deg, P_lat_min   1 to 3 digits
+  P_lat_dir              N, S, North or South (any case)
+  P_long_deg, P_long_min 1 to 3 digits
+  P_long_dir             E, W, East or West (any case)
+  P_city, P_state, P_country   not empty, kept as written
+Numbers are digits only: no sign, blanks or fraction. Times are local clock
+time as entered; no time zone is applied.
+
+Output (standard output, one line per data row, in input order, each written
+as soon as it is done):
+  --format jsonl   (default) JSON Lines: {"row": N, "male": {...},
+                   "female": {...}, "contacts": [...], "powerTotal",
+                   "harmonyTotal", "Power", "Harmony", "PH", "phPercentage",
+                   "comment"}; a refused row gives {"row": N, "error": "..."}.
+  --format csv     the report's 47 fields, a header row first; a refused row
+                   is told on standard error as "row N: message".
+Rows are numbered from 1, the header not counted. All rows of one run share
+the harmony memory, as successive analyses in one session of Kelvra do.
+
+Exit status:
+  0  every row was analysed
+  1  at least one row was refused (the others were still analysed)
+  2  bad usage, unreadable input, malformed CSV or a missing column
+     (rows already written stay written)
+
+Options:
+  --format FORMAT  jsonl or csv
+  --help           show this text
+  --version        show the version
+)";
+
+int Usage(std::string_view problem) {
+  std::cerr << "kelvra-cli: " << problem << "\nTry 'kelvra-cli --help'.\n";
+  return kelvra::cli::kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using kelvra::cli::OutputFormat;
+  std::ios::sync_with_stdio(false);
+
+  OutputFormat format = OutputFormat::JsonLines;
+  const char* file = nullptr;
+  bool optionsDone = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::string_view value;
+    if (optionsDone || arg == "-" || !arg.starts_with("-")) {
+      if (file) return Usage("only one input file may be given");
+      file = argv[i];
+      continue;
+    }
+    if (arg == "--") {
+      optionsDone = true;
+    } else if (arg == "--help") {
+      std::cout << kHelp;
+      return 0;
+    } else if (arg == "--version") {
+      std::cout << "kelvra-cli " << KELVRA_VERSION << '\n';
+      return 0;
+    } else if (arg == "--format" || arg.starts_with("--format=")) {
+      if (arg == "--format") {
+        if (++i == argc) return Usage("--format needs a value: jsonl or csv");
+        value = argv[i];
+      } else {
+        value = arg.substr(std::string_view("--format=").size());
+      }
+      if (value == "jsonl") {
+        format = OutputFormat::JsonLines;
+      } else if (value == "csv") {
+        format = OutputFormat::Csv;
+      } else {
+        return Usage("unknown format '" + std::string(value) + "': use jsonl or csv");
+      }
+    } else {
+      return Usage("unknown option '" + std::string(arg) + "'");
+    }
+  }
+
+  std::ifstream stream;
+  std::istream* in = &std::cin;
+  if (file && std::string_view(file) != "-") {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+      std::cerr << "kelvra-cli: " << file << ": is a directory\n";
+      return kelvra::cli::kExitFailure;
+    }
+    stream.open(file, std::ios::binary);
+    if (!stream) {
+      std::cerr << "kelvra-cli: cannot open " << file << ": " << std::strerror(errno) << '\n';
+      return kelvra::cli::kExitFailure;
+    }
+    in = &stream;
+  }
+
+  kelvra::SwissEphemeris ephemeris;
+  ephemeris.SetEphePath(kelvra::kEphemerisDataPath);
+  return kelvra::cli::RunBatch(*in, std::cout, std::cerr, format, ephemeris);
+}
