@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The installed command itself: arguments, files, standard input, exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/batch.h"
+
+namespace kelvra::cli {
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+// A folder of its own, as the tests may run side by side.
+class KelvraCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "kelvra_cli_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern + "/";
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  // Runs the command through the shell so the test can redirect standard input.
+  Outcome RunCli(const std::string& args) {
+    const std::string command =
+        "LANG=C LC_ALL=C '" KELVRA_CLI_PATH "' " + args + " >'" + dir_ + "out' 2>'" + dir_ + "err'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir_ + "out"), Slurp(dir_ + "err")};
+  }
+
+  std::string WriteInput(const std::string& name, const std::string& text) {
+    const std::string path = dir_ + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  std::string dir_;
+};
+
+std::string Header() {
+  std::string line;
+  for (const char* p : {"male_", "female_"}) {
+    for (auto column : kPersonColumns) line += (line.empty() ? "" : ",") + std::string(p) + std::string(column);
+  }
+  return line + "\n";
+}
+
+const std::string kGood =
+    "Bob,5,1,1980,14,30,0,51,30,N,0,7,W,London,Ldn,UK,Ann,2,11,1950,3,0,0,33,52,S,151,12,E,Sydney,NSW,AU\n";
+const std::string kBad =
+    "Bob,5,1,1980,14,30,0,51,30,X,0,7,W,London,Ldn,UK,Ann,2,11,1950,3,0,0,33,52,S,151,12,E,Sydney,NSW,AU\n";
+
+TEST_F(KelvraCli, ExitCodes) {
+  const std::string good = WriteInput("good.csv", Header() + kGood);
+  const std::string mixed = WriteInput("mixed.csv", Header() + kGood + kBad);
+  const std::string noColumn = WriteInput("nocolumn.csv", "male_name\nBob\n");
+  const struct {
+    std::string args;
+    int code;
+    std::string outStart, errStart;
+  } cases[] = {
+      {"'" + good + "'", kExitOk, "{\"row\":1,\"male\":{\"name\":\"Bob\",\"dob\":\"January 5, 1980\"", ""},
+      {"- <'" + good + "'", kExitOk, "{\"row\":1,\"male\"", ""},
+      {"--format csv <'" + good + "'", kExitOk, "mName,mDOB,", ""},
+      {"--format=csv '" + mixed + "'", kExitRowRefused, "mName,", "row 2: male_lat_dir: must be N, S, North or South\n"},
+      {"'" + mixed + "'", kExitRowRefused, "{\"row\":1,", ""},
+      {"'" + noColumn + "'", kExitFailure, "", "kelvra-cli: missing column(s) in the header: male_day,"},
+      {"'" + dir_ + "no such file.csv'", kExitFailure, "", "kelvra-cli: cannot open "},
+      {"'" + dir_ + "'", kExitFailure, "", "kelvra-cli: "},
+      {"--format xml '" + good + "'", kExitFailure, "", "kelvra-cli: unknown format 'xml'"},
+      {"--format", kExitFailure, "", "kelvra-cli: --format needs a value"},
+      {"--frobnicate", kExitFailure, "", "kelvra-cli: unknown option"},
+      {"'" + good + "' '" + good + "'", kExitFailure, "", "kelvra-cli: only one input file"},
+      {"--version", kExitOk, "kelvra-cli 1.0\n", ""},
+      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [FILE]", ""},
+  };
+  for (const auto& c : cases) {
+    const Outcome r = RunCli(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args << "\n" << r.err;
+    EXPECT_EQ(r.out.substr(0, c.outStart.size()), c.outStart) << c.args;
+    EXPECT_EQ(r.err.substr(0, c.errStart.size()), c.errStart) << c.args;
+    if (c.errStart.empty()) {
+      EXPECT_EQ(r.err, "") << c.args;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::cli
