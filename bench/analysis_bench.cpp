@@ -4,15 +4,20 @@
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <random>
+#include <sstream>
 #include <set>
 #include <string>
 
 #include "charts/natal_chart.h"
 #include "cosmodynes/analysis.h"
 #include "charts/swiss_ephemeris.h"
+#include "cli/batch.h"
 
 namespace {
 
@@ -89,6 +94,55 @@ void BM_WholeAnalysis(benchmark::State& state) {
 }
 BENCHMARK(BM_WholeAnalysis);
 
+// 10,000 couples spread over the accepted ranges, some with quoted names.
+std::string CouplesCsv() {
+  constexpr int kCouples = 10'000;
+  std::mt19937 random(20240601);
+  const auto pick = [&](int low, int high) { return std::to_string(std::uniform_int_distribution(low, high)(random)); };
+  std::string csv;
+  for (const char* partner : {"male_", "female_"}) {
+    for (auto column : cli::kPersonColumns) csv += (csv.empty() ? "" : ",") + std::string(partner) + std::string(column);
+  }
+  csv += "\r\n";
+  for (int i = 0; i < kCouples; ++i) {
+    for (int p = 0; p < 2; ++p) {
+      csv += i % 7 == 0 ? "\"Doe, Jane \"\"J\"\"\"," : "Person " + std::to_string(i) + ",";
+      csv += pick(1, 28) + "," + pick(1, 12) + "," + pick(1900, 2050) + "," + pick(0, 24) + "," + pick(0, 59) + "," +
+             pick(0, 59) + "," + pick(0, 66) + "," + pick(0, 59) + "," + (i % 2 ? "N" : "South") + "," +
+             pick(0, 179) + "," + pick(0, 59) + "," + (i % 3 ? "E" : "west") + ",City,State,Country" +
+             (p == 0 ? "," : "\r\n");
+    }
+  }
+  return csv;
+}
+
+// Takes what it is given and keeps nothing.
+class DiscardBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+// kelvra-cli's cost per couple: reading, checking, analysing and writing one
+// JSON line. One iteration is the whole file; the time reported is per couple.
+void BM_CliPerCouple(benchmark::State& state) {
+  static const std::string csv = CouplesCsv();
+  const auto couples = static_cast<double>(std::count(csv.begin(), csv.end(), '\n') - 1);
+  SwissEphemeris ephemeris;
+  DiscardBuffer discard;
+  std::ostream out(&discard);
+  std::ostringstream err;
+  for (auto _ : state) {
+    std::istringstream in(csv);
+    const auto start = std::chrono::steady_clock::now();
+    const int status = cli::RunBatch(in, out, err, cli::OutputFormat::JsonLines, ephemeris);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (status != cli::kExitOk) state.SkipWithError(("RunBatch failed: " + err.str()).c_str());
+    state.SetIterationTime(elapsed.count() / couples);
+  }
+}
+BENCHMARK(BM_CliPerCouple)->UseManualTime()->Iterations(3);
+
 // Collects each benchmark's real time per iteration so ratios can be
 // printed: the median when repetitions are reported as aggregates, else the
 // single run.
@@ -128,5 +182,6 @@ int main(int argc, char** argv) {
   std::cout << '\n';
   PrintRatio(reporter, "BM_CalcChartTwoCharts", "BM_BareLibraryTwoCharts", "<= 1.10");
   PrintRatio(reporter, "BM_WholeAnalysis", "BM_BareLibraryTwoCharts", "<= 1.10");
+  PrintRatio(reporter, "BM_CliPerCouple", "BM_WholeAnalysis", "<= 1.2");
   benchmark::Shutdown();
 }
