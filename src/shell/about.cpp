@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "shell/about.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/link_label.h"
+#include "shell/product.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
+
+namespace kelvra {
+
+namespace {
+
+const QColor kBackground(255, 192, 192);
+const QColor kDescriptionBackground(255, 255, 128);
+
+const char* const kDescription =
+    "Kelvra calculates the compatibility between two individuals based on their birth information and "
+    "planetary positions. This kind of analysis is highly accurate and gives an objective insight to our "
+    "relationships. All calculations in this program are based on the natal charts of the individuals whose "
+    "information is entered. Read it as a guide, not a verdict.";
+
+const char* const kCoBrandOffer =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
+    "name &  link here.";
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const QRect& geometry) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(geometry);
+  return widget;
+}
+
+QLabel* TextLabel(QWidget* parent, const QString& text, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);  // keeps the double blanks and the lone ampersand
+  label->setWordWrap(true);
+  label->setFont(font);
+  return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(ProductCaption());
+  setModal(true);
+  setFixedSize(Twips(6435), Twips(3555));
+  QPalette background = palette();
+  background.setColor(QPalette::Window, kBackground);
+  setPalette(background);
+  setAutoFillBackground(true);
+  const QFont text = VerdanaFont(8.25);
+
+  auto* picIcon = Place(new QLabel(this), "picIcon", TwipsRect(150, 150, 570, 570));
+  picIcon->setPixmap(ProductPicture(Twips(570)));
+
+  auto* label2 = Place(TextLabel(this, ProductCaption(), VerdanaFont(9.75, true)), "Label2",
+                       TwipsRect(780, 450, 5235, 255));
+  label2->setWordWrap(false);
+
+  auto* label1 = Place(TextLabel(this, QString::fromLatin1(kDescription), text), "Label1",
+                       TwipsRect(120, 750, 6165, 1215));
+  label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette yellow = label1->palette();
+  yellow.setColor(QPalette::Window, kDescriptionBackground);
+  label1->setPalette(yellow);
+  label1->setAutoFillBackground(true);
+
+  auto* line2 = Place(new QFrame(this), "Line2", QRect(QPoint(Twips(150), Twips(3030)), QPoint(Twips(6300), Twips(3030))));
+  line2->setFrameShape(QFrame::HLine);
+  line2->setFrameShadow(QFrame::Plain);
+  line2->setFixedHeight(1);
+
+  lblHomePage_ = Place(new LinkLabel(QStringLiteral("Visit us at ") + SiteHost(), this), "lblHomePage",
+                       TwipsRect(2250, 1950, 4050, 195));
+  lblHomePage_->setFont(text);
+  lblHomePage_->setTextFormat(Qt::PlainText);
+  connect(lblHomePage_, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+  Place(TextLabel(this, QString::fromLatin1(kCoBrandOffer), text), "Label3", TwipsRect(150, 2280, 6165, 435));
+
+  lblCoBrand_ = Place(new LinkLabel(QStringLiteral("Click Here for more info on Co-branding"), this), "lblCoBrand",
+                      TwipsRect(2880, 2700, 3465, 195));
+  lblCoBrand_->setFont(text);
+  lblCoBrand_->setTextFormat(Qt::PlainText);
+  connect(lblCoBrand_, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+  cmdOK_ = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", TwipsRect(5070, 3120, 1260, 345));
+  cmdOK_->setDefault(true);
+  cmdOK_->setAutoDefault(true);
+  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  cmdOK_->setFocus();
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::lblHomePage_Click() { OpenHomePage(); }
+
+void frmAbout::lblCoBrand_Click() { OpenCoBrandPage(); }
+
+void frmAbout::reject() { cmdOK_->click(); }
+
+void RunAboutBox(QWidget* owner) {
+  frmAbout box(owner);
+  box.exec();
+}
+
+}  // namespace kelvra

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <functional>
+
+namespace kelvra {
+
+/// Closes every open window without asking, then ends the program through the
+/// exit function, whatever any window did with its close request.
+void ShutDownProgram();
+
+/// Replaces how the program ends (tests record instead of leaving the event
+/// loop); returns the previous function. An empty function restores the
+/// default, QCoreApplication::exit(0).
+using ExitFunction = std::function<void(int code)>;
+ExitFunction SetExitFunction(ExitFunction function);
+
+}  // namespace kelvra
