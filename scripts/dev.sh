@@ -14,6 +14,7 @@ packages=(
   libcsv-dev rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb
+  poppler-utils
 )
 
 install_missing() {

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "report/mdi_form1.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "report/frm_report.h"
+#include "report/report_printing.h"
+#include "report/results_layout.h"
+#include "shell/link_label.h"
+#include "shell/product.h"
+#include "shell/return_to_entry.h"
+#include "shell/shutdown.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
+#include "shell/window_director.h"
+
+namespace kelvra {
+
+namespace {
+
+const QColor kBarBackground(255, 192, 255);
+
+const char* const kCoBrandOffer =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
+    "name &  link here.";
+
+// Layout works in twips; widgets live in pixels.
+constexpr int PixelsToTwips(int pixels) { return pixels * 15; }
+
+QWidget* ColouredPanel(QWidget* parent, const char* name, int heightTwips) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setFixedHeight(Twips(heightTwips));
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, kBarBackground);
+  panel->setPalette(palette);
+  panel->setAutoFillBackground(true);
+  return panel;
+}
+
+QPushButton* BarButton(QWidget* bar, const char* name, const char* text, bool bold) {
+  auto* button = new QPushButton(QString::fromLatin1(text), bar);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFont(VerdanaFont(8.25, bold));
+  button->setGeometry(TwipsRect(0, 90, 1092, 312));
+  return button;
+}
+
+QAction* NamedAction(QObject* parent, const char* name, const char* text) {
+  auto* action = new QAction(QString::fromLatin1(text), parent);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(parent), director_(director) {
+  setObjectName(QStringLiteral("MDIForm1"));
+  setWindowTitle(QStringLiteral("Kelvra - Compatibility Results"));
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  createBanner(central);
+  mdiArea_ = new QMdiArea(central);
+  mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+  mdiArea_->setFrameShape(QFrame::NoFrame);
+  // The page is taller than most windows: let the user scroll to all of it.
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  createCommandBar(central);
+  layout->addWidget(picTop_);
+  layout->addWidget(mdiArea_, 1);
+  layout->addWidget(Picture1_);
+  setCentralWidget(central);
+
+  createActions();
+  createMenus();
+  resize(Twips(10470), Twips(5985) + menuBar()->sizeHint().height());
+}
+
+void MDIForm1::createBanner(QWidget* central) {
+  picTop_ = ColouredPanel(central, "picTop", 975);
+  picTop_->installEventFilter(this);
+  lblHeading_ = new QLabel(QStringLiteral("Kelvra"), picTop_);
+  lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+  lblHeading_->setFont(VerdanaFont(18, true));
+  lblHeading_->setAlignment(Qt::AlignCenter);
+  lblHeading_->setGeometry(TwipsRect(0, 0, 8550, 435));
+  lblURL_ = new LinkLabel(QStringLiteral("Find more at ") + SiteHost(), picTop_);
+  lblURL_->setObjectName(QStringLiteral("lblURL"));
+  lblURL_->setFont(VerdanaFont(9.75));
+  lblURL_->setAlignment(Qt::AlignCenter);
+  lblURL_->setGeometry(TwipsRect(0, 450, 5520, 465));
+  connect(lblURL_, &LinkLabel::clicked, this, &MDIForm1::lblURL_Click);
+}
+
+void MDIForm1::createCommandBar(QWidget* central) {
+  Picture1_ = ColouredPanel(central, "Picture1", 495);
+  Picture1_->installEventFilter(this);
+  Label2_ = new QLabel(QString::fromLatin1(kCoBrandOffer), Picture1_);
+  Label2_->setObjectName(QStringLiteral("Label2"));
+  Label2_->setTextFormat(Qt::PlainText);  // keeps the double blanks and the lone ampersand
+  Label2_->setWordWrap(true);
+  Label2_->setFont(VerdanaFont(6.75));
+  Label2_->setGeometry(TwipsRect(60, 0, 4380, 495));
+  Label3_ = new LinkLabel(QStringLiteral("Click Here for more info on Co-branding."), Picture1_);
+  Label3_->setObjectName(QStringLiteral("Label3"));
+  Label3_->setWordWrap(true);
+  Label3_->setFont(VerdanaFont(6.75));
+  Label3_->setGeometry(TwipsRect(4500, 0, 1950, 495));
+  connect(Label3_, &LinkLabel::clicked, this, &MDIForm1::Label3_Click);
+
+  cmdPrint_ = BarButton(Picture1_, "cmdPrint", "&Print", true);
+  cmdBack_ = BarButton(Picture1_, "cmdBack", "&Back", false);
+  cmdExit_ = BarButton(Picture1_, "cmdExit", "&Exit", false);
+  connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
+  connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
+  connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
+}
+
+void MDIForm1::createActions() {
+  mnuPrint_ = NamedAction(this, "mnuPrint", "&Print");
+  mnuBack_ = NamedAction(this, "mnuBack", "&Back");
+  mnuExit_ = NamedAction(this, "mnuExit", "&Exit");
+  mnuOnline_ = NamedAction(this, "mnuOnline", "&Online Help");
+  mnuVisit_ = NamedAction(this, "mnuVisit", "&Visit Us Online");
+  mnuUpdate_ = NamedAction(this, "mnuUpdate", "Check for Software &Update");
+  mnuAbout_ = NamedAction(this, "mnuAbout", "&About Software");
+  mnuDonate_ = NamedAction(this, "mnuDonate", "&Donate");
+  connect(mnuPrint_, &QAction::triggered, this, &MDIForm1::mnuPrint_Click);
+  connect(mnuBack_, &QAction::triggered, this, &MDIForm1::mnuBack_Click);
+  connect(mnuExit_, &QAction::triggered, this, &MDIForm1::mnuExit_Click);
+  connect(mnuOnline_, &QAction::triggered, this, &MDIForm1::mnuOnline_Click);
+  connect(mnuVisit_, &QAction::triggered, this, &MDIForm1::mnuVisit_Click);
+  connect(mnuUpdate_, &QAction::triggered, this, &MDIForm1::mnuUpdate_Click);
+  connect(mnuAbout_, &QAction::triggered, this, &MDIForm1::mnuAbout_Click);
+  connect(mnuDonate_, &QAction::triggered, this, &MDIForm1::mnuDonate_Click);
+}
+
+void MDIForm1::createMenus() {
+  mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+  mnuFile_->addAction(mnuPrint_);
+  mnuFile_->addAction(mnuBack_);
+  mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuB"));
+  mnuFile_->addAction(mnuExit_);
+
+  mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+  mnuHelp_->addAction(mnuOnline_);
+  mnuHelp_->addAction(mnuVisit_);
+  mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+  mnuHelp_->addAction(mnuUpdate_);
+  mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
+  mnuHelp_->addAction(mnuAbout_);
+
+  // Donate has no items: the top-level entry is the command itself.
+  menuBar()->addAction(mnuDonate_);
+}
+
+void MDIForm1::Present() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void MDIForm1::setVisible(bool visible) {
+  QMainWindow::setVisible(visible);
+  // The first showing loads the report if no activation came first. It runs
+  // after the window is visible, so closing the entry form then never leaves
+  // the program without a window.
+  if (visible && !report_) MDIForm_Activate();
+}
+
+bool MDIForm1::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
+  return handled;
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && (watched == picTop_ || watched == Picture1_)) MDIForm_Resize();
+  // The report is the window's only content: it closes with the window, never alone.
+  if (event->type() == QEvent::Close && watched == reportWindow_) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::LoadReport() {
+  report_ = new frmReport;
+  report_->FillReport(director_);
+  reportWindow_ = mdiArea_->addSubWindow(report_, Qt::FramelessWindowHint);
+  reportWindow_->setObjectName(QStringLiteral("frmReportWindow"));
+  reportWindow_->setWindowTitle(report_->windowTitle());
+  reportWindow_->resize(report_->size());
+  reportWindow_->installEventFilter(this);
+}
+
+void MDIForm1::MDIForm_Activate() {
+  if (!report_) LoadReport();
+  const int left = CenteredReportLeft(PixelsToTwips(mdiArea_->width()), PixelsToTwips(reportWindow_->width()));
+  reportWindow_->move(Twips(left), 0);
+  reportWindow_->show();
+}
+
+void MDIForm1::MDIForm_Resize() {
+  const ResultsBarLayout bar = LayOutResultsBar(PixelsToTwips(frameGeometry().width()), PixelsToTwips(picTop_->width()));
+  cmdExit_->move(Twips(bar.cmdExitLeft), cmdExit_->y());
+  cmdBack_->move(Twips(bar.cmdBackLeft), cmdBack_->y());
+  cmdPrint_->move(Twips(bar.cmdPrintLeft), cmdPrint_->y());
+  lblHeading_->move(Twips(bar.lblHeadingLeft), lblHeading_->y());
+  lblURL_->move(Twips(bar.lblURLLeft), lblURL_->y());
+}
+
+void MDIForm1::cmdPrint_Click() {
+  if (report_) PrintReportPage(*report_, this);
+}
+
+void MDIForm1::cmdBack_Click() {
+  director_.CloseLookupBrowser();
+  director_.ShowEntryForm();
+  director_.CloseResultsWindow();
+}
+
+void MDIForm1::cmdExit_Click() { ShutDownProgram(); }
+void MDIForm1::mnuPrint_Click() { cmdPrint_Click(); }
+void MDIForm1::mnuBack_Click() { ReturnToEmptyEntryForm(director_); }
+void MDIForm1::mnuExit_Click() { ShutDownProgram(); }
+void MDIForm1::mnuOnline_Click() { OpenOnlineHelp(); }
+void MDIForm1::mnuVisit_Click() { OpenHomePage(); }
+void MDIForm1::mnuUpdate_Click() { OpenUpdatePage(); }
+void MDIForm1::mnuDonate_Click() { OpenDonatePage(); }
+void MDIForm1::mnuAbout_Click() { director_.ShowAbout(this); }
+void MDIForm1::lblURL_Click() { OpenHomePage(); }
+void MDIForm1::Label3_Click() { OpenCoBrandPage(); }
+
+}  // namespace kelvra

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace kelvra {
+
+/// Prints `page` as an image to `printer`, at its true size when the paper
+/// allows, otherwise shrunk to fit. False when the printer cannot be opened
+/// or reports an error.
+bool PrintPageImage(QWidget& page, QPrinter& printer);
+
+/// Writes `page` to a one-page PDF file, its texts kept as text. False when
+/// the file cannot be written.
+bool WritePagePdf(QWidget& page, const QString& fileName);
+
+/// Print: the page goes to the default printer without a dialog. When there
+/// is no printer or printing fails, says so in one message and offers to save
+/// a PDF copy instead; cancelling the save writes nothing.
+void PrintReportPage(QWidget& page, QWidget* dialogParent);
+
+/// Where PrintReportPage prints: the default printer, or nullptr when there is
+/// none. Tests point it at a PDF-format printer; an empty function restores
+/// the default. Returns the previous function.
+using PrinterFunction = std::function<std::unique_ptr<QPrinter>()>;
+PrinterFunction SetPrinterFunction(PrinterFunction function);
+
+/// Asks where to save the PDF copy; an empty name means the user cancelled.
+/// Tests answer without a dialog; an empty function restores the standard
+/// save dialog. Returns the previous function.
+using SaveFileNameFunction = std::function<QString(QWidget* parent)>;
+SaveFileNameFunction SetSaveFileNameFunction(SaveFileNameFunction function);
+
+}  // namespace kelvra

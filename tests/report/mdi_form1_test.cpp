@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "report/mdi_form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fake_director.h"
+#include "fake_entry_form.h"
+#include "recording_ephemeris.h"
+#include "report/frm_report.h"
+#include "report/report_printing.h"
+#include "report/results_layout.h"
+#include "shell/message.h"
+#include "shell/shutdown.h"
+#include "shell/twips.h"
+#include "window_test_tools.h"
+
+namespace kelvra {
+namespace {
+
+// Records the About box's owner as well as the call.
+struct Director : testing::FakeDirector {
+  using FakeDirector::FakeDirector;
+  QWidget* aboutOwner = nullptr;
+  void ShowAbout(QWidget* owner) override {
+    FakeDirector::ShowAbout(owner);
+    aboutOwner = owner;
+  }
+};
+
+// A results window over a filled stand-in entry form.
+struct Results {
+  testing::RecordingEphemeris ephemeris;
+  Director director{ephemeris};
+  std::unique_ptr<QWidget> form = testing::MakeFakeEntryForm();
+  std::unique_ptr<MDIForm1> window;
+
+  Results() {
+    testing::FillEveryEntry(*form);
+    director.form = form.get();
+    director.state.result = {1500, -225, -3370, 0, "Poor"};
+    window = std::make_unique<MDIForm1>(director);
+  }
+  void Present() {
+    window->Present();
+    director.calls.clear();
+  }
+  QAction* Action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+  QWidget* Control(const char* name) const { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
+};
+
+TEST(MDIForm1, FirstShowFillsTheReportOnceAndClosesTheEntryForm) {
+  Results results;
+  EXPECT_EQ(results.window->report(), nullptr);
+  results.window->Present();
+  ASSERT_NE(results.window->report(), nullptr);
+  EXPECT_EQ(results.director.calls, QStringList{"CloseEntryForm"});
+  EXPECT_EQ(results.window->report()->findChild<QLabel*>(QStringLiteral("Harmony"))->text(), QStringLiteral("-225"));
+  EXPECT_EQ(results.window->mdiArea()->subWindowList().size(), 1);
+
+  // Later activations neither reload nor refill.
+  results.form->findChild<QLineEdit*>(QStringLiteral("txtMName"))->setText(QStringLiteral("changed"));
+  frmReport* report = results.window->report();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(results.window.get()));
+  results.window->MDIForm_Activate();
+  EXPECT_EQ(results.window->report(), report);
+  EXPECT_EQ(results.director.calls, QStringList{"CloseEntryForm"});
+  EXPECT_EQ(report->findChild<QLabel*>(QStringLiteral("mName"))->text(), QStringLiteral("txtMName"));
+}
+
+TEST(MDIForm1, EveryActivationRecentresTheReport) {
+  for (int width : {400, 698, 776, 1200}) {
+    Results results;
+    results.Present();
+    results.window->resize(width, 500);
+    QMdiSubWindow* page = results.window->reportWindow();
+    page->move(123, 45);
+    results.window->MDIForm_Activate();
+    const int expected = Twips(CenteredReportLeft(results.window->mdiArea()->width() * 15, page->width() * 15));
+    EXPECT_EQ(page->pos(), QPoint(expected, 0)) << width;
+    if (width < 776) {
+      EXPECT_LT(page->x(), 0) << width;  // narrower than the page plus its scroll bar
+    }
+  }
+}
+
+TEST(MDIForm1, TheWholePageCanBeScrolledTo) {
+  Results results;
+  results.Present();
+  results.window->resize(500, 400);
+  QCoreApplication::processEvents();
+  QMdiArea* area = results.window->mdiArea();
+  const QSize page = results.window->reportWindow()->size();
+  EXPECT_GE(area->verticalScrollBar()->maximum() - area->verticalScrollBar()->minimum(),
+            page.height() - area->viewport()->height());
+  EXPECT_GE(area->horizontalScrollBar()->maximum() - area->horizontalScrollBar()->minimum(),
+            page.width() - area->viewport()->width());
+}
+
+TEST(MDIForm1, ResizeKeepsButtonsRightAlignedAndHeadingCentred) {
+  Results results;
+  results.Present();
+  for (int width : {520, 698, 1000, 1600}) {
+    results.window->resize(width, 450);
+    QCoreApplication::processEvents();
+    const QRect print = results.Control("cmdPrint")->geometry();
+    const QRect back = results.Control("cmdBack")->geometry();
+    const QRect exit = results.Control("cmdExit")->geometry();
+    const int outer = results.window->frameGeometry().width();
+    // 300 twips from the outer right edge, 100 twips apart; a pixel of rounding allowed.
+    EXPECT_NEAR(outer - (exit.x() + exit.width()), 300 / 15.0, 1.0) << width;
+    EXPECT_NEAR(exit.x() - (back.x() + back.width()), 100 / 15.0, 1.0) << width;
+    EXPECT_NEAR(back.x() - (print.x() + print.width()), 100 / 15.0, 1.0) << width;
+    const int banner = results.Control("picTop")->width();
+    for (const char* label : {"lblHeading", "lblURL"}) {
+      const QRect geometry = results.Control(label)->geometry();
+      EXPECT_NEAR(geometry.x() + geometry.width() / 2.0, banner / 2.0, 1.0) << width << label;
+    }
+  }
+}
+
+TEST(MDIForm1, MenusInOrder) {
+  Results results;
+  QStringList bar;
+  for (QAction* top : results.window->menuBar()->actions()) {
+    QString entry = top->menu() ? top->menu()->objectName() : top->objectName();
+    if (top->menu())
+      for (QAction* item : top->menu()->actions()) entry += QLatin1Char(' ') + item->objectName();
+    bar << entry;
+  }
+  EXPECT_EQ(bar, QStringList({"mnuFile mnuPrint mnuBack mnuB mnuExit",
+                              "mnuHelp mnuOnline mnuVisit mnuHelpSep1 mnuUpdate mnuHelpSep2 mnuAbout", "mnuDonate"}));
+}
+
+TEST(MDIForm1, EveryLinkOpensExactlyItsPage) {
+  const struct {
+    const char* trigger;
+    const char* address;
+  } links[] = {
+      {"mnuOnline", "https://www.kelvra.example/kelvra/kelvra-help.html"},
+      {"mnuVisit", "https://www.kelvra.example"},
+      {"mnuUpdate", "https://www.kelvra.example/kelvra/download-kelvra.html"},
+      {"mnuDonate", "https://www.kelvra.example/donate.html"},
+      {"lblURL", "https://www.kelvra.example"},
+      {"Label3", "https://www.kelvra.example/co-brand.html"},
+  };
+  Results results;
+  results.Present();
+  for (const auto& link : links) {
+    testing::UrlRecorder recorder;
+    if (QAction* action = results.Action(link.trigger))
+      action->trigger();
+    else
+      QTest::mouseClick(results.Control(link.trigger), Qt::LeftButton);
+    EXPECT_EQ(recorder.urls, QList<QUrl>{QUrl(QString::fromLatin1(link.address))}) << link.trigger;
+  }
+  EXPECT_TRUE(results.director.calls.isEmpty());
+}
+
+TEST(MDIForm1, BackButtonShowsTheEntryFormAsItStarts) {
+  Results results;
+  results.Present();
+  static_cast<QPushButton*>(results.Control("cmdBack"))->click();
+  EXPECT_EQ(results.director.calls, QStringList({"CloseLookupBrowser", "ShowEntryForm", "CloseResultsWindow"}));
+  EXPECT_EQ(results.form->findChild<QLineEdit*>(QStringLiteral("txtMName"))->text(), QStringLiteral("txtMName"));
+}
+
+TEST(MDIForm1, BackMenuShowsTheEntryFormEmptied) {
+  Results results;
+  results.Present();
+  results.Action("mnuBack")->trigger();
+  EXPECT_EQ(results.director.calls, QStringList({"CloseResultsWindow", "ShowEntryForm"}));
+  EXPECT_EQ(results.form->findChild<QLineEdit*>(QStringLiteral("txtMName"))->text(), QString());
+}
+
+TEST(MDIForm1, AboutIsOwnedByTheResultsWindow) {
+  Results results;
+  results.Present();
+  results.Action("mnuAbout")->trigger();
+  EXPECT_EQ(results.director.calls, QStringList{"ShowAbout"});
+  EXPECT_EQ(results.director.aboutOwner, results.window.get());
+}
+
+TEST(MDIForm1, ExitButtonAndMenuEndTheProgram) {
+  for (const char* trigger : {"cmdExit", "mnuExit"}) {
+    Results results;
+    results.Present();
+    int exits = 0;
+    SetExitFunction([&](int) { ++exits; });
+    if (QAction* action = results.Action(trigger))
+      action->trigger();
+    else
+      static_cast<QPushButton*>(results.Control(trigger))->click();
+    EXPECT_EQ(exits, 1) << trigger;
+    EXPECT_FALSE(results.window->isVisible()) << trigger;
+    SetExitFunction({});
+  }
+}
+
+TEST(MDIForm1, PrintButtonAndMenuPrintOnePage) {
+  for (const char* trigger : {"cmdPrint", "mnuPrint"}) {
+    QTemporaryDir folder;
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    QStringList messages;
+    SetMessageFunction([&](QWidget*, const QString& text) { messages << text; });
+    SetPrinterFunction([&] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(printed);
+      return printer;
+    });
+    Results results;
+    results.Present();
+    if (QAction* action = results.Action(trigger))
+      action->trigger();
+    else
+      static_cast<QPushButton*>(results.Control(trigger))->click();
+    EXPECT_EQ(testing::PdfPageCount(printed), 1) << trigger;
+    EXPECT_TRUE(messages.isEmpty()) << trigger;
+    SetPrinterFunction({});
+    SetMessageFunction({});
+  }
+}
+
+TEST(MDIForm1, Screenshots) {
+  Results results;
+  results.form->findChild<QLineEdit*>(QStringLiteral("txtMName"))->setText(QStringLiteral("Arthur Pendragon"));
+  results.form->findChild<QLineEdit*>(QStringLiteral("txtFName"))->setText(QStringLiteral("Guinevere of Camelot"));
+  results.form->findChild<QLineEdit*>(QStringLiteral("txtMSun"))->setText(QStringLiteral("15 Tau 15"));
+  results.form->findChild<QLineEdit*>(QStringLiteral("txtFC"))->setText(QStringLiteral("29 Pis 59"));
+  results.Present();
+  QCoreApplication::processEvents();
+  testing::SaveScreenshot(*results.window, QStringLiteral("results_window"));
+  results.window->resize(Twips(11325 + 315) + 20, 860);
+  results.window->MDIForm_Activate();
+  QCoreApplication::processEvents();
+  testing::SaveScreenshot(*results.window, QStringLiteral("results_window_large"));
+  testing::SaveScreenshot(*results.window->report(), QStringLiteral("report_page"));
+}
+
+}  // namespace
+}  // namespace kelvra

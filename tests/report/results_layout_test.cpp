@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "report/results_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvra {
+namespace {
+
+TEST(LayOutResultsBar, ButtonsRightAlignedAndBannerCentred) {
+  const struct {
+    int outerWidth, bannerWidth;
+    ResultsBarLayout expected;
+  } cases[] = {
+      // The design size: 10470 inside, frame borders make it 10590 outside.
+      {10590, 10470, {9198, 8006, 6814, 960, 2475}},
+      // Narrower than the buttons: positions run negative, nothing is clamped.
+      {2000, 1880, {608, -584, -1776, -3335, -1820}},
+      // An odd difference lands on the even twip.
+      {20001, 8551, {18609, 17417, 16225, 0, 1516}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LayOutResultsBar(c.outerWidth, c.bannerWidth), c.expected) << c.outerWidth;
+}
+
+TEST(LayOutResultsBar, FollowsTheButtonsOwnWidths) {
+  const ResultsBarLayout layout = LayOutResultsBar(10000, 9000, {1000, 800, 600, 2000, 3000});
+  EXPECT_EQ(layout.cmdExitLeft, 10000 - 1000 - 300);
+  EXPECT_EQ(layout.cmdBackLeft, layout.cmdExitLeft - 800 - 100);
+  EXPECT_EQ(layout.cmdPrintLeft, layout.cmdBackLeft - 600 - 100);
+  EXPECT_EQ(layout.lblHeadingLeft, 3500);
+  EXPECT_EQ(layout.lblURLLeft, 3000);
+}
+
+TEST(CenteredReportLeft, CentresWithRoomForTheScrollBarAndMayGoNegative) {
+  const struct {
+    int inner, report, expected;
+  } cases[] = {
+      {11640, 11325, 0},       // exactly the page plus its scroll bar
+      {20000, 11325, 4180},
+      {10470, 11325, -585},    // the design width is narrower than the page
+      {0, 11325, -5820},
+      {11641, 11325, 0},       // half a twip goes to the even neighbour
+      {11643, 11325, 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CenteredReportLeft(c.inner, c.report), c.expected) << c.inner;
+}
+
+}  // namespace
+}  // namespace kelvra
