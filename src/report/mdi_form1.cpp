@@ -220,6 +220,7 @@ void MDIForm1::MDIForm_Activate() {
 }
 
 void MDIForm1::MDIForm_Resize() {
+  if (!cmdExit_ || !lblURL_) return;  // still being built
   const ResultsBarLayout bar = LayOutResultsBar(PixelsToTwips(frameGeometry().width()), PixelsToTwips(picTop_->width()));
   cmdExit_->move(Twips(bar.cmdExitLeft), cmdExit_->y());
   cmdBack_->move(Twips(bar.cmdBackLeft), cmdBack_->y());
