@@ -13,6 +13,7 @@
 #include <sstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "charts/natal_chart.h"
 #include "cosmodynes/analysis.h"
@@ -176,7 +177,16 @@ void PrintRatio(const RatioReporter& r, const std::string& num, const std::strin
 
 int main(int argc, char** argv) {
   swe_set_ephe_path(kEphemerisDataPath);
-  benchmark::Initialize(&argc, argv);
+  // Ratios are only as good as their worst side: by default repeat every
+  // benchmark, interleave the repetitions so a busy spell hits all alike,
+  // and compare medians. Flags given on the command line come later and win.
+  std::vector<char*> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=5";
+  std::string interleave = "--benchmark_enable_random_interleaving=true";
+  std::string aggregates = "--benchmark_report_aggregates_only=true";
+  args.insert(args.begin() + 1, {repetitions.data(), interleave.data(), aggregates.data()});
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::cout << '\n';

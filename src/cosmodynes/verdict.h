@@ -7,7 +7,8 @@
 
 namespace kelvra {
 
-/// P*H / 100 of the reference couple: the percentage is this divided by P*H / 100.
+/// P*H / 100 of the reference couple. A couple's percentage is 100 times this
+/// divided by its own P*H / 100, so a larger P*H gives a smaller percentage.
 inline constexpr double kReferencePH = 3370.47;
 
 /// The five figures of one analysis, as the entry form keeps them.
