@@ -19,7 +19,10 @@
 #include "shell/entry_state.h"
 #include "shell/link_label.h"
 #include "shell/message.h"
+#include "shell/product.h"
+#include "shell/shutdown.h"
 #include "shell/twips.h"
+#include "shell/web_links.h"
 #include "shell/window_director.h"
 
 namespace kelvra {
@@ -108,13 +111,11 @@ constexpr GroupLabels kMaleLabels = {"Label2",  "Label3",  "Label4",  "Label16",
 constexpr GroupLabels kFemaleLabels = {"Label8",  "Label9",  "Label10", "Label17", "Label11", "Label51", "Label12",
                                        "Label53", "Label57", "Label56", "Label15", "Frame6",  "Frame7",  "Command2"};
 
-const char* const kSiteName = "www.kelvra.example";
-
 }  // namespace
 
 frmMatch::frmMatch(WindowDirector& director, QWidget* parent) : QMainWindow(parent), director_(director) {
   setObjectName(QStringLiteral("frmMatch"));
-  setWindowTitle(QStringLiteral("Kelvra v1.0"));
+  setWindowTitle(ProductCaption());
   setAttribute(Qt::WA_DeleteOnClose);
   createControls();
   createMenus();
@@ -140,9 +141,9 @@ void frmMatch::createControls() {
   const int wordWidth = QFontMetrics(bannerFont).horizontalAdvance(QStringLiteral("Kelvra"));
   Place(banner, 0, 0, (central->width() + wordWidth) / 2, 34);
 
-  auto* forum = Named(new LinkLabel(QStringLiteral("Talk about your results in the Kelvra forum at ") + kSiteName,
-                                    central),
-                      "Label61");
+  auto* forum = Named(
+      new LinkLabel(QStringLiteral("Talk about your results in the Kelvra forum at ") + SiteHost(), central),
+      "Label61");
   forum->setAlignment(Qt::AlignCenter);
   Place(forum, 0, 34, central->width(), 14);
   connect(forum, &LinkLabel::clicked, this, &frmMatch::Label61_Click);
@@ -253,7 +254,7 @@ void frmMatch::createControls() {
   Place(moreInfo, 268, 17, 190, 12);
   connect(moreInfo, &LinkLabel::clicked, this, &frmMatch::Label59_Click);
   Caption(cobrand, "Label58", "Software made by", 268, 31, 84, 12)->setFont(small);
-  auto* maker = Named(new LinkLabel(QString::fromLatin1(kSiteName), cobrand), "Label52");
+  auto* maker = Named(new LinkLabel(SiteHost(), cobrand), "Label52");
   maker->setFont(small);
   Place(maker, 352, 31, 108, 12);
   connect(maker, &LinkLabel::clicked, this, &frmMatch::Label52_Click);
@@ -482,17 +483,17 @@ void frmMatch::Command2_Click() { LookupRequest(false); }
 
 void frmMatch::LookupRequest(bool /*male*/) {}
 
-void frmMatch::Command3_Click() {}
-void frmMatch::cmdNav_Click() {}
-void frmMatch::mnuExit_Click() {}
-void frmMatch::mnuOnline_Click() {}
-void frmMatch::mnuVisit_Click() {}
-void frmMatch::mnuUpdate_Click() {}
-void frmMatch::mnuDonate_Click() {}
+void frmMatch::Command3_Click() { OpenDonatePage(); }
+void frmMatch::cmdNav_Click() { ShutDownProgram(); }
+void frmMatch::mnuExit_Click() { ShutDownProgram(); }
+void frmMatch::mnuOnline_Click() { OpenOnlineHelp(); }
+void frmMatch::mnuVisit_Click() { OpenHomePage(); }
+void frmMatch::mnuUpdate_Click() { OpenUpdatePage(); }
+void frmMatch::mnuDonate_Click() { OpenDonatePage(); }
 void frmMatch::mnuAbout_Click() { director_.ShowAbout(this); }
-void frmMatch::Label52_Click() {}
-void frmMatch::Label59_Click() {}
-void frmMatch::Label61_Click() {}
+void frmMatch::Label52_Click() { OpenHomePage(); }
+void frmMatch::Label59_Click() { OpenCoBrandPage(); }
+void frmMatch::Label61_Click() { OpenHomePage(); }
 
 void frmMatch::closeEvent(QCloseEvent* event) {
   director_.CloseLookupBrowser();

@@ -2,6 +2,8 @@
 #include "shell/program.h"
 
 #include "entry/frm_match.h"
+#include "report/mdi_form1.h"
+#include "shell/about.h"
 
 namespace kelvra {
 
@@ -33,7 +35,13 @@ QWidget* Program::ShowEntryForm() {
 
 void Program::CloseEntryForm() { Close(entry_); }
 
-void Program::ShowResultsWindow() {}
+void Program::ShowResultsWindow() {
+  if (!results_) {
+    results_ = new MDIForm1(*this);
+    results_->setAttribute(Qt::WA_DeleteOnClose);  // a closed window is discarded
+  }
+  static_cast<MDIForm1*>(results_.data())->Present();
+}
 
 void Program::CloseResultsWindow() { Close(results_); }
 
@@ -41,6 +49,6 @@ void Program::ShowLookupBrowser() {}
 
 void Program::CloseLookupBrowser() { Close(browser_); }
 
-void Program::ShowAbout(QWidget* /*owner*/) {}
+void Program::ShowAbout(QWidget* owner) { RunAboutBox(owner); }
 
 }  // namespace kelvra
