@@ -13,6 +13,14 @@ void Close(QWidget* window) {
   if (window) window->close();
 }
 
+// A closed window lingers until its deferred deletion runs; it counts as
+// gone from the moment it is closed (hidden), so showing it again in the
+// same event creates a fresh one, as a reopened window must be.
+template <typename W>
+W* Open(const QPointer<W>& window) {
+  return window && window->isVisible() ? window.data() : nullptr;
+}
+
 }  // namespace
 
 Program::Program(Ephemeris& ephemeris) : ephemeris_(ephemeris) {}
@@ -24,30 +32,30 @@ Program::~Program() {
   delete entry_.data();
 }
 
-QWidget* Program::entryForm() { return entry_; }
+QWidget* Program::entryForm() { return Open(entry_); }
 
 QWidget* Program::ShowEntryForm() {
-  if (!entry_) entry_ = new frmMatch(*this);
+  if (!Open(entry_)) entry_ = new frmMatch(*this);
   entry_->show();
   entry_->activateWindow();
   return entry_;
 }
 
-void Program::CloseEntryForm() { Close(entry_); }
+void Program::CloseEntryForm() { Close(Open(entry_)); }
 
 void Program::ShowResultsWindow() {
-  if (!results_) {
+  if (!Open(results_)) {
     results_ = new MDIForm1(*this);
     results_->setAttribute(Qt::WA_DeleteOnClose);  // a closed window is discarded
   }
   static_cast<MDIForm1*>(results_.data())->Present();
 }
 
-void Program::CloseResultsWindow() { Close(results_); }
+void Program::CloseResultsWindow() { Close(Open(results_)); }
 
 void Program::ShowLookupBrowser() {}
 
-void Program::CloseLookupBrowser() { Close(browser_); }
+void Program::CloseLookupBrowser() { Close(Open(browser_)); }
 
 void Program::ShowAbout(QWidget* owner) { RunAboutBox(owner); }
 

@@ -35,8 +35,9 @@ class Program final : public WindowDirector {
   void CloseLookupBrowser() override;
   void ShowAbout(QWidget* owner) override;
 
-  QWidget* resultsWindow() const { return results_; }
-  QWidget* lookupBrowser() const { return browser_; }
+  /// The open results window and lookup browser, or nullptr.
+  QWidget* resultsWindow() const { return results_ && results_->isVisible() ? results_.data() : nullptr; }
+  QWidget* lookupBrowser() const { return browser_ && browser_->isVisible() ? browser_.data() : nullptr; }
 
  private:
   Ephemeris& ephemeris_;

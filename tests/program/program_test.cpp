@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The whole program in one process: entry form, analysis, results window,
+// report, Back, links and Exit, with the real engine and ephemeris files.
+#include "shell/program.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <algorithm>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "charts/swiss_ephemeris.h"
+#include "charts/zodiac.h"
+#include "entry/frm_match.h"
+#include "recording_ephemeris.h"
+#include "report/frm_report.h"
+#include "report/mdi_form1.h"
+#include "shell/message.h"
+#include "shell/shutdown.h"
+#include "shell/web_links.h"
+#include "window_test_tools.h"
+
+namespace kelvra {
+namespace {
+
+// Male and female bodies far apart, so a couple's scan finds only squares and
+// records no harmony gain: what the bias then adds comes from earlier analyses.
+class NoGainEphemeris : public testing::RecordingEphemeris {
+ public:
+  NoGainEphemeris() { ascendant = 200; }
+  double JulDay(std::int32_t year, std::int32_t month, std::int32_t day, double hour, std::int32_t flag) override {
+    female_ = year == 1950;
+    return RecordingEphemeris::JulDay(year, month, day, hour, flag);
+  }
+  std::int32_t Calc(double tjd, std::int32_t ipl, std::int32_t iflag, PositionBuffer xx, ErrorText serr) override {
+    const auto result = RecordingEphemeris::Calc(tjd, ipl, iflag, xx, serr);
+    if (ipl >= 0 && female_) {
+      xx[0] = (iflag & 2048) ? 0 : 105;  // 105 degrees from every male body: no aspect
+      xx[1] = (iflag & 2048) ? 50 : 0;   // declinations far apart: no parallel
+    }
+    return result;
+  }
+
+ private:
+  bool female_ = false;
+};
+
+class WholeProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousMessage_ = SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
+    previousExit_ = SetExitFunction([this](int code) { exitCodes << code; });
+  }
+  void TearDown() override {
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetMessageFunction(previousMessage_);
+    SetExitFunction(previousExit_);
+  }
+
+  Program& StartProgram(Ephemeris& ephemeris) {
+    program_ = std::make_unique<Program>(ephemeris);
+    program_->ShowEntryForm();
+    return *program_;
+  }
+  frmMatch* Form() { return qobject_cast<frmMatch*>(program_->entryForm()); }
+  MDIForm1* Results() { return qobject_cast<MDIForm1*>(program_->resultsWindow()); }
+
+  template <typename W>
+  W* Child(const char* name) {
+    return Form()->findChild<W*>(name);
+  }
+  void FillPerson(char p, const char* name, int day, int month, int year, bool south, const char* city) {
+    auto n = [p](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(p)).toLatin1(); };
+    Child<QLineEdit>(n("txt%1Name"))->setText(name);
+    Child<QComboBox>(n("cbo%1Date"))->setCurrentIndex(day - 1);
+    Child<QComboBox>(n("cbo%1Month"))->setCurrentIndex(month - 1);
+    Child<QComboBox>(n("cbo%1Year"))->setCurrentIndex(year - 1900);
+    Child<QComboBox>(n("cbo%1HH"))->setCurrentIndex(14);
+    for (const char* box : {"txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM"}) Child<QLineEdit>(n(box))->setText("33");
+    Child<QRadioButton>(n(south ? "opt%1South" : "opt%1North"))->setChecked(true);
+    Child<QRadioButton>(n("opt%1East"))->setChecked(true);
+    Child<QLineEdit>(n("txt%1City"))->setText(city);
+    Child<QLineEdit>(n("txt%1State"))->setText(" State ");
+    Child<QLineEdit>(n("txt%1Country"))->setText("Country");
+  }
+  void FillCouple() {
+    FillPerson('M', "Arthur", 13, 7, 1985, false, "London");
+    FillPerson('F', " Guinevere ", 2, 11, 1950, true, "Sydney");
+  }
+  /// Runs the analysis and waits until the report is filled and the entry form gone.
+  CompatibilityReport Analyse(bool throughMenu) {
+    if (throughMenu) {
+      Form()->findChild<QAction*>("mnuCalculate")->trigger();
+    } else {
+      Form()->findChild<QPushButton*>("cmdCalculate")->click();
+    }
+    EXPECT_NE(Results(), nullptr);
+    if (!Results()) return {};
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Results()->report() != nullptr; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return program_->entryForm() == nullptr; }, 5000));
+    if (!Results()->report()) return {};
+    return Results()->report()->ShownReport();
+  }
+
+  QStringList messages;
+  QList<int> exitCodes;
+
+ private:
+  std::unique_ptr<Program> program_;
+  MessageFunction previousMessage_;
+  ExitFunction previousExit_;
+};
+
+TEST_F(WholeProgram, TheReportShowsTheAnalysisAndTheEntryFormIsGone) {
+  SwissEphemeris ephemeris;
+  Program& program = StartProgram(ephemeris);
+  FillCouple();
+  const CompatibilityReport report = Analyse(false);
+  EXPECT_TRUE(messages.isEmpty());
+
+  const EntryState& state = program.entryState();
+  EXPECT_EQ(report.mName, "Arthur");
+  EXPECT_EQ(report.fName, " Guinevere ");  // verbatim, blanks included
+  EXPECT_EQ(report.fState, " State ");
+  EXPECT_EQ(report.mDOB, QLocale().standaloneMonthName(7).toStdString() + " 13, 1985");
+  const auto& m = state.maleChart.Longitude;
+  const auto& f = state.femaleChart.Longitude;
+  EXPECT_EQ(report.mSun, PrintSignData(m[ChartPoint::Sun]));
+  EXPECT_EQ(report.mNeptune, PrintSignData(m[ChartPoint::Neptune]));
+  EXPECT_EQ(report.FJupiter, PrintSignData(f[ChartPoint::Jupiter]));
+  EXPECT_EQ(report.fC, PrintSignData(f[ChartPoint::Chiron]));
+  EXPECT_EQ(report.Power, std::to_string(state.result.Power));
+  EXPECT_EQ(report.Harmony, std::to_string(state.result.Harmony));
+  EXPECT_EQ(report.PH, std::to_string(state.result.PH));
+  EXPECT_EQ(report.Percentage, std::to_string(state.result.phPercentage));
+  EXPECT_EQ(report.Comment, state.result.strComment);
+  const auto windows = QApplication::topLevelWidgets();
+  EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+}
+
+TEST_F(WholeProgram, ButtonAndMenuGiveIdenticalReports) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  FillCouple();
+  const CompatibilityReport byButton = Analyse(false);
+  Results()->cmdBack_Click();
+  ASSERT_NE(Form(), nullptr);
+  FillCouple();
+  EXPECT_EQ(Analyse(true), byButton);
+}
+
+TEST_F(WholeProgram, AMissingEntryShowsOneMessageAndNoResults) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  FillCouple();
+  Child<QLineEdit>("txtMLoM")->clear();
+  Form()->cmdCalculate_Click();
+  EXPECT_EQ(messages, QStringList{"Please Enter Minute in Longitude"});
+  EXPECT_EQ(Results(), nullptr);
+  EXPECT_NE(Form(), nullptr);
+}
+
+TEST_F(WholeProgram, BackButtonGivesAFreshForm) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  FillCouple();
+  Analyse(false);
+  Results()->findChild<QPushButton*>("cmdBack")->click();
+  ASSERT_NE(Form(), nullptr);
+  EXPECT_EQ(Results(), nullptr);
+  EXPECT_TRUE(Child<QLineEdit>("txtMName")->text().isEmpty());
+  EXPECT_TRUE(Child<QLineEdit>("txtMSun")->text().isEmpty());
+  EXPECT_EQ(Child<QLineEdit>("txtPower")->text(), "Power");
+  EXPECT_EQ(Child<QComboBox>("cboFYear")->currentIndex(), 0);
+  EXPECT_FALSE(Child<QRadioButton>("optFSouth")->isChecked());
+}
+
+TEST_F(WholeProgram, BackMenuGivesAnEmptiedForm) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  FillCouple();
+  Analyse(false);
+  Results()->findChild<QAction*>("mnuBack")->trigger();
+  ASSERT_NE(Form(), nullptr);
+  EXPECT_EQ(Results(), nullptr);
+  for (const char* name : {"txtMName", "txtFCity", "txtMLD", "txtFLoM"}) {
+    EXPECT_TRUE(Child<QLineEdit>(name)->text().isEmpty()) << name;
+  }
+  for (const char* name : {"optMNorth", "optMEast", "optFSouth", "optFEast"}) {
+    EXPECT_FALSE(Child<QRadioButton>(name)->isChecked()) << name;
+  }
+  QApplication::setActiveWindow(Form());
+  EXPECT_EQ(Form()->focusWidget(), Child<QLineEdit>("txtMName"));
+}
+
+TEST_F(WholeProgram, TheHarmonyGainOutlivesTheEntryForm) {
+  NoGainEphemeris ephemeris;
+  Program& program = StartProgram(ephemeris);
+  program.harmonyMemory().lastHarmonyGain = 2.5;  // as if an earlier analysis recorded it
+
+  FillCouple();
+  const CompatibilityReport first = Analyse(false);
+  HarmonyMemory expectedMemory{2.5};
+  const auto totals =
+      ComputeCosmodyneTotals(program.entryState().maleChart, program.entryState().femaleChart, expectedMemory);
+  EXPECT_DOUBLE_EQ(expectedMemory.lastHarmonyGain, 2.5);  // this couple records nothing
+  EXPECT_EQ(first.Harmony, std::to_string(DecideVerdict(totals.powerTotal, totals.harmonyTotal).result.Harmony));
+
+  Results()->cmdBack_Click();  // a new entry form, the same program
+  FillCouple();
+  EXPECT_EQ(Analyse(false), first);
+  EXPECT_DOUBLE_EQ(program.harmonyMemory().lastHarmonyGain, 2.5);
+}
+
+TEST_F(WholeProgram, ExitClosesEveryWindow) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  FillCouple();
+  Analyse(false);
+  Results()->findChild<QPushButton*>("cmdExit")->click();
+  EXPECT_EQ(exitCodes, QList<int>{0});
+  EXPECT_EQ(Results(), nullptr);
+  EXPECT_EQ(Form(), nullptr);
+}
+
+TEST_F(WholeProgram, EveryEntryFormLinkOpensItsAddress) {
+  SwissEphemeris ephemeris;
+  StartProgram(ephemeris);
+  testing::UrlRecorder recorder;
+  struct Trigger {
+    const char* control;
+    WebPage page;
+  };
+  const Trigger triggers[] = {
+      {"Label52", WebPage::Home},       {"Label61", WebPage::Home},      {"mnuVisit", WebPage::Home},
+      {"mnuOnline", WebPage::OnlineHelp}, {"mnuUpdate", WebPage::Update}, {"Command3", WebPage::Donate},
+      {"mnuDonate", WebPage::Donate},   {"Label59", WebPage::CoBrand},
+  };
+  for (const auto& trigger : triggers) {
+    recorder.urls.clear();
+    if (auto* action = Form()->findChild<QAction*>(trigger.control)) {
+      action->trigger();
+    } else if (auto* button = Form()->findChild<QPushButton*>(trigger.control)) {
+      button->click();
+    } else {
+      auto* label = Form()->findChild<QLabel*>(trigger.control);
+      ASSERT_NE(label, nullptr) << trigger.control;
+      QTest::mouseClick(label, Qt::LeftButton);
+    }
+    EXPECT_EQ(recorder.urls, QList<QUrl>{WebPageUrl(trigger.page)}) << trigger.control;
+  }
+}
+
+// Once for real: a child process whose Exit ends it with status 0.
+TEST(WholeProgramProcess, ExitEndsTheProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        SwissEphemeris ephemeris;
+        Program program(ephemeris);
+        program.ShowEntryForm();
+        QTimer::singleShot(0, [] { ShutDownProgram(); });
+        std::exit(QApplication::exec());
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace kelvra
