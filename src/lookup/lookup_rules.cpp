@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "lookup/lookup_rules.h"
+
+#include <algorithm>
+
+#include "shell/twips.h"
+
+namespace kelvra {
+
+PlaceCheck CheckPlaceEntries(const QString& city, const QString& state, const QString& country) {
+  if (city.isEmpty()) return {PlaceEntry::City, QStringLiteral("Please Enter City")};
+  if (state.isEmpty()) return {PlaceEntry::State, QStringLiteral("Please Enter State")};
+  if (country.isEmpty()) return {PlaceEntry::Country, QStringLiteral("Please Enter Country")};
+  return {};
+}
+
+QString PlaceEntryName(bool male, PlaceEntry entry) {
+  const QString person = male ? QStringLiteral("M") : QStringLiteral("F");
+  switch (entry) {
+    case PlaceEntry::City: return QStringLiteral("txt") + person + QStringLiteral("City");
+    case PlaceEntry::State: return QStringLiteral("txt") + person + QStringLiteral("State");
+    case PlaceEntry::Country: return QStringLiteral("txt") + person + QStringLiteral("Country");
+    case PlaceEntry::None: break;
+  }
+  return {};
+}
+
+QString LookupSearchText(const QString& city, const QString& state, const QString& country) {
+  return QStringLiteral("Latitude Longitude ") + city + QLatin1Char(' ') + state + QLatin1Char(' ') + country;
+}
+
+bool EntersHistory(const QString& address) { return !address.contains(QStringLiteral("about:blank")); }
+
+QStringList RewriteHistory(QStringList history, const QString& address) {
+  if (!EntersHistory(address)) return history;
+  const qsizetype existing = history.indexOf(address);
+  if (existing >= 0) history.removeAt(existing);
+  history.prepend(address);
+  return history;
+}
+
+QString BusyCaption(bool busy, const QString& pageTitle) {
+  return busy ? QStringLiteral("Working...") : pageTitle;
+}
+
+BrowserGeometry ResizeRule(QSize inner, int addressBarInnerWidth, int addressLeft, int addressBarBottom) {
+  const int margin = Twips(100);
+  return {std::max(0, addressBarInnerWidth - addressLeft),
+          QSize(std::max(0, inner.width() - margin), std::max(0, inner.height() - addressBarBottom - margin))};
+}
+
+QString JsStringLiteral(const QString& text) {
+  QString literal;
+  literal.reserve(text.size() + 2);
+  literal += QLatin1Char('"');
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    switch (u) {
+      case u'"': literal += QStringLiteral("\\\""); continue;
+      case u'\\': literal += QStringLiteral("\\\\"); continue;
+      case u'\n': literal += QStringLiteral("\\n"); continue;
+      case u'\r': literal += QStringLiteral("\\r"); continue;
+      case u'\t': literal += QStringLiteral("\\t"); continue;
+      default: break;
+    }
+    const bool markup = u == u'<' || u == u'>' || u == u'&' || u == u'\'';
+    if (u < 0x20 || u >= 0x7f || markup) {
+      literal += QStringLiteral("\\u") + QString::number(u, 16).rightJustified(4, QLatin1Char('0'));
+    } else {
+      literal += c;
+    }
+  }
+  literal += QLatin1Char('"');
+  return literal;
+}
+
+QString SearchScript(const QString& pageHtml, const QString& searchText) {
+  // The page's own elements are looked up by name without regard to case, as
+  // the form's fields were always matched; the texts arrive only as literals.
+  return QStringLiteral(
+             "(function () {\n"
+             "  function byName(name) {\n"
+             "    var all = document.body.querySelectorAll('[name]');\n"
+             "    for (var i = 0; i < all.length; ++i)\n"
+             "      if (all[i].getAttribute('name').toLowerCase() === name) return all[i];\n"
+             "    return null;\n"
+             "  }\n"
+             "  document.body.innerHTML = %1;\n"
+             "  byName('q').value = %2;\n"
+             "  byName('sa').click();\n"
+             "})();\n")
+      .arg(JsStringLiteral(pageHtml), JsStringLiteral(searchText));
+}
+
+}  // namespace kelvra
