@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "fake_director.h"
+#include "lookup/lookup_browser.h"
+#include "lookup/web_sandbox.h"
+#include "recording_ephemeris.h"
+
+namespace kelvra {
+namespace {
+
+using testing::FakeDirector;
+using testing::RecordingEphemeris;
+
+class ModuleLoader : public ::testing::Test {
+ protected:
+  void TearDown() override { SetLookupModuleDirectories({}); }
+
+  QString Fail() {
+    QString failure;
+    EXPECT_EQ(CreateLookupBrowser(director, &failure), nullptr);
+    EXPECT_FALSE(LookupModuleLoaded());
+    return failure;
+  }
+
+  QTemporaryDir folder;
+  RecordingEphemeris ephemeris;
+  FakeDirector director{ephemeris};
+};
+
+TEST_F(ModuleLoader, MissingModuleIsReportedNotFatal) {
+  SetLookupModuleDirectories({folder.path()});
+  const QString failure = Fail();
+  EXPECT_TRUE(failure.startsWith("The lookup browser cannot be opened.")) << failure.toStdString();
+  EXPECT_TRUE(failure.contains("kelvra_lookup_browser")) << failure.toStdString();
+  EXPECT_TRUE(failure.contains(folder.path())) << failure.toStdString();
+}
+
+TEST_F(ModuleLoader, BrokenModuleIsNamed) {
+  QFile broken(QDir(folder.path()).filePath("kelvra_lookup_browser.so"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("not a library");
+  broken.close();
+  SetLookupModuleDirectories({folder.path()});
+  const QString failure = Fail();
+  EXPECT_TRUE(failure.contains(broken.fileName())) << failure.toStdString();
+}
+
+TEST_F(ModuleLoader, LibraryWithoutTheEntryPointIsRefused) {
+  ASSERT_TRUE(QFile::copy(NOT_A_BROWSER_MODULE, QDir(folder.path()).filePath("kelvra_lookup_browser.so")));
+  SetLookupModuleDirectories({folder.path()});
+  const QString failure = Fail();
+  EXPECT_TRUE(failure.contains("is not a lookup browser module")) << failure.toStdString();
+}
+
+TEST_F(ModuleLoader, BuildPutsTheModuleWhereItIsLookedFor) {
+  const QStringList directories = LookupModuleDirectories();
+  ASSERT_FALSE(directories.isEmpty());
+  EXPECT_EQ(directories.first(), QCoreApplication::applicationDirPath());
+  const bool found = std::any_of(directories.begin(), directories.end(), [](const QString& directory) {
+    return QFileInfo::exists(QDir(directory).filePath("kelvra_lookup_browser.so"));
+  });
+  EXPECT_TRUE(found) << directories.join(", ").toStdString();
+}
+
+TEST(WebSandbox, IsSwitchedOffForRootOnly) {
+  qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+  DisableWebSandboxForRoot();
+  EXPECT_EQ(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), geteuid() == 0 ? QByteArray("1") : QByteArray());
+}
+
+}  // namespace
+}  // namespace kelvra
