@@ -2,9 +2,13 @@
 #include <QApplication>
 
 #include "charts/swiss_ephemeris.h"
+#include "lookup/web_sandbox.h"
 #include "shell/program.h"
 
 int main(int argc, char* argv[]) {
+  // Before anything can start the web engine, which refuses to run as root
+  // with its sandbox and would end the whole program.
+  kelvra::DisableWebSandboxForRoot();
   QApplication app(argc, argv);
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);

@@ -4,9 +4,11 @@
 
 #include "charts/swiss_ephemeris.h"
 #include "first_paint.h"
+#include "lookup/web_sandbox.h"
 #include "shell/program.h"
 
 int main(int argc, char* argv[]) {
+  kelvra::DisableWebSandboxForRoot();
   QApplication app(argc, argv);
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);

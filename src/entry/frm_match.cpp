@@ -16,6 +16,7 @@
 #include "cosmodynes/harmony.h"
 #include "entry/filtered_line_edit.h"
 #include "entry/month_name.h"
+#include "lookup/lookup_rules.h"
 #include "shell/entry_state.h"
 #include "shell/link_label.h"
 #include "shell/message.h"
@@ -481,7 +482,21 @@ void frmMatch::mnuCalculate_Click() { cmdCalculate_Click(); }
 void frmMatch::Command1_Click() { LookupRequest(true); }
 void frmMatch::Command2_Click() { LookupRequest(false); }
 
-void frmMatch::LookupRequest(bool /*male*/) {}
+void frmMatch::LookupRequest(bool male) {
+  const QString p = male ? QStringLiteral("M") : QStringLiteral("F");
+  const PlaceCheck check =
+      CheckPlaceEntries(text("txt" + p + "City")->text(), text("txt" + p + "State")->text(),
+                        text("txt" + p + "Country")->text());
+  if (check.missing != PlaceEntry::None) {
+    ShowMessage(this, check.message);
+    text(PlaceEntryName(male, check.missing))->setFocus();
+    return;
+  }
+  director_.entryState().bMaleSearch = male;
+  // Every request gets a fresh browser that reads the entries as they are now.
+  director_.CloseLookupBrowser();
+  director_.ShowLookupBrowser();
+}
 
 void frmMatch::Command3_Click() { OpenDonatePage(); }
 void frmMatch::cmdNav_Click() { ShutDownProgram(); }

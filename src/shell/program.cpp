@@ -2,8 +2,10 @@
 #include "shell/program.h"
 
 #include "entry/frm_match.h"
+#include "lookup/lookup_browser.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
+#include "shell/message.h"
 
 namespace kelvra {
 
@@ -53,7 +55,16 @@ void Program::ShowResultsWindow() {
 
 void Program::CloseResultsWindow() { Close(Open(results_)); }
 
-void Program::ShowLookupBrowser() {}
+void Program::ShowLookupBrowser() {
+  QString failure;
+  QWidget* browser = CreateLookupBrowser(*this, &failure);
+  if (!browser) {
+    ShowMessage(entryForm(), QStringLiteral("The latitude and longitude lookup is not available: ") + failure);
+    return;
+  }
+  browser_ = browser;  // modeless, without an owner; deleted when closed
+  browser->show();
+}
 
 void Program::CloseLookupBrowser() { Close(Open(browser_)); }
 

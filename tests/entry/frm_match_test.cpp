@@ -372,6 +372,53 @@ TEST_F(EntryForm, MissingEntryStopsTheAnalysis) {
   EXPECT_TRUE(text("txtMSun")->text().isEmpty());
 }
 
+TEST_F(EntryForm, LookupRequestChecksThePlaceThenOpensAFreshBrowser) {
+  struct Row {
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* message;  // nullptr: the browser opens
+    const char* focus;
+  };
+  const Row rows[] = {
+      {"", "NY", "USA", "Please Enter City", "txtMCity"},
+      {"New York", "", "USA", "Please Enter State", "txtMState"},
+      {"New York", "NY", "", "Please Enter Country", "txtMCountry"},
+      {"", "", "", "Please Enter City", "txtMCity"},
+  };
+  for (const auto& row : rows) {
+    messages.clear();
+    director.calls.clear();
+    text("txtMCity")->setText(row.city);
+    text("txtMState")->setText(row.state);
+    text("txtMCountry")->setText(row.country);
+    form->findChild<QPushButton*>("Command1")->click();
+    EXPECT_EQ(messages, QStringList{row.message}) << row.city << '/' << row.state << '/' << row.country;
+    EXPECT_EQ(QApplication::focusWidget(), text(row.focus));
+    EXPECT_TRUE(director.calls.isEmpty());
+  }
+
+  // Only the female place filled, blanks included: a female lookup.
+  messages.clear();
+  director.state.bMaleSearch = true;
+  text("txtFCity")->setText(" ");
+  text("txtFState")->setText("NSW");
+  text("txtFCountry")->setText("Australia");
+  form->Command2_Click();
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_FALSE(director.state.bMaleSearch);
+  EXPECT_EQ(director.calls, (QStringList{"CloseLookupBrowser", "ShowLookupBrowser"}));
+
+  // A male lookup after it closes the first browser and opens another.
+  text("txtMCity")->setText("New York");
+  text("txtMState")->setText("NY");
+  text("txtMCountry")->setText("USA");
+  director.calls.clear();
+  form->Command1_Click();
+  EXPECT_TRUE(director.state.bMaleSearch);
+  EXPECT_EQ(director.calls, (QStringList{"CloseLookupBrowser", "ShowLookupBrowser"}));
+}
+
 TEST_F(EntryForm, ClosingClosesTheLookupBrowser) {
   form->close();
   form = nullptr;  // deleted on close
