@@ -159,21 +159,25 @@ void frmMatch::createControls() {
                         male ? "Frame1" : "Frame2");
     Place(group, male ? 4 : 293, 50, 284, 240);
 
-    auto lineEdit = [&](const char* suffix, KeyRule rule, int x, int y, int w) {
+    // Screen readers announce each entry by its group and label ("Male Name").
+    const QString person = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
+    auto lineEdit = [&](const char* suffix, const char* spoken, KeyRule rule, int x, int y, int w) {
       auto* edit = new FilteredLineEdit(rule, group);
       edit->setObjectName(name("txt", suffix));
+      edit->setAccessibleName(person + QString::fromLatin1(spoken));
       if (rule == KeyRule::Numbers) edit->setMaxLength(3);
       Place(edit, x, y, w, 20);
       return edit;
     };
-    auto comboBox = [&](const char* suffix, int x, int y, int w) {
+    auto comboBox = [&](const char* suffix, const char* spoken, int x, int y, int w) {
       auto* combo = new QComboBox(group);  // not editable: an item can only be picked
       combo->setObjectName(name("cbo", suffix));
+      combo->setAccessibleName(person + QString::fromLatin1(spoken));
       Place(combo, x, y, w, 20);
       return combo;
     };
-    auto directions = [&](const char* frameName, const char* first, const char* firstText, const char* second,
-                          const char* secondText, int y) {
+    auto directions = [&](const char* frameName, const char* coordinate, const char* first, const char* firstText,
+                          const char* second, const char* secondText, int y) {
       // A frame of its own makes each pair an independent option group.
       auto* frame = Named(new QFrame(group), frameName);
       frame->setFrameShape(QFrame::NoFrame);
@@ -181,47 +185,50 @@ void frmMatch::createControls() {
       Place(frame, 188, y - 2, 94, 24);
       auto* a = new QRadioButton(QString::fromLatin1(firstText), frame);
       a->setObjectName(name("opt", first));
+      a->setAccessibleName(person + coordinate + ' ' + firstText);
       Place(a, 0, 2, 47, 20);
       auto* b = new QRadioButton(QString::fromLatin1(secondText), frame);
       b->setObjectName(name("opt", second));
+      b->setAccessibleName(person + coordinate + ' ' + secondText);
       Place(b, 47, 2, 47, 20);
     };
 
     Caption(group, labels.name, "Name:", 6, 18, 82);
-    lineEdit("Name", KeyRule::Letters, 88, 18, 190);
+    lineEdit("Name", "Name", KeyRule::Letters, 88, 18, 190);
 
     Caption(group, labels.birthday, "Birthday:", 6, 42, 82);
-    comboBox("Date", 88, 42, 42);
-    comboBox("Month", 132, 42, 86);
-    comboBox("Year", 220, 42, 58);
+    comboBox("Date", "Birthday Day", 88, 42, 42);
+    comboBox("Month", "Birthday Month", 132, 42, 86);
+    comboBox("Year", "Birthday Year", 220, 42, 58);
 
     Caption(group, labels.time, "Time Of Birth:", 6, 66, 82);
-    comboBox("HH", 88, 66, 42);
-    comboBox("MM", 132, 66, 42);
-    comboBox("SS", 176, 66, 42);
+    comboBox("HH", "Time Of Birth Hours", 88, 66, 42);
+    comboBox("MM", "Time Of Birth Minutes", 132, 66, 42);
+    comboBox("SS", "Time Of Birth Seconds", 176, 66, 42);
     Caption(group, labels.hms, "HH/MM/SS", 222, 66, 56)->setFont(small);
 
     Caption(group, labels.latitude, "Latitude:", 6, 90, 82);
-    lineEdit("LD", KeyRule::Numbers, 88, 90, 28);
-    lineEdit("LM", KeyRule::Numbers, 118, 90, 28);
+    lineEdit("LD", "Latitude Degrees", KeyRule::Numbers, 88, 90, 28);
+    lineEdit("LM", "Latitude Minutes", KeyRule::Numbers, 118, 90, 28);
     Caption(group, labels.latDegMin, "DEG/MIN", 148, 90, 40)->setFont(small);
-    directions(labels.latFrame, "North", "North", "South", "South", 90);
+    directions(labels.latFrame, "Latitude", "North", "North", "South", "South", 90);
 
     Caption(group, labels.longitude, "Longitude:", 6, 114, 82);
-    lineEdit("LoD", KeyRule::Numbers, 88, 114, 28);
-    lineEdit("LoM", KeyRule::Numbers, 118, 114, 28);
+    lineEdit("LoD", "Longitude Degrees", KeyRule::Numbers, 88, 114, 28);
+    lineEdit("LoM", "Longitude Minutes", KeyRule::Numbers, 118, 114, 28);
     Caption(group, labels.longDegMin, "DEG/MIN", 148, 114, 40)->setFont(small);
-    directions(labels.longFrame, "East", "East", "West", "West", 114);
+    directions(labels.longFrame, "Longitude", "East", "East", "West", "West", 114);
 
     Caption(group, labels.city, "City:", 6, 138, 82);
-    lineEdit("City", KeyRule::Letters, 88, 138, 190);
+    lineEdit("City", "City", KeyRule::Letters, 88, 138, 190);
     Caption(group, labels.state, "State:", 6, 162, 82);
-    lineEdit("State", KeyRule::Letters, 88, 162, 190);
+    lineEdit("State", "State", KeyRule::Letters, 88, 162, 190);
     Caption(group, labels.country, "Country:", 6, 186, 82);
-    lineEdit("Country", KeyRule::Letters, 88, 186, 190);
+    lineEdit("Country", "Country", KeyRule::Letters, 88, 186, 190);
 
     auto* lookup = Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group),
                          labels.lookup);
+    lookup->setAccessibleName(QStringLiteral("Find ") + person + QStringLiteral("Latitude and Longitude"));
     Place(lookup, 6, 212, 272, 22);
     connect(lookup, &QPushButton::clicked, this, male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
   }

@@ -170,6 +170,32 @@ TEST_F(EntryForm, ControlsCaptionsAndHiddenBoxes) {
   }
 }
 
+TEST_F(EntryForm, InputsHaveSpokenNames) {
+  const std::pair<const char*, const char*> names[] = {
+      {"txtMName", "Male Name"},
+      {"txtFName", "Female Name"},
+      {"cboMDate", "Male Birthday Day"},
+      {"cboFMonth", "Female Birthday Month"},
+      {"cboMSS", "Male Time Of Birth Seconds"},
+      {"txtFLD", "Female Latitude Degrees"},
+      {"txtMLoM", "Male Longitude Minutes"},
+      {"optMNorth", "Male Latitude North"},
+      {"optFWest", "Female Longitude West"},
+      {"txtFCountry", "Female Country"},
+      {"Command2", "Find Female Latitude and Longitude"},
+  };
+  for (const auto& [control, spoken] : names) {
+    auto* widget = form->findChild<QWidget*>(control);
+    ASSERT_NE(widget, nullptr) << control;
+    EXPECT_EQ(widget->accessibleName(), spoken) << control;
+    // On Linux a list reports its current item as its name, by Qt's design.
+    if (qobject_cast<QComboBox*>(widget)) continue;
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(node, nullptr) << control;
+    EXPECT_EQ(node->text(QAccessible::Name), spoken) << control;
+  }
+}
+
 TEST_F(EntryForm, HiddenBoxesStayOutOfTheAccessibilityTree) {
   QStringList seen;
   std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
