@@ -17,6 +17,7 @@
 #include "entry/filtered_line_edit.h"
 #include "entry/month_name.h"
 #include "lookup/lookup_rules.h"
+#include "shell/chart_boxes.h"
 #include "shell/entry_state.h"
 #include "shell/link_label.h"
 #include "shell/message.h"
@@ -47,32 +48,20 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, int x, int 
   return label;
 }
 
-// Chart-table rows: point caption, male label and box, female label and box.
+// Chart-table rows in chart-point order: point caption, male and female label.
 struct ChartRow {
   const char* caption;
   const char* maleLabel;
-  const char* maleBox;
   const char* femaleLabel;
-  const char* femaleBox;
 };
 
-constexpr ChartRow kChartRows[] = {
-    {"Sun", "Label18", "txtMSun", "Label49", "txtFSun"},
-    {"Mercury", "Label19", "txtMMercury", "Label48", "txtFMercury"},
-    {"Venus", "Label20", "txtMVenus", "Label47", "txtFVenus"},
-    {"Mars", "Label21", "txtMMars", "Label46", "txtFMars"},
-    {"Jupiter", "Label22", "txtMJupiter", "Label45", "txtFJupiter"},
-    {"Saturn", "Label23", "txtMSaturn", "Label44", "txtFSaturn"},
-    {"Uranus", "Label24", "txtMUranus", "Label43", "txtFUranus"},
-    {"Neptune", "Label25", "txtMNeptunes", "Label42", "txtFNeptune"},
-    {"Pluto", "Label26", "txtMPluto", "Label41", "txtFPluto"},
-    {"Moon", "Label27", "txtMMoon", "Label40", "txtFMoon"},
-    {"N. Node", "Label28", "txtMN", "Label39", "txtFN"},
-    {"S. Node", "Label29", "txtMS", "Label38", "txtFS"},
-    {"P_of_F", "Label30", "txtMP", "Label37", "txtFP"},
-    {"Asc", "Label31", "txtMAsc", "Label36", "txtFAsc"},
-    {"MC", "Label32", "txtMMC", "Label35", "txtFMC"},
-    {"Chiron", "Label33", "txtMC", "Label34", "txtFC"},
+constexpr ChartRow kChartRows[kChartPointCount] = {
+    {"Sun", "Label18", "Label49"},     {"Mercury", "Label19", "Label48"}, {"Venus", "Label20", "Label47"},
+    {"Mars", "Label21", "Label46"},    {"Jupiter", "Label22", "Label45"}, {"Saturn", "Label23", "Label44"},
+    {"Uranus", "Label24", "Label43"},  {"Neptune", "Label25", "Label42"}, {"Pluto", "Label26", "Label41"},
+    {"Moon", "Label27", "Label40"},    {"N. Node", "Label28", "Label39"}, {"S. Node", "Label29", "Label38"},
+    {"P_of_F", "Label30", "Label37"},  {"Asc", "Label31", "Label36"},     {"MC", "Label32", "Label35"},
+    {"Chiron", "Label33", "Label34"},
 };
 
 struct ResultBox {
@@ -284,7 +273,8 @@ void frmMatch::createControls() {
   for (const auto& chartRow : kChartRows) {
     for (bool male : {true, false}) {
       Caption(hidden, male ? chartRow.maleLabel : chartRow.femaleLabel, chartRow.caption, male ? 0 : 290, row * 22, 60);
-      auto* box = Named(new QLineEdit(hidden), male ? chartRow.maleBox : chartRow.femaleBox);
+      const ChartBoxPair& boxes = kChartBoxes[static_cast<std::size_t>(row)];
+      auto* box = Named(new QLineEdit(hidden), male ? boxes.male : boxes.female);
       Place(box, male ? 62 : 352, row * 22, 80, 20);
     }
     ++row;
@@ -456,7 +446,7 @@ bool frmMatch::UpdateDisplayData() {
   for (bool male : {true, false}) {
     const NatalChart& chart = male ? state.maleChart : state.femaleChart;
     for (std::size_t i = 0; i < kAllChartPoints.size(); ++i) {
-      text(male ? kChartRows[i].maleBox : kChartRows[i].femaleBox)
+      text(male ? kChartBoxes[i].male : kChartBoxes[i].female)
           ->setText(PrintSignData(chart.Longitude[kAllChartPoints[i]]));
     }
   }

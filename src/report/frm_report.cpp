@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "shell/chart_boxes.h"
 #include "shell/entry_state.h"
 #include "shell/product.h"
 #include "shell/twips.h"
@@ -21,32 +22,20 @@ namespace {
 const QColor kMagenta(255, 0, 255);
 const QColor kFrameLine(128, 128, 128);
 
-// The chart rows: caption, then the entry form's chart box and the report
-// field for each person. The male Neptune box really is txtMNeptunes.
+// The chart rows in chart-point order: caption and the report field for each
+// person; the entry form's boxes they copy are kChartBoxes.
 struct ChartRow {
   const char* caption;
-  const char* maleBox;
   const char* maleField;
-  const char* femaleBox;
   const char* femaleField;
 };
 constexpr ChartRow kChartRows[kChartPointCount] = {
-    {"Sun", "txtMSun", "mSun", "txtFSun", "fSun"},
-    {"Mercury", "txtMMercury", "mMercury", "txtFMercury", "fMercury"},
-    {"Venus", "txtMVenus", "mVenus", "txtFVenus", "fVenus"},
-    {"Mars", "txtMMars", "mMars", "txtFMars", "fMars"},
-    {"Jupiter", "txtMJupiter", "mJupiter", "txtFJupiter", "FJupiter"},
-    {"Saturn", "txtMSaturn", "mSaturn", "txtFSaturn", "fSaturn"},
-    {"Uranus", "txtMUranus", "mUranus", "txtFUranus", "fUranus"},
-    {"Neptune", "txtMNeptunes", "mNeptune", "txtFNeptune", "fNeptune"},
-    {"Pluto", "txtMPluto", "mPluto", "txtFPluto", "fPluto"},
-    {"Moon", "txtMMoon", "mMoon", "txtFMoon", "fMoon"},
-    {"N.Node", "txtMN", "mNN", "txtFN", "fNN"},
-    {"S.Node", "txtMS", "mSN", "txtFS", "fSN"},
-    {"P_of_F", "txtMP", "mPF", "txtFP", "fPF"},
-    {"Asc", "txtMAsc", "mA", "txtFAsc", "fA"},
-    {"MC", "txtMMC", "mMC", "txtFMC", "fMC"},
-    {"Chiron", "txtMC", "mC", "txtFC", "fC"},
+    {"Sun", "mSun", "fSun"},         {"Mercury", "mMercury", "fMercury"}, {"Venus", "mVenus", "fVenus"},
+    {"Mars", "mMars", "fMars"},      {"Jupiter", "mJupiter", "FJupiter"}, {"Saturn", "mSaturn", "fSaturn"},
+    {"Uranus", "mUranus", "fUranus"}, {"Neptune", "mNeptune", "fNeptune"}, {"Pluto", "mPluto", "fPluto"},
+    {"Moon", "mMoon", "fMoon"},      {"N.Node", "mNN", "fNN"},            {"S.Node", "mSN", "fSN"},
+    {"P_of_F", "mPF", "fPF"},        {"Asc", "mA", "fA"},                 {"MC", "mMC", "fMC"},
+    {"Chiron", "mC", "fC"},
 };
 
 constexpr const char* kIdentityCaptions[] = {"Name:", "Date of Birth:", "City:", "State:", "Country:"};
@@ -194,8 +183,8 @@ CompatibilityReport ReadCompatibilityReport(const QWidget* entryForm, const Comp
   const ReportPerson female = ReadPerson(entryForm, QLatin1Char('F'));
   ChartTexts maleChart, femaleChart;
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
-    maleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartRows[i].maleBox)).toStdString();
-    femaleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartRows[i].femaleBox)).toStdString();
+    maleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartBoxes[i].male)).toStdString();
+    femaleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartBoxes[i].female)).toStdString();
   }
   return MakeCompatibilityReport(male, female, maleChart, femaleChart, result);
 }
