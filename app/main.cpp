@@ -3,6 +3,7 @@
 
 #include "charts/swiss_ephemeris.h"
 #include "lookup/web_sandbox.h"
+#include "shell/product.h"
 #include "shell/program.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   // with its sandbox and would end the whole program.
   kelvra::DisableWebSandboxForRoot();
   QApplication app(argc, argv);
+  kelvra::IdentifyApplication();
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);
   program.ShowEntryForm();

@@ -5,11 +5,13 @@
 #include "charts/swiss_ephemeris.h"
 #include "first_paint.h"
 #include "lookup/web_sandbox.h"
+#include "shell/product.h"
 #include "shell/program.h"
 
 int main(int argc, char* argv[]) {
   kelvra::DisableWebSandboxForRoot();
   QApplication app(argc, argv);
+  kelvra::IdentifyApplication();
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);
   kelvra::bench::QuitAfterFirstPaint(*program.ShowEntryForm());

@@ -73,7 +73,8 @@ LookupBrowserOptions SetLookupBrowserOptions(LookupBrowserOptions options) {
 QStringList LookupModuleDirectories() {
   if (!ReplacedDirectories().isEmpty()) return ReplacedDirectories();
   const QString programDirectory = QCoreApplication::applicationDirPath();
-  return {programDirectory, QDir::cleanPath(programDirectory + QStringLiteral("/../lib/kelvra")),
+  return {programDirectory,
+          QDir::cleanPath(programDirectory + QStringLiteral("/" KELVRA_LOOKUP_INSTALLED_MODULE_DIR)),
           QStringLiteral(KELVRA_LOOKUP_BUILD_MODULE_DIR)};
 }
 

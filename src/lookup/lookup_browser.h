@@ -26,7 +26,8 @@ LookupBrowserOptions SetLookupBrowserOptions(LookupBrowserOptions options);
 LookupBrowserOptions DefaultLookupBrowserOptions();
 
 /// Where the browser module is looked for, in order: next to the running
-/// program, in ../lib/kelvra beside it, then in the build tree's module
+/// program, where the installation puts it relative to the program (the
+/// library directory's kelvra folder), then in the build tree's module
 /// directory. SetLookupModuleDirectories replaces that list (an empty list
 /// restores it) and returns the previous replacement.
 QStringList LookupModuleDirectories();

@@ -1,25 +1,47 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "shell/product.h"
 
-#include <QPainter>
+#include <QGuiApplication>
+#include <iterator>
 
 namespace kelvra {
 
 QString ProductCaption() { return QStringLiteral("Kelvra v" KELVRA_VERSION); }
 
+namespace {
+
+// The sizes of the application icon, as installed in the hicolor theme.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString IconFile(int size) { return QStringLiteral(":/kelvra/kelvra-%1.png").arg(size); }
+
+}  // namespace
+
+QIcon ProductIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addFile(IconFile(size), QSize(size, size));
+  return icon;
+}
+
+void IdentifyApplication() {
+  QGuiApplication::setWindowIcon(ProductIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("kelvra"));
+}
+
 QPixmap ProductPicture(int sizePx) {
-  QPixmap picture(sizePx, sizePx);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // Two interlocking rings, one for each person.
-  const qreal ring = sizePx * 0.36;
-  const qreal pen = qMax<qreal>(1.5, sizePx * 0.09);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(255, 0, 255), pen));
-  painter.drawEllipse(QPointF(sizePx * 0.38, sizePx * 0.5), ring - pen, ring - pen);
-  painter.setPen(QPen(QColor(0, 0, 160), pen));
-  painter.drawEllipse(QPointF(sizePx * 0.62, sizePx * 0.5), ring - pen, ring - pen);
+  // One device pixel per screen pixel keeps the picture sharp at a device
+  // pixel ratio above 1; the label still lays it out at sizePx.
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  const int devicePx = qMax(1, qRound(sizePx * ratio));
+  int source = kIconSizes[std::size(kIconSizes) - 1];
+  for (int size : kIconSizes) {
+    if (size >= devicePx) {
+      source = size;
+      break;
+    }
+  }
+  QPixmap picture = QPixmap(IconFile(source)).scaled(devicePx, devicePx, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  picture.setDevicePixelRatio(ratio);
   return picture;
 }
 

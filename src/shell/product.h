@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -10,7 +11,15 @@ namespace kelvra {
 /// "Kelvra v1.0": the product name with the project's version, as captions show it.
 QString ProductCaption();
 
-/// The product's picture, drawn rather than shipped so every size stays sharp.
+/// The application icon, every size the desktop installs; every window's icon.
+QIcon ProductIcon();
+
+/// Gives every window of the running application the product's icon and names
+/// its desktop entry, from which Wayland desktops take the icon instead.
+void IdentifyApplication();
+
+/// The application icon as a picture of sizePx device-independent pixels,
+/// with as many device pixels as the screen has (About box, report).
 QPixmap ProductPicture(int sizePx);
 
 /// Verdana at the given size; where it is not installed, fontconfig picks the
