@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb
   poppler-utils
+  desktop-file-utils appstream
 )
 
 install_missing() {

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The program's windows at the screen's device pixel ratio. ctest runs this
+// once at QT_SCALE_FACTOR=1 and once at 2; every run saves its screenshots in
+// KELVRA_SCREENSHOT_ROOT/scale-N for a reviewer, and the scale-2 run compares
+// its pictures with those of the scale-1 run: twice the pixels, the same look.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "charts/swiss_ephemeris.h"
+#include "report/frm_report.h"
+#include "report/mdi_form1.h"
+#include "shell/about.h"
+#include "shell/message.h"
+#include "shell/product.h"
+#include "shell/program.h"
+#include "shell/shutdown.h"
+#include "shell/twips.h"
+
+namespace kelvra {
+namespace {
+
+int Scale() { return qRound(qApp->devicePixelRatio()); }
+
+QString ScreenshotFile(int scale, const QString& name) {
+  return QStringLiteral(KELVRA_SCREENSHOT_ROOT "/scale-%1/%2.png").arg(scale).arg(name);
+}
+
+// The input controls under `window` in the accessibility tree that a screen
+// reader could announce only by their kind.
+QStringList UnnamedInputs(QWidget* window) {
+  QStringList unnamed;
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    if (!node) return;
+    const QAccessible::Role role = node->role();
+    QWidget* widget = qobject_cast<QWidget*>(node->object());
+    // On Linux a list box reports its current item as its name; its own name
+    // is the widget's.
+    const QString name =
+        role == QAccessible::ComboBox && widget ? widget->accessibleName() : node->text(QAccessible::Name);
+    const bool input = role == QAccessible::EditableText || role == QAccessible::ComboBox ||
+                       role == QAccessible::RadioButton || role == QAccessible::CheckBox ||
+                       role == QAccessible::PushButton || role == QAccessible::SpinBox || role == QAccessible::Slider;
+    if (input && name.trimmed().isEmpty()) unnamed << (widget ? widget->objectName() : QStringLiteral("?"));
+    for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+  };
+  walk(QAccessible::queryAccessibleInterface(window));
+  return unnamed;
+}
+
+// What the tests look at in one window, taken while it was open: the entry
+// form is gone once the report is filled.
+struct Grab {
+  QString name;
+  QPointer<QWidget> window;
+  QSize size;
+  QPixmap pixmap;
+  QIcon icon;
+  QStringList unnamedInputs;
+};
+
+Grab Take(const QString& name, QWidget* window) {
+  return {name, window, window->size(), window->grab(), window->windowIcon(), UnnamedInputs(window)};
+}
+
+// The entry form filled in, then the results window with its report after
+// the analysis, and an About box: every window a user sees but the browser.
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousMessage_ = SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
+    previousExit_ = SetExitFunction([](int) {});
+    IdentifyApplication();
+    program_ = std::make_unique<Program>(ephemeris_);
+    program_->ShowEntryForm();
+    FillPerson('M', "Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom");
+    FillPerson('F', "Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia");
+    QCoreApplication::processEvents();
+  }
+
+  void TearDown() override {
+    about_.reset();
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetMessageFunction(previousMessage_);
+    SetExitFunction(previousExit_);
+  }
+
+  /// Grabs the entry form while it is open, then runs the analysis and opens
+  /// the About box; returns every window with its screenshot name.
+  std::vector<Grab> GrabAll() {
+    std::vector<Grab> grabs;
+    grabs.push_back(Take(QStringLiteral("entry-form"), program_->entryForm()));
+    program_->entryForm()->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    auto* results = qobject_cast<MDIForm1*>(program_->resultsWindow());
+    if (!results) {
+      ADD_FAILURE() << "no results window";
+      return grabs;
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return results->report() != nullptr; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program_->entryForm() == nullptr; }, 5000));
+    QCoreApplication::processEvents();
+    grabs.push_back(Take(QStringLiteral("results-window"), results));
+    if (results->report()) grabs.push_back(Take(QStringLiteral("report-page"), results->report()));
+    about_ = std::make_unique<frmAbout>();
+    about_->show();
+    QCoreApplication::processEvents();
+    grabs.push_back(Take(QStringLiteral("about-box"), about_.get()));
+    return grabs;
+  }
+
+  QStringList messages;
+
+ private:
+  void FillPerson(char p, const char* name, int day, int month, int year, bool south, const char* city,
+                  const char* state, const char* country) {
+    QWidget* form = program_->entryForm();
+    auto child = [&](const char* pattern) {
+      QWidget* widget = form->findChild<QWidget*>(QString::fromLatin1(pattern).arg(QChar::fromLatin1(p)));
+      EXPECT_NE(widget, nullptr) << pattern;
+      return widget;
+    };
+    auto text = [&](const char* pattern, const char* value) {
+      if (auto* edit = qobject_cast<QLineEdit*>(child(pattern))) edit->setText(QString::fromLatin1(value));
+    };
+    auto pick = [&](const char* pattern, int index) {
+      if (auto* combo = qobject_cast<QComboBox*>(child(pattern))) combo->setCurrentIndex(index);
+    };
+    auto check = [&](const char* pattern) {
+      if (auto* option = qobject_cast<QRadioButton*>(child(pattern))) option->setChecked(true);
+    };
+    text("txt%1Name", name);
+    pick("cbo%1Date", day - 1);
+    pick("cbo%1Month", month - 1);
+    pick("cbo%1Year", year - 1900);
+    pick("cbo%1HH", 14);
+    pick("cbo%1MM", 30);
+    for (const char* box : {"txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM"}) text(box, "33");
+    check(south ? "opt%1South" : "opt%1North");
+    check("opt%1East");
+    text("txt%1City", city);
+    text("txt%1State", state);
+    text("txt%1Country", country);
+  }
+
+  SwissEphemeris ephemeris_;
+  std::unique_ptr<Program> program_;
+  std::unique_ptr<frmAbout> about_;
+  MessageFunction previousMessage_;
+  ExitFunction previousExit_;
+};
+
+// Where two pictures of one window differ most: both are blurred to a quarter
+// of the scale-1 size, which evens out how text is hinted and anti-aliased at
+// each scale, then compared in tiles of 16 by 16 logical pixels. A block of
+// text or a control that moved by two pixels or more stands out in its tile
+// where a mean over the whole picture would hide it.
+struct TileDifference {
+  double worst = 0;  ///< mean difference of a colour channel, 0 to 255
+  QPoint where;      ///< the tile's corner, in scale-1 pixels
+};
+
+TileDifference WorstTile(const QImage& base, const QImage& scaled) {
+  constexpr int kBlur = 4, kTile = 16 / kBlur;
+  const QSize size = base.size() / kBlur;
+  auto blur = [&](const QImage& image) {
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage a = blur(base), b = blur(scaled);
+  TileDifference result;
+  for (int top = 0; top < a.height(); top += kTile) {
+    for (int left = 0; left < a.width(); left += kTile) {
+      long sum = 0, count = 0;
+      for (int y = top; y < qMin(top + kTile, a.height()); ++y) {
+        for (int x = left; x < qMin(left + kTile, a.width()); ++x) {
+          const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+          sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+          count += 3;
+        }
+      }
+      const double mean = double(sum) / double(count);
+      if (mean > result.worst) result = {mean, QPoint(left, top) * kBlur};
+    }
+  }
+  return result;
+}
+
+TEST_F(Windows, KeepTheirProportionsAtTheScreensPixelRatio) {
+  const int scale = Scale();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(ScreenshotFile(scale, QStringLiteral("x"))).path()));
+  const auto grabs = GrabAll();
+  ASSERT_EQ(grabs.size(), 4u);
+  for (const Grab& shot : grabs) {
+    SCOPED_TRACE(shot.name.toStdString());
+    const QImage image = shot.pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(image.size(), shot.size * scale);
+    EXPECT_TRUE(image.save(ScreenshotFile(scale, shot.name)));
+    if (scale == 1) continue;
+    const QImage base(ScreenshotFile(1, shot.name));
+    if (base.isNull()) {
+      ADD_FAILURE() << "no scale-1 screenshot to compare with: " << ScreenshotFile(1, shot.name).toStdString();
+      continue;
+    }
+    ASSERT_EQ(image.size(), base.size() * scale);
+    // Measured: hinting alone stays below 15; half the window two logical
+    // pixels lower gives 30 and more.
+    const TileDifference difference = WorstTile(base, image);
+    RecordProperty(shot.name.toStdString() + "_worst_tile", qRound(difference.worst));
+    EXPECT_LT(difference.worst, 25.0) << "around scale-1 pixel " << difference.where.x() << ","
+                                      << difference.where.y();
+  }
+}
+
+TEST_F(Windows, PicturesUseEveryScreenPixel) {
+  const auto grabs = GrabAll();
+  const struct {
+    const char* window;
+    const char* picture;
+  } pictures[] = {{"about-box", "picIcon"}, {"report-page", "Picture1"}};
+  for (const auto& [window, picture] : pictures) {
+    SCOPED_TRACE(picture);
+    auto shot = std::find_if(grabs.begin(), grabs.end(), [&](const Grab& grab) { return grab.name == window; });
+    ASSERT_NE(shot, grabs.end());
+    ASSERT_TRUE(shot->window);
+    auto* label = shot->window->findChild<QLabel*>(QString::fromLatin1(picture));
+    ASSERT_NE(label, nullptr);
+    const QPixmap pixmap = label->pixmap();
+    EXPECT_EQ(pixmap.devicePixelRatio(), qApp->devicePixelRatio());
+    EXPECT_EQ(pixmap.size(), QSize(Twips(570), Twips(570)) * Scale());
+  }
+}
+
+TEST_F(Windows, ShowTheProductIcon) {
+  for (const Grab& shot : GrabAll()) {
+    SCOPED_TRACE(shot.name.toStdString());
+    const QList<QSize> sizes = shot.icon.availableSizes();
+    EXPECT_EQ(sizes.size(), 7);
+    for (const QSize& size : sizes) EXPECT_EQ(shot.icon.pixmap(size, 1.0).size(), size);
+  }
+}
+
+// Every control a user can work is announced by a name, not only by its kind.
+TEST_F(Windows, NameEveryInputForScreenReaders) {
+  for (const Grab& shot : GrabAll()) {
+    EXPECT_TRUE(shot.unnamedInputs.isEmpty()) << shot.name.toStdString() << ": "
+                                              << shot.unnamedInputs.join(", ").toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace kelvra
