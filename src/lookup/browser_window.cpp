@@ -127,6 +127,10 @@ void frmBrowser::createAddressBar() {
   // The line edit reports Enter to the box as well; taking it here makes one
   // Enter one navigation.
   cboAddress->lineEdit()->installEventFilter(this);
+  // Screen readers name the box, and the text field inside it that takes the
+  // focus, after their label rather than "edit".
+  cboAddress->setAccessibleName(QStringLiteral("Address"));
+  cboAddress->lineEdit()->setAccessibleName(QStringLiteral("Address"));
   connect(cboAddress, &QComboBox::activated, this, &frmBrowser::handleAddressActivated);
 
   lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -306,6 +307,17 @@ TEST_F(LookupBrowser, AdvertisementOpensTheMakersSiteOutside) {
   EXPECT_EQ(homePagesOpened, 1);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Results"));
   EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Kelvra"));
+}
+
+// A screen reader says "Address" for the box and for the text field in it
+// that takes the typing, not just "edit".
+TEST_F(LookupBrowser, AddressBoxIsNamedForScreenReaders) {
+  SetPlace(true, {"New York", "NY", "USA"});
+  OpenAndSearch(true);
+  EXPECT_EQ(address()->accessibleName(), QStringLiteral("Address"));
+  QAccessibleInterface* field = QAccessible::queryAccessibleInterface(address()->lineEdit());
+  ASSERT_TRUE(field);
+  EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("Address"));
 }
 
 TEST_F(LookupBrowser, ResizingFollowsTheRule) {
