@@ -5,7 +5,6 @@
 // its pictures with those of the scale-1 run: twice the pixels, the same look.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
