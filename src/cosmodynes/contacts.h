@@ -6,7 +6,7 @@
 
 #include "charts/chart_point.h"
 #include "charts/natal_chart.h"
-#include "cosmodynes/aspect_kinds.h"
+#include "cosmodynes/contact_kinds.h"
 
 namespace kelvra {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "cosmodynes/aspect_kinds.h"
+#include "cosmodynes/contact_kinds.h"
 
 namespace kelvra {
 
