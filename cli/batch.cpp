@@ -144,12 +144,6 @@ void WriteKeyString(rapidjson::Writer<rapidjson::StringBuffer>& w, const char* k
   WriteString(w, value);
 }
 
-ChartTexts ChartTextsOf(const NatalChart& chart) {
-  ChartTexts texts;
-  for (std::size_t i = 0; i < kChartPointCount; ++i) texts[i] = PrintSignData(chart.Longitude[kAllChartPoints[i]]);
-  return texts;
-}
-
 // Fields that would change meaning or lose blanks unquoted are quoted by libcsv.
 void AppendCsvField(std::string& line, std::string_view field, std::string& scratch) {
   const bool needsQuotes = field.find_first_of(",\"\r\n") != std::string_view::npos ||

@@ -36,4 +36,10 @@ std::string PrintSignData(double z) {
   return text;
 }
 
+ChartTexts ChartTextsOf(const NatalChart& chart) {
+  ChartTexts texts;
+  for (std::size_t i = 0; i < kChartPointCount; ++i) texts[i] = PrintSignData(chart.Longitude[kAllChartPoints[i]]);
+  return texts;
+}
+
 }  // namespace kelvra

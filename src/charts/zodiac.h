@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
+
+#include "charts/chart_point.h"
+#include "charts/natal_chart.h"
 
 namespace kelvra {
 
@@ -17,5 +21,11 @@ double RoundTo2(double x);
 /// result of 360 (what it gives for tiny negative values) counts as 0.
 /// Throws std::domain_error for NaN or infinity, which no chart holds.
 std::string PrintSignData(double z);
+
+/// The sixteen zodiac texts of one chart, in chart-point order (Sun first).
+using ChartTexts = std::array<std::string, kChartPointCount>;
+
+/// PrintSignData of every point's longitude: the chart as it is displayed.
+ChartTexts ChartTextsOf(const NatalChart& chart);
 
 }  // namespace kelvra

@@ -3,14 +3,25 @@
 
 namespace kelvra {
 
+CoupleCharts ChartCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris) {
+  CoupleCharts charts;
+  charts.male = CalcChart(male, ephemeris);
+  charts.female = CalcChart(female, ephemeris);
+  charts.contacts = FindContacts(charts.male, charts.female);
+  return charts;
+}
+
+CoupleScore ScoreCouple(const CoupleCharts& charts, HarmonyMemory& memory) {
+  CoupleScore score;
+  score.totals = ComputeCosmodyneTotals(charts.contacts, memory);
+  score.verdict = DecideVerdict(score.totals.powerTotal, score.totals.harmonyTotal);
+  return score;
+}
+
 CoupleAnalysis AnalyzeCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris,
                              HarmonyMemory& memory) {
-  CoupleAnalysis analysis;
-  analysis.male = CalcChart(male, ephemeris);
-  analysis.female = CalcChart(female, ephemeris);
-  analysis.contacts = FindContacts(analysis.male, analysis.female);
-  analysis.totals = ComputeCosmodyneTotals(analysis.contacts, memory);
-  analysis.verdict = DecideVerdict(analysis.totals.powerTotal, analysis.totals.harmonyTotal);
+  CoupleAnalysis analysis{{ChartCouple(male, female, ephemeris)}, {}};
+  static_cast<CoupleScore&>(analysis) = ScoreCouple(analysis, memory);
   return analysis;
 }
 

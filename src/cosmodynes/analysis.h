@@ -12,17 +12,34 @@
 
 namespace kelvra {
 
-/// Everything one analysis of a couple produces.
-struct CoupleAnalysis {
+/// The first stage of an analysis: both charts and the contacts between them.
+/// It depends on nothing but the couple's birth data (and the ephemeris
+/// files), so it can be computed again, or ahead, at will.
+struct CoupleCharts {
   NatalChart male;
   NatalChart female;
   std::vector<Contact> contacts;  ///< in grid order
+  bool operator==(const CoupleCharts&) const = default;
+};
+
+/// The second stage: the totals and the verdict, which depend on the harmony
+/// memory that analyses carry from one to the next.
+struct CoupleScore {
   CosmodyneTotals totals;
   Verdict verdict;
 };
 
-/// One whole analysis: the male chart, then the female chart, the contacts,
-/// the totals (which update `memory`) and the verdict.
+/// Everything one analysis of a couple produces: both stages' results.
+struct CoupleAnalysis : CoupleCharts, CoupleScore {};
+
+/// Stage one: the male chart, then the female chart, then the contacts.
+CoupleCharts ChartCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris);
+
+/// Stage two: the totals over the contacts (which update `memory`) and the verdict.
+CoupleScore ScoreCouple(const CoupleCharts& charts, HarmonyMemory& memory);
+
+/// One whole analysis, the one the entry form and kelvra-cli both run:
+/// ChartCouple, then ScoreCouple.
 CoupleAnalysis AnalyzeCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris,
                              HarmonyMemory& memory);
 

@@ -29,18 +29,6 @@ std::optional<std::string> CommentForPercentage(std::int32_t percentage) {
   return "Good";
 }
 
-ResultBoxTexts InitialResultBoxTexts() { return {"Power", "Harmony", "P*H", "PHPercentage", "Comment"}; }
-
-ResultBoxTexts Verdict::BoxTexts() const {
-  ResultBoxTexts texts = InitialResultBoxTexts();
-  if (txtPower) texts.txtPower = *txtPower;
-  if (txtHarmony) texts.txtHarmony = *txtHarmony;
-  if (txtPH) texts.txtPH = *txtPH;
-  if (txtPHPercentage) texts.txtPHPercentage = *txtPHPercentage;
-  if (txtComment) texts.txtComment = *txtComment;
-  return texts;
-}
-
 std::string NumberText(double x) {
   if (!std::isfinite(x)) return "0";
   x += 0.0;  // no "-0"
@@ -55,20 +43,20 @@ Verdict DecideVerdict(double powerTotal, double harmonyTotal) {
 
   CompatibilityResult& result = verdict.result;
   result.Power = ToFigure(powerTotal);
-  verdict.txtPower = std::to_string(result.Power);
+  verdict.powerText = std::to_string(result.Power);
   result.Harmony = ToFigure(harmonyTotal);
-  verdict.txtHarmony = std::to_string(result.Harmony);
+  verdict.harmonyText = std::to_string(result.Harmony);
 
   const double x = RoundHalfEven(powerTotal * harmonyTotal) / 100;
-  verdict.txtPH = NumberText(x);
+  verdict.phText = NumberText(x);
   result.PH = ToFigure(x);
 
   if (x == 0) return verdict;
   result.phPercentage = ToFigure(kReferencePH / x * 100);
-  verdict.txtPHPercentage = std::to_string(result.phPercentage);
+  verdict.percentageText = std::to_string(result.phPercentage);
   if (auto comment = CommentForPercentage(result.phPercentage)) {
     result.strComment = *comment;
-    verdict.txtComment = std::move(comment);
+    verdict.commentText = std::move(comment);
   }
   return verdict;
 }

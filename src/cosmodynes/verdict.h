@@ -21,42 +21,27 @@ struct CompatibilityResult {
   bool operator==(const CompatibilityResult&) const = default;
 };
 
-/// Texts of the five result boxes.
-struct ResultBoxTexts {
-  std::string txtPower;
-  std::string txtHarmony;
-  std::string txtPH;
-  std::string txtPHPercentage;
-  std::string txtComment;
-  bool operator==(const ResultBoxTexts&) const = default;
-};
-
-/// What the boxes show before any analysis writes them.
-ResultBoxTexts InitialResultBoxTexts();
-
-/// The outcome of one analysis: the figures, and for each box the text it is
-/// written with (nothing when the analysis leaves it alone).
+/// The outcome of one analysis: the figures, and the text of each figure that
+/// the analysis states (nothing where it states none, e.g. no percentage when
+/// P*H is 0). The P*H text is X with its decimals, unlike the whole PH.
 struct Verdict {
   CompatibilityResult result;
-  std::optional<std::string> txtPower, txtHarmony, txtPH, txtPHPercentage, txtComment;
-
-  /// The boxes after this analysis: written texts, initial texts elsewhere.
-  ResultBoxTexts BoxTexts() const;
+  std::optional<std::string> powerText, harmonyText, phText, percentageText, commentText;
 };
 
 /// Turns the cosmodyne totals into the verdict. Every analysis starts from
-/// the state before the first one (figures 0, no comment, initial box texts),
-/// so nothing of an earlier couple can show up as this couple's.
+/// the state before the first one (figures 0, no comment, no texts), so
+/// nothing of an earlier couple can show up as this couple's.
 ///
-/// - H < 0: nothing is written.
-/// - Power = round(P), Harmony = round(H), X = round(P x H) / 100 shown in
-///   txtPH, PH = round(X); rounding is half to even throughout.
-/// - phPercentage = round(3370.47 / X x 100), shown in txtPHPercentage;
+/// - H < 0: nothing is stated.
+/// - Power = round(P), Harmony = round(H), X = round(P x H) / 100 stated as
+///   phText, PH = round(X); rounding is half to even throughout.
+/// - phPercentage = round(3370.47 / X x 100), stated as percentageText;
 ///   comment "Poor" for 0..40, "Average" for 41..60, "Good" for 61..100,
 ///   none outside 0..100.
 /// - X = 0 (no measurable P x H) has no percentage: the reference divided by
 ///   zero tends to plus or minus infinity, beyond 100 either way, so no
-///   percentage and no comment are written, as for any percentage outside
+///   percentage and no comment are stated, as for any percentage outside
 ///   0..100; phPercentage stays 0.
 Verdict DecideVerdict(double powerTotal, double harmonyTotal);
 
@@ -64,7 +49,7 @@ Verdict DecideVerdict(double powerTotal, double harmonyTotal);
 /// "Good" for 61..100, nothing outside 0..100.
 std::optional<std::string> CommentForPercentage(std::int32_t percentage);
 
-/// A number as the boxes show it: plain decimal, no exponent, no digit
+/// A number as the figures are stated: plain decimal, no exponent, no digit
 /// grouping, no trailing zeros, "-" when negative (1234, 3370.47, 12.5).
 std::string NumberText(double x);
 

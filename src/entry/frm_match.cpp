@@ -16,6 +16,7 @@
 #include "cosmodynes/harmony.h"
 #include "entry/filtered_line_edit.h"
 #include "entry/month_name.h"
+#include "entry/result_boxes.h"
 #include "lookup/lookup_rules.h"
 #include "shell/chart_boxes.h"
 #include "shell/entry_state.h"
@@ -70,11 +71,11 @@ struct ResultBox {
 };
 
 constexpr ResultBox kResultBoxes[] = {
-    {"txtPower", &ResultBoxTexts::txtPower},
-    {"txtHarmony", &ResultBoxTexts::txtHarmony},
-    {"txtPH", &ResultBoxTexts::txtPH},
-    {"txtPHPercentage", &ResultBoxTexts::txtPHPercentage},
-    {"txtComment", &ResultBoxTexts::txtComment},
+    {"txtPower", &ResultBoxTexts::power},
+    {"txtHarmony", &ResultBoxTexts::harmony},
+    {"txtPH", &ResultBoxTexts::ph},
+    {"txtPHPercentage", &ResultBoxTexts::percentage},
+    {"txtComment", &ResultBoxTexts::comment},
 };
 
 // Captions of one entry group; the male and female controls differ only in
@@ -459,7 +460,7 @@ void frmMatch::CalcDualCosmodynes() {
   const CosmodyneTotals totals = ComputeCosmodyneTotals(state.maleChart, state.femaleChart, director_.harmonyMemory());
   const Verdict verdict = DecideVerdict(totals.powerTotal, totals.harmonyTotal);
   state.result = verdict.result;
-  const ResultBoxTexts boxes = verdict.BoxTexts();
+  const ResultBoxTexts boxes = ResultBoxTextsOf(verdict);
   for (const auto& result : kResultBoxes) text(result.name)->setText(QString::fromStdString(boxes.*result.text));
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "charts/chart_point.h"
+#include "charts/zodiac.h"
 #include "cosmodynes/verdict.h"
 
 namespace kelvra {
@@ -21,9 +21,6 @@ struct ReportPerson {
   std::string state;
   std::string country;
 };
-
-/// The sixteen chart texts of one person, in chart-point order (Sun first).
-using ChartTexts = std::array<std::string, kChartPointCount>;
 
 /// The report's 47 text fields, named after the report labels that show them.
 struct CompatibilityReport {

@@ -20,6 +20,7 @@
 #include "charts/zodiac.h"
 #include "cosmodynes/harmony.h"
 #include "entry/month_name.h"
+#include "entry/result_boxes.h"
 #include "fake_director.h"
 #include "recording_ephemeris.h"
 #include "shell/message.h"
@@ -378,8 +379,8 @@ TEST_F(EntryForm, AnalysisFillsChartsAndResults) {
   const auto totals = ComputeCosmodyneTotals(state.maleChart, state.femaleChart, memory);
   const Verdict verdict = DecideVerdict(totals.powerTotal, totals.harmonyTotal);
   EXPECT_EQ(state.result, verdict.result);
-  EXPECT_EQ(text("txtPower")->text().toStdString(), verdict.BoxTexts().txtPower);
-  EXPECT_EQ(text("txtComment")->text().toStdString(), verdict.BoxTexts().txtComment);
+  EXPECT_EQ(text("txtPower")->text().toStdString(), ResultBoxTextsOf(verdict).power);
+  EXPECT_EQ(text("txtComment")->text().toStdString(), ResultBoxTextsOf(verdict).comment);
 
   // The menu runs the same analysis; the harmony memory carries on.
   const EntryState first = state;

@@ -6,6 +6,7 @@
 
 #include "entry/birth_entries.h"
 #include "entry/keystroke_rules.h"
+#include "entry/result_boxes.h"
 #include "entry/validation.h"
 
 namespace kelvra {
@@ -211,6 +212,19 @@ TEST(ReadBirthData, NamesTheEntryThatIsNoNumber) {
   EXPECT_EQ(std::get<EntryError>(ReadBirthData(texts)), (EntryError{"LoD", "Please enter only numbers"}));
   texts.longDeg = "";
   EXPECT_EQ(std::get<EntryError>(ReadBirthData(texts)).control, "LoD");
+}
+
+}  // namespace
+}  // namespace kelvra
+
+namespace kelvra {
+namespace {
+
+TEST(ResultBoxTexts, BoxesTheVerdictLeavesShowTheirCaptions) {
+  EXPECT_EQ(InitialResultBoxTexts(), (ResultBoxTexts{"Power", "Harmony", "P*H", "PHPercentage", "Comment"}));
+  EXPECT_EQ(ResultBoxTextsOf(DecideVerdict(1000, 100)), (ResultBoxTexts{"1000", "100", "1000", "337", "Comment"}));
+  EXPECT_EQ(ResultBoxTextsOf(DecideVerdict(0, 0)), (ResultBoxTexts{"0", "0", "0", "PHPercentage", "Comment"}));
+  EXPECT_EQ(ResultBoxTextsOf(DecideVerdict(1500, -1)), InitialResultBoxTexts());
 }
 
 }  // namespace
