@@ -4,7 +4,7 @@
 #include "charts/swiss_ephemeris.h"
 #include "lookup/web_sandbox.h"
 #include "shell/product.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 int main(int argc, char* argv[]) {
   // Before anything can start the web engine, which refuses to run as root
@@ -14,6 +14,6 @@ int main(int argc, char* argv[]) {
   kelvra::IdentifyApplication();
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);
-  program.ShowEntryForm();
+  program.showEntryForm();
   return QApplication::exec();
 }

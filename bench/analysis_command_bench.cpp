@@ -4,11 +4,8 @@
 // couple's core analysis alone, alternating, medians compared.
 // Usage: analysis_command_bench [runs]   (offscreen unless QT_QPA_PLATFORM is set)
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -18,23 +15,22 @@
 #include "cosmodynes/analysis.h"
 #include "entry/frm_match.h"
 #include "report/mdi_form1.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace {
 
 using namespace kelvra;
 
-void Fill(QWidget& form, char p, int yearIndex, bool south) {
-  auto child = [&form, p](const char* pattern) {
-    return form.findChild<QWidget*>(QString::fromLatin1(pattern).arg(QChar(p)));
-  };
-  static_cast<QLineEdit*>(child("txt%1Name"))->setText("Name");
-  static_cast<QComboBox*>(child("cbo%1Year"))->setCurrentIndex(yearIndex);
-  static_cast<QComboBox*>(child("cbo%1HH"))->setCurrentIndex(14);
-  for (const char* box : {"txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM"}) static_cast<QLineEdit*>(child(box))->setText("33");
-  static_cast<QRadioButton*>(child(south ? "opt%1South" : "opt%1North"))->setChecked(true);
-  static_cast<QRadioButton*>(child("opt%1East"))->setChecked(true);
-  for (const char* box : {"txt%1City", "txt%1State", "txt%1Country"}) static_cast<QLineEdit*>(child(box))->setText("Place");
+PersonEntries MakePerson(int year, bool south) {
+  PersonEntries e;
+  e.name = "Name";
+  e.year = year;
+  e.hour = 14;
+  e.latDeg = e.latMin = e.longDeg = e.longMin = "33";
+  (south ? e.south : e.north) = true;
+  e.east = true;
+  e.city = e.state = e.country = "Place";
+  return e;
 }
 
 double Median(std::vector<double> v) {
@@ -55,15 +51,16 @@ int main(int argc, char** argv) {
 
   for (int run = 0; run <= runs; ++run) {
     Program program(ephemeris);
-    QWidget* form = program.ShowEntryForm();
-    Fill(*form, 'M', 85, false);
-    Fill(*form, 'F', 50, true);
+    program.showEntryForm();
+    frmMatch* form = program.entryWindow();
+    form->setEntries(kelvra::Person::Male, MakePerson(1985, false));
+    form->setEntries(kelvra::Person::Female, MakePerson(1950, true));
     QCoreApplication::processEvents();
 
     QElapsedTimer timer;
     timer.start();
     form->findChild<QPushButton*>("cmdCalculate")->click();
-    auto* results = qobject_cast<MDIForm1*>(program.resultsWindow());
+    MDIForm1* results = program.resultsWindow();
     if (!QTest::qWaitFor([&] { return results && results->report() && !program.entryForm(); }, 10000)) {
       std::fprintf(stderr, "analysis_command_bench: the report did not appear\n");
       return 1;
@@ -82,7 +79,7 @@ int main(int argc, char** argv) {
       command.push_back(commandMs);
       core.push_back(coreMs);
     }
-    program.CloseResultsWindow();
+    program.closeResultsWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   const double c = Median(command), k = Median(core);

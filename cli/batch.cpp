@@ -18,7 +18,7 @@
 #include "charts/chart_point.h"
 #include "charts/zodiac.h"
 #include "cosmodynes/analysis.h"
-#include "entry/month_name.h"
+#include "shell/month_name.h"
 #include "report/report_fields.h"
 
 namespace kelvra::cli {

@@ -6,7 +6,8 @@
 #include "first_paint.h"
 #include "lookup/web_sandbox.h"
 #include "shell/product.h"
-#include "shell/program.h"
+#include "entry/frm_match.h"
+#include "program/program.h"
 
 int main(int argc, char* argv[]) {
   kelvra::DisableWebSandboxForRoot();
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   kelvra::IdentifyApplication();
   kelvra::SwissEphemeris ephemeris;
   kelvra::Program program(ephemeris);
-  kelvra::bench::QuitAfterFirstPaint(*program.ShowEntryForm());
+  program.showEntryForm();
+  kelvra::bench::QuitAfterFirstPaint(*program.entryWindow());
   return QApplication::exec();
 }

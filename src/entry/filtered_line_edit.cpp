@@ -19,7 +19,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
   const auto code = KeystrokeCode(*event);
   if (code && !Accepts(rule_, *code)) {
     event->accept();
-    Refuse();
+    refuse();
     return;
   }
   QLineEdit::keyPressEvent(event);
@@ -33,10 +33,10 @@ void FilteredLineEdit::handleTextEdited(const QString& text) {
   const int cursor = cursorPosition() - (text.size() - accepted_.size());
   setText(accepted_);
   setCursorPosition(std::clamp(cursor, 0, static_cast<int>(accepted_.size())));
-  Refuse();
+  refuse();
 }
 
-void FilteredLineEdit::Refuse() {
+void FilteredLineEdit::refuse() {
   ShowMessage(window(), RefusalMessage(rule_));
   if (rule_ == KeyRule::Letters) setFocus();
 }

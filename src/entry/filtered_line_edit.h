@@ -26,7 +26,7 @@ class FilteredLineEdit : public QLineEdit {
 
  private:
   void handleTextEdited(const QString& text);
-  void Refuse();
+  void refuse();
 
   KeyRule rule_;
   QString accepted_;  // the last text that followed the rule

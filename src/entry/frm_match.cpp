@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "entry/frm_match.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,28 +10,38 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
+#include <vector>
 
 #include "charts/angles.h"
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
-#include "cosmodynes/harmony.h"
+#include "contracts/entry_state.h"
+#include "contracts/window_director.h"
+#include "cosmodynes/analysis.h"
+#include "entry/birth_entries.h"
 #include "entry/filtered_line_edit.h"
-#include "entry/month_name.h"
 #include "entry/result_boxes.h"
-#include "lookup/lookup_rules.h"
-#include "shell/chart_boxes.h"
-#include "shell/entry_state.h"
+#include "entry/validation.h"
+#include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/message.h"
+#include "shell/month_name.h"
 #include "shell/product.h"
 #include "shell/shutdown.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
-#include "shell/window_director.h"
 
 namespace kelvra {
 
 namespace {
+
+// The lists' first values; an item's value is its position plus these.
+constexpr int kFirstDay = 1;
+constexpr int kFirstMonth = 1;
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+constexpr int kLastHour = 24;  // 24 is offered: the next day's 0 hours
 
 // Captions of labels show a doubled ampersand as one, as buttons do.
 QString LabelCaption(const char* caption) { return QString::fromUtf8(caption).replace("&&", "&"); }
@@ -41,41 +52,51 @@ W* Named(W* widget, const char* name) {
   return widget;
 }
 
-void Place(QWidget* widget, int x, int y, int w, int h) { widget->setGeometry(x, y, w, h); }
+template <typename W>
+W* Named(W* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, int x, int y, int w, int h = 20) {
+/// Places a widget at left, top, width and height in twips.
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                int height = 300) {
   auto* label = Named(new QLabel(LabelCaption(text), parent), name);
-  Place(label, x, y, w, h);
+  Place(label, left, top, width, height);
   return label;
 }
 
-// Chart-table rows in chart-point order: point caption, male and female label.
+// Chart-table rows in chart-point order: point caption, the labels and the
+// boxes of each person. The male Neptune box really is txtMNeptunes.
 struct ChartRow {
   const char* caption;
   const char* maleLabel;
   const char* femaleLabel;
+  const char* maleBox;
+  const char* femaleBox;
 };
 
 constexpr ChartRow kChartRows[kChartPointCount] = {
-    {"Sun", "Label18", "Label49"},     {"Mercury", "Label19", "Label48"}, {"Venus", "Label20", "Label47"},
-    {"Mars", "Label21", "Label46"},    {"Jupiter", "Label22", "Label45"}, {"Saturn", "Label23", "Label44"},
-    {"Uranus", "Label24", "Label43"},  {"Neptune", "Label25", "Label42"}, {"Pluto", "Label26", "Label41"},
-    {"Moon", "Label27", "Label40"},    {"N. Node", "Label28", "Label39"}, {"S. Node", "Label29", "Label38"},
-    {"P_of_F", "Label30", "Label37"},  {"Asc", "Label31", "Label36"},     {"MC", "Label32", "Label35"},
-    {"Chiron", "Label33", "Label34"},
-};
-
-struct ResultBox {
-  const char* name;
-  std::string ResultBoxTexts::*text;
-};
-
-constexpr ResultBox kResultBoxes[] = {
-    {"txtPower", &ResultBoxTexts::power},
-    {"txtHarmony", &ResultBoxTexts::harmony},
-    {"txtPH", &ResultBoxTexts::ph},
-    {"txtPHPercentage", &ResultBoxTexts::percentage},
-    {"txtComment", &ResultBoxTexts::comment},
+    {"Sun", "Label18", "Label49", "txtMSun", "txtFSun"},
+    {"Mercury", "Label19", "Label48", "txtMMercury", "txtFMercury"},
+    {"Venus", "Label20", "Label47", "txtMVenus", "txtFVenus"},
+    {"Mars", "Label21", "Label46", "txtMMars", "txtFMars"},
+    {"Jupiter", "Label22", "Label45", "txtMJupiter", "txtFJupiter"},
+    {"Saturn", "Label23", "Label44", "txtMSaturn", "txtFSaturn"},
+    {"Uranus", "Label24", "Label43", "txtMUranus", "txtFUranus"},
+    {"Neptune", "Label25", "Label42", "txtMNeptunes", "txtFNeptune"},
+    {"Pluto", "Label26", "Label41", "txtMPluto", "txtFPluto"},
+    {"Moon", "Label27", "Label40", "txtMMoon", "txtFMoon"},
+    {"N. Node", "Label28", "Label39", "txtMN", "txtFN"},
+    {"S. Node", "Label29", "Label38", "txtMS", "txtFS"},
+    {"P_of_F", "Label30", "Label37", "txtMP", "txtFP"},
+    {"Asc", "Label31", "Label36", "txtMAsc", "txtFAsc"},
+    {"MC", "Label32", "Label35", "txtMMC", "txtFMC"},
+    {"Chiron", "Label33", "Label34", "txtMC", "txtFC"},
 };
 
 // Captions of one entry group; the male and female controls differ only in
@@ -102,6 +123,44 @@ constexpr GroupLabels kMaleLabels = {"Label2",  "Label3",  "Label4",  "Label16",
 constexpr GroupLabels kFemaleLabels = {"Label8",  "Label9",  "Label10", "Label17", "Label11", "Label51", "Label12",
                                        "Label53", "Label57", "Label56", "Label15", "Frame6",  "Frame7",  "Command2"};
 
+// A checked option in an exclusive set refuses to be unchecked, so lift the
+// exclusivity for the moment of unchecking.
+void Unselect(QAbstractButton& option) {
+  QButtonGroup* group = option.group();
+  const bool groupExclusive = group && group->exclusive();
+  const bool autoExclusive = option.autoExclusive();
+  if (groupExclusive) group->setExclusive(false);
+  option.setAutoExclusive(false);
+  option.setChecked(false);
+  option.setAutoExclusive(autoExclusive);
+  if (groupExclusive) group->setExclusive(true);
+}
+
+// One direction pair as given: the first option wins if both are asked for.
+void SetPair(QRadioButton& first, QRadioButton& second, bool firstChosen, bool secondChosen) {
+  if (firstChosen) {
+    first.setChecked(true);
+  } else if (secondChosen) {
+    second.setChecked(true);
+  } else {
+    Unselect(first);
+    Unselect(second);
+  }
+}
+
+// The list's item for `value` when its items run from `first` upwards.
+void Pick(QComboBox& list, int value, int first) {
+  const int index = value - first;
+  if (index >= 0 && index < list.count()) list.setCurrentIndex(index);
+}
+
+void Fill(QComboBox& male, QComboBox& female, int from, int to) {
+  for (int value = from; value <= to; ++value) {
+    male.addItem(QString::number(value));
+    female.addItem(QString::number(value));
+  }
+}
+
 }  // namespace
 
 frmMatch::frmMatch(WindowDirector& director, QWidget* parent) : QMainWindow(parent), director_(director) {
@@ -110,9 +169,9 @@ frmMatch::frmMatch(WindowDirector& director, QWidget* parent) : QMainWindow(pare
   setAttribute(Qt::WA_DeleteOnClose);
   createControls();
   createMenus();
-  setTabOrder();
+  createTabOrder();
   Form_Load();
-  text("txtMName")->setFocus();
+  controls(Person::Male).txtName->setFocus();
 }
 
 void frmMatch::createControls() {
@@ -130,338 +189,393 @@ void frmMatch::createControls() {
   banner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   banner->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128);"));
   const int wordWidth = QFontMetrics(bannerFont).horizontalAdvance(QStringLiteral("Kelvra"));
-  Place(banner, 0, 0, (central->width() + wordWidth) / 2, 34);
+  Place(banner, 0, 0, (PixelsToTwips(central->width()) + PixelsToTwips(wordWidth)) / 2, 510);
 
   auto* forum = Named(
       new LinkLabel(QStringLiteral("Talk about your results in the Kelvra forum at ") + SiteHost(), central),
       "Label61");
   forum->setAlignment(Qt::AlignCenter);
-  Place(forum, 0, 34, central->width(), 14);
-  connect(forum, &LinkLabel::clicked, this, &frmMatch::Label61_Click);
+  Place(forum, 0, 510, 8715, 210);
+  ConnectCommand(forum, &LinkLabel::clicked, this, "Visit Us Online", &frmMatch::Label61_Click);
 
-  for (bool male : {true, false}) {
-    const GroupLabels& labels = male ? kMaleLabels : kFemaleLabels;
-    const char* letter = male ? "M" : "F";
-    auto name = [letter](const char* prefix, const char* suffix) {
-      return QString::fromLatin1(prefix) + letter + QString::fromLatin1(suffix);
-    };
-    auto* group = Named(new QGroupBox(male ? QStringLiteral("Male") : QStringLiteral("Female"), central),
-                        male ? "Frame1" : "Frame2");
-    Place(group, male ? 4 : 293, 50, 284, 240);
-
-    // Screen readers announce each entry by its group and label ("Male Name").
-    const QString person = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
-    auto lineEdit = [&](const char* suffix, const char* spoken, KeyRule rule, int x, int y, int w) {
-      auto* edit = new FilteredLineEdit(rule, group);
-      edit->setObjectName(name("txt", suffix));
-      edit->setAccessibleName(person + QString::fromLatin1(spoken));
-      if (rule == KeyRule::Numbers) edit->setMaxLength(3);
-      Place(edit, x, y, w, 20);
-      return edit;
-    };
-    auto comboBox = [&](const char* suffix, const char* spoken, int x, int y, int w) {
-      auto* combo = new QComboBox(group);  // not editable: an item can only be picked
-      combo->setObjectName(name("cbo", suffix));
-      combo->setAccessibleName(person + QString::fromLatin1(spoken));
-      Place(combo, x, y, w, 20);
-      return combo;
-    };
-    auto directions = [&](const char* frameName, const char* coordinate, const char* first, const char* firstText,
-                          const char* second, const char* secondText, int y) {
-      // A frame of its own makes each pair an independent option group.
-      auto* frame = Named(new QFrame(group), frameName);
-      frame->setFrameShape(QFrame::NoFrame);
-      frame->setFont(small);
-      Place(frame, 188, y - 2, 94, 24);
-      auto* a = new QRadioButton(QString::fromLatin1(firstText), frame);
-      a->setObjectName(name("opt", first));
-      a->setAccessibleName(person + coordinate + ' ' + firstText);
-      Place(a, 0, 2, 47, 20);
-      auto* b = new QRadioButton(QString::fromLatin1(secondText), frame);
-      b->setObjectName(name("opt", second));
-      b->setAccessibleName(person + coordinate + ' ' + secondText);
-      Place(b, 47, 2, 47, 20);
-    };
-
-    Caption(group, labels.name, "Name:", 6, 18, 82);
-    lineEdit("Name", "Name", KeyRule::Letters, 88, 18, 190);
-
-    Caption(group, labels.birthday, "Birthday:", 6, 42, 82);
-    comboBox("Date", "Birthday Day", 88, 42, 42);
-    comboBox("Month", "Birthday Month", 132, 42, 86);
-    comboBox("Year", "Birthday Year", 220, 42, 58);
-
-    Caption(group, labels.time, "Time Of Birth:", 6, 66, 82);
-    comboBox("HH", "Time Of Birth Hours", 88, 66, 42);
-    comboBox("MM", "Time Of Birth Minutes", 132, 66, 42);
-    comboBox("SS", "Time Of Birth Seconds", 176, 66, 42);
-    Caption(group, labels.hms, "HH/MM/SS", 222, 66, 56)->setFont(small);
-
-    Caption(group, labels.latitude, "Latitude:", 6, 90, 82);
-    lineEdit("LD", "Latitude Degrees", KeyRule::Numbers, 88, 90, 28);
-    lineEdit("LM", "Latitude Minutes", KeyRule::Numbers, 118, 90, 28);
-    Caption(group, labels.latDegMin, "DEG/MIN", 148, 90, 40)->setFont(small);
-    directions(labels.latFrame, "Latitude", "North", "North", "South", "South", 90);
-
-    Caption(group, labels.longitude, "Longitude:", 6, 114, 82);
-    lineEdit("LoD", "Longitude Degrees", KeyRule::Numbers, 88, 114, 28);
-    lineEdit("LoM", "Longitude Minutes", KeyRule::Numbers, 118, 114, 28);
-    Caption(group, labels.longDegMin, "DEG/MIN", 148, 114, 40)->setFont(small);
-    directions(labels.longFrame, "Longitude", "East", "East", "West", "West", 114);
-
-    Caption(group, labels.city, "City:", 6, 138, 82);
-    lineEdit("City", "City", KeyRule::Letters, 88, 138, 190);
-    Caption(group, labels.state, "State:", 6, 162, 82);
-    lineEdit("State", "State", KeyRule::Letters, 88, 162, 190);
-    Caption(group, labels.country, "Country:", 6, 186, 82);
-    lineEdit("Country", "Country", KeyRule::Letters, 88, 186, 190);
-
-    auto* lookup = Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group),
-                         labels.lookup);
-    lookup->setAccessibleName(QStringLiteral("Find ") + person + QStringLiteral("Latitude and Longitude"));
-    Place(lookup, 6, 212, 272, 22);
-    connect(lookup, &QPushButton::clicked, this, male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
-  }
+  createPersonGroup(Person::Male, central);
+  createPersonGroup(Person::Female, central);
 
   auto* instruction =
       Caption(central, "Label7",
               "Enter the city, state and country, click the button above, then find the latitude and longitude "
               "in the web search results.",
-              4, 291, 573, 16);
+              60, 4365, 8595, 240);
   instruction->setFont(small);
   instruction->setAlignment(Qt::AlignCenter);
   instruction->setToolTip(
       QStringLiteral("To Find Latitude / Logitude Enter your City, State and Country and click Find Lat - Long"));
 
-  auto* calculate = Named(new QPushButton(QStringLiteral("Analyze Compatibility"), central), "cmdCalculate");
-  Place(calculate, 215, 307, 150, 24);
-  connect(calculate, &QPushButton::clicked, this, &frmMatch::cmdCalculate_Click);
+  cmdCalculate_ = Named(new QPushButton(QStringLiteral("Analyze Compatibility"), central), "cmdCalculate");
+  Place(cmdCalculate_, 3225, 4605, 2250, 360);
+  ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, "Analyze Compatibility", &frmMatch::cmdCalculate_Click);
 
   auto* cobrand = Named(new QGroupBox(QStringLiteral("Co-Brand Options"), central), "Frame5");
-  Place(cobrand, 4, 332, 573, 48);
-  auto* pitch = Caption(cobrand,
-                        "Label60",
+  Place(cobrand, 60, 4980, 8595, 720);
+  auto* pitch = Caption(cobrand, "Label60",
                         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
                         "your site's name &&  link here.",
-                        6, 15, 258, 31);
+                        90, 225, 3870, 465);
   pitch->setWordWrap(true);
   pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   pitch->setFont(small);
   auto* moreInfo = Named(new LinkLabel(QStringLiteral("Click Here for more info on Co-branding."), cobrand), "Label59");
   moreInfo->setFont(small);
-  Place(moreInfo, 268, 17, 190, 12);
-  connect(moreInfo, &LinkLabel::clicked, this, &frmMatch::Label59_Click);
-  Caption(cobrand, "Label58", "Software made by", 268, 31, 84, 12)->setFont(small);
+  Place(moreInfo, 4020, 255, 2850, 180);
+  ConnectCommand(moreInfo, &LinkLabel::clicked, this, "Co-branding Information", &frmMatch::Label59_Click);
+  Caption(cobrand, "Label58", "Software made by", 4020, 465, 1260, 180)->setFont(small);
   auto* maker = Named(new LinkLabel(SiteHost(), cobrand), "Label52");
   maker->setFont(small);
-  Place(maker, 352, 31, 108, 12);
-  connect(maker, &LinkLabel::clicked, this, &frmMatch::Label52_Click);
-  auto* donate = Named(new QPushButton(QStringLiteral("Donate"), cobrand), "Command3");
-  Place(donate, 462, 17, 54, 24);
-  connect(donate, &QPushButton::clicked, this, &frmMatch::Command3_Click);
-  auto* exit = Named(new QPushButton(QStringLiteral("Exit"), cobrand), "cmdNav");
-  exit->setProperty("index", 1);  // the one element of the cmdNav array
-  Place(exit, 519, 17, 50, 24);
-  connect(exit, &QPushButton::clicked, this, &frmMatch::cmdNav_Click);
+  Place(maker, 5280, 465, 1620, 180);
+  ConnectCommand(maker, &LinkLabel::clicked, this, "Visit Us Online", &frmMatch::Label52_Click);
+  Command3_ = Named(new QPushButton(QStringLiteral("Donate"), cobrand), "Command3");
+  Place(Command3_, 6930, 255, 810, 360);
+  ConnectCommand(Command3_, &QPushButton::clicked, this, "Donate", &frmMatch::Command3_Click);
+  cmdNav_ = Named(new QPushButton(QStringLiteral("Exit"), cobrand), "cmdNav");
+  cmdNav_->setProperty("index", 1);  // the one element of the cmdNav array
+  Place(cmdNav_, 7785, 255, 750, 360);
+  ConnectCommand(cmdNav_, &QPushButton::clicked, this, "Exit", &frmMatch::cmdNav_Click);
 
+  createChartTable(central);
+}
+
+void frmMatch::createPersonGroup(Person person, QWidget* central) {
+  const bool male = person == Person::Male;
+  const GroupLabels& labels = male ? kMaleLabels : kFemaleLabels;
+  const QString letter = male ? QStringLiteral("M") : QStringLiteral("F");
+  auto name = [&letter](const char* prefix, const char* suffix) {
+    return QString::fromLatin1(prefix) + letter + QString::fromLatin1(suffix);
+  };
+  PersonControls& c = controls(person);
+  auto* group = Named(new QGroupBox(male ? QStringLiteral("Male") : QStringLiteral("Female"), central),
+                      male ? "Frame1" : "Frame2");
+  Place(group, male ? 60 : 4395, 750, 4260, 3600);
+  const QFont small(QStringLiteral("Verdana"), 7);
+
+  // Screen readers announce each entry by its group and label ("Male Name").
+  const QString spokenPerson = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
+  auto lineEdit = [&](const char* suffix, const char* spoken, KeyRule rule, int left, int top, int width) {
+    auto* edit = Named(new FilteredLineEdit(rule, group), name("txt", suffix));
+    edit->setAccessibleName(spokenPerson + QString::fromLatin1(spoken));
+    if (rule == KeyRule::Numbers) edit->setMaxLength(3);
+    Place(edit, left, top, width, 300);
+    return edit;
+  };
+  auto comboBox = [&](const char* suffix, const char* spoken, int left, int top, int width) {
+    auto* combo = Named(new QComboBox(group), name("cbo", suffix));  // not editable: an item can only be picked
+    combo->setAccessibleName(spokenPerson + QString::fromLatin1(spoken));
+    Place(combo, left, top, width, 300);
+    return combo;
+  };
+  // A frame of its own makes each pair an independent option group.
+  auto directions = [&](const char* frameName, const char* coordinate, const char* first, const char* second,
+                        int top) {
+    auto* frame = Named(new QFrame(group), frameName);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setFont(small);
+    Place(frame, 2820, top - 30, 1410, 360);
+    std::pair<QRadioButton*, QRadioButton*> pair;
+    int left = 0;
+    for (auto [option, text] : {std::pair{&pair.first, first}, std::pair{&pair.second, second}}) {
+      *option = Named(new QRadioButton(QString::fromLatin1(text), frame), name("opt", text));
+      (*option)->setAccessibleName(spokenPerson + coordinate + ' ' + text);
+      Place(*option, left, 30, 705, 300);
+      left += 705;
+    }
+    return pair;
+  };
+
+  Caption(group, labels.name, "Name:", 90, 270, 1230);
+  c.txtName = lineEdit("Name", "Name", KeyRule::Letters, 1320, 270, 2850);
+
+  Caption(group, labels.birthday, "Birthday:", 90, 630, 1230);
+  c.cboDate = comboBox("Date", "Birthday Day", 1320, 630, 630);
+  c.cboMonth = comboBox("Month", "Birthday Month", 1980, 630, 1290);
+  c.cboYear = comboBox("Year", "Birthday Year", 3300, 630, 870);
+
+  Caption(group, labels.time, "Time Of Birth:", 90, 990, 1230);
+  c.cboHH = comboBox("HH", "Time Of Birth Hours", 1320, 990, 630);
+  c.cboMM = comboBox("MM", "Time Of Birth Minutes", 1980, 990, 630);
+  c.cboSS = comboBox("SS", "Time Of Birth Seconds", 2640, 990, 630);
+  Caption(group, labels.hms, "HH/MM/SS", 3330, 990, 840)->setFont(small);
+
+  Caption(group, labels.latitude, "Latitude:", 90, 1350, 1230);
+  c.txtLD = lineEdit("LD", "Latitude Degrees", KeyRule::Numbers, 1320, 1350, 420);
+  c.txtLM = lineEdit("LM", "Latitude Minutes", KeyRule::Numbers, 1770, 1350, 420);
+  Caption(group, labels.latDegMin, "DEG/MIN", 2220, 1350, 600)->setFont(small);
+  std::tie(c.optNorth, c.optSouth) = directions(labels.latFrame, "Latitude", "North", "South", 1350);
+
+  Caption(group, labels.longitude, "Longitude:", 90, 1710, 1230);
+  c.txtLoD = lineEdit("LoD", "Longitude Degrees", KeyRule::Numbers, 1320, 1710, 420);
+  c.txtLoM = lineEdit("LoM", "Longitude Minutes", KeyRule::Numbers, 1770, 1710, 420);
+  Caption(group, labels.longDegMin, "DEG/MIN", 2220, 1710, 600)->setFont(small);
+  std::tie(c.optEast, c.optWest) = directions(labels.longFrame, "Longitude", "East", "West", 1710);
+
+  Caption(group, labels.city, "City:", 90, 2070, 1230);
+  c.txtCity = lineEdit("City", "City", KeyRule::Letters, 1320, 2070, 2850);
+  Caption(group, labels.state, "State:", 90, 2430, 1230);
+  c.txtState = lineEdit("State", "State", KeyRule::Letters, 1320, 2430, 2850);
+  Caption(group, labels.country, "Country:", 90, 2790, 1230);
+  c.txtCountry = lineEdit("Country", "Country", KeyRule::Letters, 1320, 2790, 2850);
+
+  c.lookup = Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group), labels.lookup);
+  const QString command = QStringLiteral("Find ") + spokenPerson + QStringLiteral("Latitude and Longitude");
+  c.lookup->setAccessibleName(command);
+  Place(c.lookup, 90, 3180, 4080, 330);
+  ConnectCommand(c.lookup, &QPushButton::clicked, this, command.toUtf8().constData(),
+                 male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
+}
+
+void frmMatch::createChartTable(QWidget* central) {
   // The chart table and the result boxes: filled by the analysis and read by
   // the report, never shown and never focused. They sit in a window of their
   // own that is never shown, which also keeps them out of the form's
   // accessibility tree.
   auto* hidden = Named(new QWidget(this, Qt::Window), "chartTable");
-  hidden->setGeometry(0, 0, central->width(), 400);
+  hidden->setGeometry(QRect(0, 0, central->width(), Twips(6000)));
   int row = 0;
-  for (const auto& chartRow : kChartRows) {
-    for (bool male : {true, false}) {
-      Caption(hidden, male ? chartRow.maleLabel : chartRow.femaleLabel, chartRow.caption, male ? 0 : 290, row * 22, 60);
-      const ChartBoxPair& boxes = kChartBoxes[static_cast<std::size_t>(row)];
-      auto* box = Named(new QLineEdit(hidden), male ? boxes.male : boxes.female);
-      Place(box, male ? 62 : 352, row * 22, 80, 20);
+  for (const ChartRow& chartRow : kChartRows) {
+    for (Person person : {Person::Male, Person::Female}) {
+      const bool male = person == Person::Male;
+      Caption(hidden, male ? chartRow.maleLabel : chartRow.femaleLabel, chartRow.caption, male ? 0 : 4350, row * 330,
+              900);
+      auto* box = Named(new QLineEdit(hidden), male ? chartRow.maleBox : chartRow.femaleBox);
+      box->setFocusPolicy(Qt::NoFocus);
+      Place(box, male ? 930 : 5280, row * 330, 1200, 300);
+      chartBoxes_[male ? 0 : 1][static_cast<std::size_t>(row)] = box;
     }
     ++row;
   }
   const ResultBoxTexts initial = InitialResultBoxTexts();
-  for (const auto& result : kResultBoxes) {
-    auto* box = Named(new QLineEdit(QString::fromStdString(initial.*result.text), hidden), result.name);
-    Place(box, 0, row++ * 22, 100, 20);
+  const std::pair<QLineEdit**, const std::string*> results[] = {
+      {&txtPower_, &initial.power}, {&txtHarmony_, &initial.harmony}, {&txtPH_, &initial.ph},
+      {&txtPHPercentage_, &initial.percentage}, {&txtComment_, &initial.comment}};
+  const char* const names[] = {"txtPower", "txtHarmony", "txtPH", "txtPHPercentage", "txtComment"};
+  for (std::size_t i = 0; i < std::size(results); ++i) {
+    auto* box = Named(new QLineEdit(QString::fromStdString(*results[i].second), hidden), names[i]);
+    box->setFocusPolicy(Qt::NoFocus);
+    Place(box, 0, row++ * 330, 1500, 300);
+    *results[i].first = box;
   }
-  for (auto* widget : hidden->findChildren<QWidget*>()) widget->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmMatch::createMenus() {
   QMenuBar* bar = menuBar();
-  auto action = [this](QMenu* menu, const char* text, const char* name, auto slot) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
-    a->setObjectName(QString::fromLatin1(name));
-    connect(a, &QAction::triggered, this, slot);
-    return a;
+  auto action = [this](QMenu* menu, const char* text, const char* name, const char* command, auto slot) {
+    QAction* a = Named(menu->addAction(QString::fromLatin1(text)), name);
+    ConnectCommand(a, &QAction::triggered, this, command, slot);
   };
-  auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+  auto separator = [](QMenu* menu, const char* name) { Named(menu->addSeparator(), name); };
 
   QMenu* file = Named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
-  action(file, "&Analyze Compatibility", "mnuCalculate", &frmMatch::mnuCalculate_Click);
+  action(file, "&Analyze Compatibility", "mnuCalculate", "Analyze Compatibility", &frmMatch::mnuCalculate_Click);
   separator(file, "mnuFileSep");
-  action(file, "&Exit", "mnuExit", &frmMatch::mnuExit_Click);
+  action(file, "&Exit", "mnuExit", "Exit", &frmMatch::mnuExit_Click);
 
   QMenu* help = Named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
-  action(help, "&Online Help", "mnuOnline", &frmMatch::mnuOnline_Click);
-  action(help, "&Visit Us Online", "mnuVisit", &frmMatch::mnuVisit_Click);
+  action(help, "&Online Help", "mnuOnline", "Online Help", &frmMatch::mnuOnline_Click);
+  action(help, "&Visit Us Online", "mnuVisit", "Visit Us Online", &frmMatch::mnuVisit_Click);
   separator(help, "mnuHelpSep1");
-  action(help, "Check for Software &Update", "mnuUpdate", &frmMatch::mnuUpdate_Click);
+  action(help, "Check for Software &Update", "mnuUpdate", "Check for Software Update", &frmMatch::mnuUpdate_Click);
   separator(help, "mnuHelpSep2");
-  action(help, "&About Software", "mnuAbout", &frmMatch::mnuAbout_Click);
+  action(help, "&About Software", "mnuAbout", "About Software", &frmMatch::mnuAbout_Click);
 
   // A menu-bar command without items.
-  QAction* donate = bar->addAction(QStringLiteral("Donate"));
-  donate->setObjectName(QStringLiteral("mnuDonate"));
-  connect(donate, &QAction::triggered, this, &frmMatch::mnuDonate_Click);
+  QAction* donate = Named(bar->addAction(QStringLiteral("Donate")), "mnuDonate");
+  ConnectCommand(donate, &QAction::triggered, this, "Donate", &frmMatch::mnuDonate_Click);
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize the form
 }
 
-void frmMatch::setTabOrder() {
-  QStringList order;
-  for (const char* person : {"M", "F"}) {
-    for (const char* name : {"txt%1Name", "cbo%1Date", "cbo%1Month", "cbo%1Year", "cbo%1HH", "cbo%1MM", "cbo%1SS",
-                             "txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM", "txt%1City", "txt%1State",
-                             "txt%1Country"}) {
-      order << QString::fromLatin1(name).arg(QLatin1String(person));
-    }
+void frmMatch::createTabOrder() {
+  std::vector<QWidget*> order;
+  for (Person person : {Person::Male, Person::Female}) {
+    const PersonControls& c = controls(person);
+    order.insert(order.end(), {c.txtName, c.cboDate, c.cboMonth, c.cboYear, c.cboHH, c.cboMM, c.cboSS, c.txtLD,
+                               c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry});
   }
-  order << "cmdCalculate" << "Command3" << "cmdNav";
-  for (const char* person : {"M", "F"}) {
-    for (const char* name : {"opt%1North", "opt%1South", "opt%1East", "opt%1West"}) {
-      order << QString::fromLatin1(name).arg(QLatin1String(person));
-    }
+  order.insert(order.end(), {cmdCalculate_, Command3_, cmdNav_});
+  for (Person person : {Person::Male, Person::Female}) {
+    const PersonControls& c = controls(person);
+    order.insert(order.end(), {c.optNorth, c.optSouth, c.optEast, c.optWest});
   }
-  order << "Command1" << "Command2";
-  QWidget* previous = nullptr;
-  for (const QString& name : order) {
-    auto* widget = findChild<QWidget*>(name);
-    if (previous) QWidget::setTabOrder(previous, widget);
-    previous = widget;
-  }
+  order.insert(order.end(), {controls(Person::Male).lookup, controls(Person::Female).lookup});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmMatch::Form_Load() {
-  auto fill = [this](const char* male, const char* female, int from, int to) {
-    for (int value = from; value <= to; ++value) {
-      list(male)->addItem(QString::number(value));
-      list(female)->addItem(QString::number(value));
-    }
-  };
-  fill("cboMDate", "cboFDate", 1, 31);
-  for (int month = 1; month <= 12; ++month) {
-    list("cboMMonth")->addItem(MonthName(month));
-    list("cboFMonth")->addItem(MonthName(month));
+  PersonControls& m = controls(Person::Male);
+  PersonControls& f = controls(Person::Female);
+  Fill(*m.cboDate, *f.cboDate, kFirstDay, 31);
+  for (int month = kFirstMonth; month <= 12; ++month) {
+    m.cboMonth->addItem(MonthName(month));
+    f.cboMonth->addItem(MonthName(month));
   }
-  fill("cboMYear", "cboFYear", 1900, 2050);
-  fill("cboMHH", "cboFHH", 0, 24);
-  fill("cboMMM", "cboFMM", 0, 59);
-  fill("cboMSS", "cboFSS", 0, 59);
-  for (const char* name : {"cboMDate", "cboMMonth", "cboMYear", "cboFDate", "cboFMonth", "cboFYear", "cboMHH",
-                           "cboMMM", "cboMSS", "cboFHH", "cboFMM", "cboFSS"}) {
-    list(name)->setCurrentIndex(0);
+  Fill(*m.cboYear, *f.cboYear, kFirstYear, kLastYear);
+  Fill(*m.cboHH, *f.cboHH, 0, kLastHour);
+  Fill(*m.cboMM, *f.cboMM, 0, 59);
+  Fill(*m.cboSS, *f.cboSS, 0, 59);
+  for (QComboBox* list : {m.cboDate, m.cboMonth, m.cboYear, f.cboDate, f.cboMonth, f.cboYear, m.cboHH, m.cboMM,
+                          m.cboSS, f.cboHH, f.cboMM, f.cboSS}) {
+    list->setCurrentIndex(0);
   }
   director_.ephemeris().SetEphePath(kEphemerisDataPath);
 }
 
-PersonEntries frmMatch::Entries(bool male) const {
-  const QString p = male ? QStringLiteral("M") : QStringLiteral("F");
-  PersonEntries entries;
-  entries.name = text("txt" + p + "Name")->text();
-  entries.latDeg = text("txt" + p + "LD")->text();
-  entries.latMin = text("txt" + p + "LM")->text();
-  entries.longDeg = text("txt" + p + "LoD")->text();
-  entries.longMin = text("txt" + p + "LoM")->text();
-  entries.city = text("txt" + p + "City")->text();
-  entries.state = text("txt" + p + "State")->text();
-  entries.country = text("txt" + p + "Country")->text();
-  entries.north = option("opt" + p + "North")->isChecked();
-  entries.south = option("opt" + p + "South")->isChecked();
-  entries.east = option("opt" + p + "East")->isChecked();
-  entries.west = option("opt" + p + "West")->isChecked();
-  return entries;
+PersonEntries frmMatch::entries(Person person) const {
+  const PersonControls& c = controls(person);
+  PersonEntries e;
+  e.name = c.txtName->text();
+  e.day = kFirstDay + c.cboDate->currentIndex();
+  e.month = kFirstMonth + c.cboMonth->currentIndex();
+  e.year = kFirstYear + c.cboYear->currentIndex();
+  e.hour = c.cboHH->currentIndex();
+  e.minute = c.cboMM->currentIndex();
+  e.second = c.cboSS->currentIndex();
+  e.latDeg = c.txtLD->text();
+  e.latMin = c.txtLM->text();
+  e.longDeg = c.txtLoD->text();
+  e.longMin = c.txtLoM->text();
+  e.north = c.optNorth->isChecked();
+  e.south = c.optSouth->isChecked();
+  e.east = c.optEast->isChecked();
+  e.west = c.optWest->isChecked();
+  e.city = c.txtCity->text();
+  e.state = c.txtState->text();
+  e.country = c.txtCountry->text();
+  return e;
 }
 
-PersonTexts frmMatch::Texts(bool male) const {
-  const QString p = male ? QStringLiteral("M") : QStringLiteral("F");
-  PersonTexts texts;
-  texts.name = text("txt" + p + "Name")->text();
-  texts.day = list("cbo" + p + "Date")->currentText();
-  texts.monthIndex = list("cbo" + p + "Month")->currentIndex();
-  texts.year = list("cbo" + p + "Year")->currentText();
-  texts.hour = list("cbo" + p + "HH")->currentText();
-  texts.minute = list("cbo" + p + "MM")->currentText();
-  texts.second = list("cbo" + p + "SS")->currentText();
-  texts.latDeg = text("txt" + p + "LD")->text();
-  texts.latMin = text("txt" + p + "LM")->text();
-  texts.longDeg = text("txt" + p + "LoD")->text();
-  texts.longMin = text("txt" + p + "LoM")->text();
-  texts.south = option("opt" + p + "South")->isChecked();
-  texts.west = option("opt" + p + "West")->isChecked();
-  texts.city = text("txt" + p + "City")->text();
-  texts.state = text("txt" + p + "State")->text();
-  texts.country = text("txt" + p + "Country")->text();
+void frmMatch::setEntries(Person person, const PersonEntries& values) {
+  PersonControls& c = controls(person);
+  c.txtName->setText(values.name);
+  Pick(*c.cboDate, values.day, kFirstDay);
+  Pick(*c.cboMonth, values.month, kFirstMonth);
+  Pick(*c.cboYear, values.year, kFirstYear);
+  Pick(*c.cboHH, values.hour, 0);
+  Pick(*c.cboMM, values.minute, 0);
+  Pick(*c.cboSS, values.second, 0);
+  c.txtLD->setText(values.latDeg);
+  c.txtLM->setText(values.latMin);
+  c.txtLoD->setText(values.longDeg);
+  c.txtLoM->setText(values.longMin);
+  SetPair(*c.optNorth, *c.optSouth, values.north, values.south);
+  SetPair(*c.optEast, *c.optWest, values.east, values.west);
+  c.txtCity->setText(values.city);
+  c.txtState->setText(values.state);
+  c.txtCountry->setText(values.country);
+}
+
+ChartTexts frmMatch::chartTexts(Person person) const {
+  ChartTexts texts;
+  const auto& boxes = chartBoxes_[person == Person::Male ? 0 : 1];
+  for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
   return texts;
 }
 
+ResultBoxTexts frmMatch::resultTexts() const {
+  return {txtPower_->text().toStdString(), txtHarmony_->text().toStdString(), txtPH_->text().toStdString(),
+          txtPHPercentage_->text().toStdString(), txtComment_->text().toStdString()};
+}
+
+void frmMatch::setResultTexts(const ResultBoxTexts& texts) {
+  txtPower_->setText(QString::fromStdString(texts.power));
+  txtHarmony_->setText(QString::fromStdString(texts.harmony));
+  txtPH_->setText(QString::fromStdString(texts.ph));
+  txtPHPercentage_->setText(QString::fromStdString(texts.percentage));
+  txtComment_->setText(QString::fromStdString(texts.comment));
+}
+
+void frmMatch::emptyEntries() {
+  for (Person person : {Person::Male, Person::Female}) {
+    PersonControls& c = controls(person);
+    c.txtName->clear();
+    for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear, c.cboHH, c.cboMM, c.cboSS}) list->setCurrentIndex(0);
+    for (QLineEdit* box : {c.txtLD, c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry}) box->clear();
+    for (QRadioButton* option : {c.optEast, c.optWest, c.optNorth, c.optSouth}) Unselect(*option);
+  }
+}
+
+void frmMatch::focusEntry(Person person, EntryField field) {
+  activateWindow();
+  control(person, field)->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* frmMatch::control(Person person, EntryField field) const {
+  const PersonControls& c = controls(person);
+  switch (field) {
+    case EntryField::Name: return c.txtName;
+    case EntryField::Day: return c.cboDate;
+    case EntryField::Month: return c.cboMonth;
+    case EntryField::Year: return c.cboYear;
+    case EntryField::Hour: return c.cboHH;
+    case EntryField::Minute: return c.cboMM;
+    case EntryField::Second: return c.cboSS;
+    case EntryField::LatDeg: return c.txtLD;
+    case EntryField::LatMin: return c.txtLM;
+    case EntryField::LongDeg: return c.txtLoD;
+    case EntryField::LongMin: return c.txtLoM;
+    case EntryField::City: return c.txtCity;
+    case EntryField::State: return c.txtState;
+    case EntryField::Country: return c.txtCountry;
+    case EntryField::North: return c.optNorth;
+    case EntryField::South: return c.optSouth;
+    case EntryField::East: return c.optEast;
+    case EntryField::West: return c.optWest;
+  }
+  return c.txtName;
+}
+
 bool frmMatch::ValidateEntries() {
-  const auto failure = FirstFailingCheck(Entries(true), Entries(false));
+  const auto failure = FirstFailingCheck(entries(Person::Male), entries(Person::Female));
   if (!failure) return true;
   ShowMessage(this, failure->message);
-  if (failure->selectsOption) {
-    option(failure->control)->setChecked(true);
+  const Person person = failure->check <= 10 ? Person::Male : Person::Female;
+  QWidget* target = control(person, failure->field);
+  if (auto* option = qobject_cast<QRadioButton*>(target)) {
+    option->setChecked(true);  // a missing direction is chosen for the user; the focus stays
   } else {
-    text(failure->control)->setFocus();
+    target->setFocus();
   }
   return false;
 }
 
 bool frmMatch::CalcNatalData() {
   EntryState& state = director_.entryState();
-  for (bool male : {true, false}) {
-    auto read = ReadBirthData(Texts(male));
+  for (Person person : {Person::Male, Person::Female}) {
+    auto read = ReadBirthData(entries(person));
     if (const auto* error = std::get_if<EntryError>(&read)) {
       ShowMessage(this, error->message);
-      const QString name = (error->control == "Date" || error->control == "Year" || error->control == "HH" ||
-                            error->control == "MM" || error->control == "SS")
-                               ? QStringLiteral("cbo")
-                               : QStringLiteral("txt");
-      if (auto* widget = findChild<QWidget*>(name + (male ? "M" : "F") + error->control)) widget->setFocus();
+      control(person, error->field)->setFocus();
       return false;
     }
-    (male ? state.male : state.female) = std::get<BirthData>(std::move(read));
+    (person == Person::Male ? state.male : state.female) = std::get<BirthData>(std::move(read));
   }
-  // Each chart is built whole before it is published.
-  NatalChart maleChart = CalcChart(state.male, director_.ephemeris());
-  state.maleChart = maleChart;
-  NatalChart femaleChart = CalcChart(state.female, director_.ephemeris());
-  state.femaleChart = femaleChart;
+  state.charts = ChartCouple(state.male, state.female, director_.ephemeris());
   return true;
 }
 
 bool frmMatch::UpdateDisplayData() {
   if (!CalcNatalData()) return false;
-  const EntryState& state = director_.entryState();
-  for (bool male : {true, false}) {
-    const NatalChart& chart = male ? state.maleChart : state.femaleChart;
-    for (std::size_t i = 0; i < kAllChartPoints.size(); ++i) {
-      text(male ? kChartBoxes[i].male : kChartBoxes[i].female)
-          ->setText(PrintSignData(chart.Longitude[kAllChartPoints[i]]));
-    }
+  const CoupleCharts& charts = director_.entryState().charts;
+  for (Person person : {Person::Male, Person::Female}) {
+    const ChartTexts texts = ChartTextsOf(person == Person::Male ? charts.male : charts.female);
+    const auto& boxes = chartBoxes_[person == Person::Male ? 0 : 1];
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(QString::fromStdString(texts[i]));
   }
-  update();
   return true;
 }
 
 void frmMatch::CalcDualCosmodynes() {
   EntryState& state = director_.entryState();
-  const CosmodyneTotals totals = ComputeCosmodyneTotals(state.maleChart, state.femaleChart, director_.harmonyMemory());
-  const Verdict verdict = DecideVerdict(totals.powerTotal, totals.harmonyTotal);
-  state.result = verdict.result;
-  const ResultBoxTexts boxes = ResultBoxTextsOf(verdict);
-  for (const auto& result : kResultBoxes) text(result.name)->setText(QString::fromStdString(boxes.*result.text));
+  const CoupleScore score = ScoreCouple(state.charts, director_.harmonyMemory());
+  state.result = score.verdict.result;
+  setResultTexts(ResultBoxTextsOf(score.verdict));
 }
 
 QString frmMatch::PrintSignData(double longitude) { return QString::fromStdString(kelvra::PrintSignData(longitude)); }
@@ -472,28 +586,25 @@ void frmMatch::cmdCalculate_Click() {
   if (!ValidateEntries()) return;
   if (!UpdateDisplayData()) return;
   CalcDualCosmodynes();
-  director_.ShowResultsWindow();
+  director_.showResultsWindow();
 }
 
 void frmMatch::mnuCalculate_Click() { cmdCalculate_Click(); }
 
-void frmMatch::Command1_Click() { LookupRequest(true); }
-void frmMatch::Command2_Click() { LookupRequest(false); }
+void frmMatch::Command1_Click() { requestLookup(Person::Male); }
+void frmMatch::Command2_Click() { requestLookup(Person::Female); }
 
-void frmMatch::LookupRequest(bool male) {
-  const QString p = male ? QStringLiteral("M") : QStringLiteral("F");
-  const PlaceCheck check =
-      CheckPlaceEntries(text("txt" + p + "City")->text(), text("txt" + p + "State")->text(),
-                        text("txt" + p + "Country")->text());
-  if (check.missing != PlaceEntry::None) {
-    ShowMessage(this, check.message);
-    text(PlaceEntryName(male, check.missing))->setFocus();
+void frmMatch::requestLookup(Person person) {
+  const PersonControls& c = controls(person);
+  if (const auto gap = CheckPlaceEntries(c.txtCity->text(), c.txtState->text(), c.txtCountry->text())) {
+    ShowMessage(this, gap->message);
+    control(person, gap->field)->setFocus();
     return;
   }
-  director_.entryState().bMaleSearch = male;
+  director_.entryState().bMaleSearch = person == Person::Male;
   // Every request gets a fresh browser that reads the entries as they are now.
-  director_.CloseLookupBrowser();
-  director_.ShowLookupBrowser();
+  director_.closeLookupBrowser();
+  director_.showLookupBrowser();
 }
 
 void frmMatch::Command3_Click() { OpenDonatePage(); }
@@ -503,18 +614,14 @@ void frmMatch::mnuOnline_Click() { OpenOnlineHelp(); }
 void frmMatch::mnuVisit_Click() { OpenHomePage(); }
 void frmMatch::mnuUpdate_Click() { OpenUpdatePage(); }
 void frmMatch::mnuDonate_Click() { OpenDonatePage(); }
-void frmMatch::mnuAbout_Click() { director_.ShowAbout(this); }
+void frmMatch::mnuAbout_Click() { director_.showAbout(this); }
 void frmMatch::Label52_Click() { OpenHomePage(); }
 void frmMatch::Label59_Click() { OpenCoBrandPage(); }
 void frmMatch::Label61_Click() { OpenHomePage(); }
 
 void frmMatch::closeEvent(QCloseEvent* event) {
-  director_.CloseLookupBrowser();
+  director_.closeLookupBrowser();
   event->accept();
 }
-
-QLineEdit* frmMatch::text(const QString& name) const { return findChild<QLineEdit*>(name); }
-QComboBox* frmMatch::list(const QString& name) const { return findChild<QComboBox*>(name); }
-QRadioButton* frmMatch::option(const QString& name) const { return findChild<QRadioButton*>(name); }
 
 }  // namespace kelvra

@@ -4,21 +4,17 @@
 #include <QString>
 #include <optional>
 
+#include "contracts/entry_form.h"
+
 namespace kelvra {
 
-/// One person's typed entries and direction options, as the form holds them.
-struct PersonEntries {
-  QString name, latDeg, latMin, longDeg, longMin, city, state, country;
-  bool north = false, south = false, east = false, west = false;
-};
-
 /// The first check that failed: its number (1..20), its message, and the
-/// control it concerns: the entry to focus, or the option to select.
+/// entry it concerns: a text entry to focus, or for a missing direction the
+/// option to select (North or East).
 struct ValidationFailure {
   int check;
   QString message;
-  QString control;      ///< objectName
-  bool selectsOption;   ///< select `control` rather than focus it
+  EntryField field;
   bool operator==(const ValidationFailure&) const = default;
 };
 
@@ -27,5 +23,16 @@ struct ValidationFailure {
 /// present); a direction is missing when neither of its options is selected.
 /// No range, date or format is checked.
 std::optional<ValidationFailure> FirstFailingCheck(const PersonEntries& male, const PersonEntries& female);
+
+/// A missing birthplace entry and the message to show.
+struct PlaceGap {
+  EntryField field;  ///< City, State or Country
+  QString message;   ///< "Please Enter City", ...
+  bool operator==(const PlaceGap&) const = default;
+};
+
+/// The check before a lookup: city, state and country in that order, the
+/// first that is exactly empty (blanks count as present), or nothing.
+std::optional<PlaceGap> CheckPlaceEntries(const QString& city, const QString& state, const QString& country);
 
 }  // namespace kelvra

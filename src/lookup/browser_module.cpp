@@ -10,7 +10,7 @@ namespace QtWebEngineCore {
 Q_DECL_IMPORT void initialize();
 }  // namespace QtWebEngineCore
 
-extern "C" Q_DECL_EXPORT QWidget* kelvra_create_lookup_browser_v1(kelvra::WindowDirector* director,
+extern "C" Q_DECL_EXPORT QWidget* kelvra_create_lookup_browser_v2(const kelvra::LookupPlace* place,
                                                                  const kelvra::LookupBrowserOptions* options) {
   // WebEngine needs a global OpenGL share context, which it creates itself
   // only when it is linked before the QApplication exists; loaded later, as
@@ -22,5 +22,5 @@ extern "C" Q_DECL_EXPORT QWidget* kelvra_create_lookup_browser_v1(kelvra::Window
     return true;
   }();
   Q_UNUSED(initialized)
-  return new kelvra::frmBrowser(*director, *options);
+  return new kelvra::frmBrowser(*place, *options);
 }

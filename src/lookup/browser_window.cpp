@@ -15,16 +15,18 @@
 
 #include "lookup/browser_page.h"
 #include "lookup/lookup_rules.h"
-#include "shell/entry_state.h"
+#include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/twips.h"
-#include "shell/window_director.h"
 
 namespace kelvra {
 
 namespace {
 
 const QString kBlankPage = QStringLiteral("about:blank");
+
+// The command that Enter in the address box runs, as a failure names it.
+constexpr char kGoToAddress[] = "Go to Address";
 
 // Layout in twips, as the window was designed.
 constexpr int kClientWidth = 8310;
@@ -34,137 +36,133 @@ constexpr int kAddressBarHeight = 405;
 constexpr int kAddressLeft = 840;
 constexpr int kViewMargin = 50;
 
-QString EntryText(QWidget* form, const QString& name) {
-  QWidget* entry = form ? form->findChild<QWidget*>(name) : nullptr;
-  return entry ? entry->property("text").toString() : QString();
-}
-
 }  // namespace
 
-frmBrowser::frmBrowser(WindowDirector& director, LookupBrowserOptions options_, QWidget* parent)
-    : QWidget(parent, Qt::Window), options(std::move(options_)), searchPageHtml(SearchPageHtml(options.searchEngine)) {
+frmBrowser::frmBrowser(const LookupPlace& place, LookupBrowserOptions options, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      options_(std::move(options)),
+      searchPageHtml_(SearchPageHtml(options_.searchEngine)),
+      strSearchQuery_(LookupSearchText(place.city, place.state, place.country)) {
   setObjectName(QStringLiteral("frmBrowser"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Lookup Browser - Kelvra - %1").arg(options.homePage.host()));
+  setWindowTitle(QStringLiteral("Lookup Browser - Kelvra - %1").arg(options_.homePage.host()));
   resize(Twips(kClientWidth), Twips(kClientHeight));
 
   createToolBar();
   createAddressBar();
   createView();
 
-  timTimer = new QTimer(this);
-  timTimer->setObjectName(QStringLiteral("timTimer"));
-  timTimer->setInterval(5);
-  connect(timTimer, &QTimer::timeout, this, &frmBrowser::handleTimerTick);
+  timTimer_ = new QTimer(this);
+  timTimer_->setObjectName(QStringLiteral("timTimer"));
+  timTimer_->setInterval(5);
+  connect(timTimer_, &QTimer::timeout, this, &frmBrowser::handleTimerTick);
 
-  // The birthplace is read once: later edits on the entry form belong to the next lookup.
-  const bool male = director.entryState().bMaleSearch;
-  QWidget* form = director.entryForm();
-  strSearchQuery = LookupSearchText(EntryText(form, PlaceEntryName(male, PlaceEntry::City)),
-                                    EntryText(form, PlaceEntryName(male, PlaceEntry::State)),
-                                    EntryText(form, PlaceEntryName(male, PlaceEntry::Country)));
+  // The birthplace came once, with the request: later edits on the entry
+  // form belong to the next lookup.
   navigate(QUrl(kBlankPage));
 }
 
 frmBrowser::~frmBrowser() {
   // The page must go before the profile it was made with, which is a later
   // child; what the view reports while it goes is of no interest any more.
-  brwWebBrowser->disconnect(this);
-  delete brwWebBrowser;
+  brwWebBrowser_->disconnect(this);
+  delete brwWebBrowser_;
 }
 
 void frmBrowser::createToolBar() {
-  tbToolBar = new QToolBar(this);
-  tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-  tbToolBar->setMovable(false);
-  tbToolBar->setIconSize(QSize(16, 16));
+  tbToolBar_ = new QToolBar(this);
+  tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+  tbToolBar_->setMovable(false);
+  tbToolBar_->setIconSize(QSize(16, 16));
   const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
       {"Back", QStyle::SP_ArrowBack},          {"Forward", QStyle::SP_ArrowForward},
       {"Stop", QStyle::SP_BrowserStop},        {"Refresh", QStyle::SP_BrowserReload},
       {"Home", QStyle::SP_DirHomeIcon},        {"Search", QStyle::SP_FileDialogContentsView},
   };
   for (const auto& [key, icon] : buttons) {
-    QAction* action = tbToolBar->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
+    QAction* action = tbToolBar_->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
     action->setObjectName(QString::fromLatin1(key));
     action->setData(QString::fromLatin1(key));
     action->setToolTip(QString::fromLatin1(key));
   }
-  connect(tbToolBar, &QToolBar::actionTriggered, this, &frmBrowser::handleToolbarAction);
+  connect(tbToolBar_, &QToolBar::actionTriggered, this, [this](QAction* action) {
+    RunCommand(this, action->text(), [this, action] { handleToolbarAction(action); });
+  });
 
-  Picture1 = new QWidget(tbToolBar);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setGeometry(TwipsRect(2880, 60, 6525, 375));
-  const int height = Picture1->height();
-  Label1 = new QLabel(QStringLiteral("Kelvra"), Picture1);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  QFont bold = Label1->font();
+  Picture1_ = new QWidget(tbToolBar_);
+  Picture1_->setObjectName(QStringLiteral("Picture1"));
+  Picture1_->setGeometry(TwipsRect(2880, 60, 6525, 375));
+  const int height = Picture1_->height();
+  Label1_ = new QLabel(QStringLiteral("Kelvra"), Picture1_);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  QFont bold = Label1_->font();
   bold.setBold(true);
-  Label1->setFont(bold);
-  Label1->setGeometry(0, 0, Twips(900), height);
-  Label61 = new LinkLabel(QStringLiteral("Visit %1").arg(options.homePage.host()), Picture1);
-  Label61->setObjectName(QStringLiteral("Label61"));
-  Label61->setAlignment(Qt::AlignCenter);
-  Label61->setGeometry(Twips(900), 0, Picture1->width() - Twips(900), height);
-  connect(Label61, &LinkLabel::clicked, this, [this] {
-    if (options.openHomePage) options.openHomePage();
+  Label1_->setFont(bold);
+  Label1_->setGeometry(0, 0, Twips(900), height);
+  Label61_ = new LinkLabel(QStringLiteral("Visit %1").arg(options_.homePage.host()), Picture1_);
+  Label61_->setObjectName(QStringLiteral("Label61"));
+  Label61_->setAlignment(Qt::AlignCenter);
+  Label61_->setGeometry(Twips(900), 0, Picture1_->width() - Twips(900), height);
+  ConnectCommand(Label61_, &LinkLabel::clicked, this, "Visit Us Online", [](frmBrowser* window) {
+    if (window->options_.openHomePage) window->options_.openHomePage();
   });
 }
 
 void frmBrowser::createAddressBar() {
-  picAddress = new QWidget(this);
-  picAddress->setObjectName(QStringLiteral("picAddress"));
-  picAddress->setGeometry(0, Twips(kToolBarHeight), width(), Twips(kAddressBarHeight));
+  picAddress_ = new QWidget(this);
+  picAddress_->setObjectName(QStringLiteral("picAddress"));
+  picAddress_->setGeometry(0, Twips(kToolBarHeight), width(), Twips(kAddressBarHeight));
 
-  cboAddress = new QComboBox(picAddress);
-  cboAddress->setObjectName(QStringLiteral("cboAddress"));
-  cboAddress->setEditable(true);
+  cboAddress_ = new QComboBox(picAddress_);
+  cboAddress_->setObjectName(QStringLiteral("cboAddress"));
+  cboAddress_->setEditable(true);
   // The list is the history of completed pages only; typed text navigates as
   // typed, so it is neither inserted nor completed from older entries.
-  cboAddress->setInsertPolicy(QComboBox::NoInsert);
-  cboAddress->setCompleter(nullptr);
-  cboAddress->move(Twips(kAddressLeft), Twips(30));
-  cboAddress->resize(cboAddress->width(), Twips(315));
+  cboAddress_->setInsertPolicy(QComboBox::NoInsert);
+  cboAddress_->setCompleter(nullptr);
+  cboAddress_->move(Twips(kAddressLeft), Twips(30));
+  cboAddress_->resize(cboAddress_->width(), Twips(315));
   // The line edit reports Enter to the box as well; taking it here makes one
   // Enter one navigation.
-  cboAddress->lineEdit()->installEventFilter(this);
+  cboAddress_->lineEdit()->installEventFilter(this);
   // Screen readers name the box, and the text field inside it that takes the
   // focus, after their label rather than "edit".
-  cboAddress->setAccessibleName(QStringLiteral("Address"));
-  cboAddress->lineEdit()->setAccessibleName(QStringLiteral("Address"));
-  connect(cboAddress, &QComboBox::activated, this, &frmBrowser::handleAddressActivated);
+  cboAddress_->setAccessibleName(QStringLiteral("Address"));
+  cboAddress_->lineEdit()->setAccessibleName(QStringLiteral("Address"));
+  ConnectCommand(cboAddress_, &QComboBox::activated, this, kGoToAddress, &frmBrowser::handleAddressActivated);
 
-  lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
-  lblAddress->setObjectName(QStringLiteral("lblAddress"));
-  lblAddress->setBuddy(cboAddress);
-  lblAddress->move(Twips(90), Twips(90));
-  lblAddress->adjustSize();
+  lblAddress_ = new QLabel(QStringLiteral("&Address:"), picAddress_);
+  lblAddress_->setObjectName(QStringLiteral("lblAddress"));
+  lblAddress_->setBuddy(cboAddress_);
+  lblAddress_->move(Twips(90), Twips(90));
+  lblAddress_->adjustSize();
 }
 
 void frmBrowser::createView() {
-  profile = new QWebEngineProfile(this);  // no storage name: nothing of a lookup reaches the disk
-  brwWebBrowser = new QWebEngineView(this);
-  brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-  brwWebBrowser->setPage(new BrowserPage(profile, brwWebBrowser));
-  brwWebBrowser->move(Twips(kViewMargin), Twips(kToolBarHeight + kAddressBarHeight + kViewMargin));
-  connect(brwWebBrowser, &QWebEngineView::loadStarted, this, &frmBrowser::handleLoadStarted);
-  connect(brwWebBrowser, &QWebEngineView::loadFinished, this, &frmBrowser::handleLoadFinished);
+  profile_ = new QWebEngineProfile(this);  // no storage name: nothing of a lookup reaches the disk
+  brwWebBrowser_ = new QWebEngineView(this);
+  brwWebBrowser_->setObjectName(QStringLiteral("brwWebBrowser"));
+  brwWebBrowser_->setPage(new BrowserPage(profile_, brwWebBrowser_));
+  brwWebBrowser_->move(Twips(kViewMargin), Twips(kToolBarHeight + kAddressBarHeight + kViewMargin));
+  connect(brwWebBrowser_, &QWebEngineView::loadStarted, this, &frmBrowser::handleLoadStarted);
+  connect(brwWebBrowser_, &QWebEngineView::loadFinished, this, &frmBrowser::handleLoadFinished);
 }
 
 void frmBrowser::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  tbToolBar->setGeometry(0, 0, width(), Twips(kToolBarHeight));
-  picAddress->resize(width(), picAddress->height());
+  tbToolBar_->setGeometry(0, 0, width(), Twips(kToolBarHeight));
+  picAddress_->resize(width(), picAddress_->height());
   const BrowserGeometry geometry =
-      ResizeRule(size(), picAddress->width(), cboAddress->x(), picAddress->geometry().bottom() + 1);
-  cboAddress->resize(geometry.addressWidth, cboAddress->height());
-  brwWebBrowser->resize(geometry.view);
+      ResizeRule(size(), picAddress_->width(), cboAddress_->x(), picAddress_->geometry().bottom() + 1);
+  cboAddress_->resize(geometry.addressWidth, cboAddress_->height());
+  brwWebBrowser_->resize(geometry.view);
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+  if (watched == cboAddress_->lineEdit() && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      handleAddressActivated();
+      RunCommand(this, QString::fromLatin1(kGoToAddress), [this] { handleAddressActivated(); });
       return true;
     }
   }
@@ -173,84 +171,84 @@ bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void frmBrowser::navigate(const QUrl& url) {
   if (!url.isValid()) return;
-  navigationRequested = true;
-  brwWebBrowser->load(url);
+  navigationRequested_ = true;
+  brwWebBrowser_->load(url);
 }
 
-bool frmBrowser::isBusy() const { return navigationRequested || loading; }
+bool frmBrowser::isBusy() const { return navigationRequested_ || loading_; }
 
 QString frmBrowser::locationName() const {
-  const QString title = brwWebBrowser->title();
-  return title.isEmpty() ? brwWebBrowser->url().toString() : title;
+  const QString title = brwWebBrowser_->title();
+  return title.isEmpty() ? brwWebBrowser_->url().toString() : title;
 }
 
 void frmBrowser::handleLoadStarted() {
-  navigationRequested = false;
-  loading = true;
+  navigationRequested_ = false;
+  loading_ = true;
 }
 
 void frmBrowser::handleLoadFinished() {
-  loading = false;
+  loading_ = false;
   setWindowTitle(locationName());
-  const QString address = brwWebBrowser->url().toString(QUrl::FullyEncoded);
+  const QString address = brwWebBrowser_->url().toString(QUrl::FullyEncoded);
 
   // The engine reports completion of the top-level document only, so the
   // first completion is the blank start page's.
-  if (!bSearchStarted) {
-    bSearchStarted = true;
-    if (address == kBlankPage) brwWebBrowser->page()->runJavaScript(SearchScript(searchPageHtml, strSearchQuery));
+  if (!bSearchStarted_) {
+    bSearchStarted_ = true;
+    if (address == kBlankPage) brwWebBrowser_->page()->runJavaScript(SearchScript(searchPageHtml_, strSearchQuery_));
   }
 
   if (!EntersHistory(address)) return;
   QStringList history;
-  for (int i = 0; i < cboAddress->count(); ++i) history << cboAddress->itemText(i);
-  bSuppressNavigate = true;
-  cboAddress->clear();
-  cboAddress->addItems(RewriteHistory(history, address));
-  cboAddress->setCurrentIndex(0);
-  cboAddress->lineEdit()->setCursorPosition(0);  // show where the address begins
-  bSuppressNavigate = false;
+  for (int i = 0; i < cboAddress_->count(); ++i) history << cboAddress_->itemText(i);
+  bSuppressNavigate_ = true;
+  cboAddress_->clear();
+  cboAddress_->addItems(RewriteHistory(history, address));
+  cboAddress_->setCurrentIndex(0);
+  cboAddress_->lineEdit()->setCursorPosition(0);  // show where the address begins
+  bSuppressNavigate_ = false;
 }
 
 void frmBrowser::handleAddressActivated() {
-  if (bSuppressNavigate) return;
-  timTimer->start();
-  navigate(QUrl::fromUserInput(cboAddress->currentText()));
+  if (bSuppressNavigate_) return;
+  timTimer_->start();
+  navigate(QUrl::fromUserInput(cboAddress_->currentText()));
 }
 
 void frmBrowser::handleToolbarAction(QAction* action) {
-  timTimer->start();
+  timTimer_->start();
   const QString key = action->data().toString();
-  QWebEngineHistory* history = brwWebBrowser->history();
+  QWebEngineHistory* history = brwWebBrowser_->history();
   if (key == QLatin1String("Back")) {
     // Without history there is nothing to go back to and nothing will load.
     if (history->canGoBack()) {
-      navigationRequested = true;
+      navigationRequested_ = true;
       history->back();
     }
   } else if (key == QLatin1String("Forward")) {
     if (history->canGoForward()) {
-      navigationRequested = true;
+      navigationRequested_ = true;
       history->forward();
     }
   } else if (key == QLatin1String("Refresh")) {
-    navigationRequested = true;
-    brwWebBrowser->reload();
+    navigationRequested_ = true;
+    brwWebBrowser_->reload();
   } else if (key == QLatin1String("Home")) {
-    navigate(options.homePage);
+    navigate(options_.homePage);
   } else if (key == QLatin1String("Search")) {
-    navigate(options.searchEngine.homePage);
+    navigate(options_.searchEngine.homePage);
   } else if (key == QLatin1String("Stop")) {
-    timTimer->stop();
-    navigationRequested = false;
-    brwWebBrowser->stop();
+    timTimer_->stop();
+    navigationRequested_ = false;
+    brwWebBrowser_->stop();
     setWindowTitle(locationName());
   }
 }
 
 void frmBrowser::handleTimerTick() {
   const bool busy = isBusy();
-  if (!busy) timTimer->stop();
+  if (!busy) timTimer_->stop();
   setWindowTitle(BusyCaption(busy, locationName()));
 }
 

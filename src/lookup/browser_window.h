@@ -17,14 +17,14 @@ namespace kelvra {
 
 class LinkLabel;
 
-/// The lookup browser: on opening it searches the web for the birthplace that
-/// the entry form's bMaleSearch names, then lets the user browse the results.
-/// A modeless top-level window that deletes itself when closed.
+/// The lookup browser: on opening it searches the web for the birthplace it
+/// is given, then lets the user browse the results. A modeless top-level
+/// window that deletes itself when closed.
 class frmBrowser : public QWidget {
   Q_OBJECT
 
  public:
-  frmBrowser(WindowDirector& director, LookupBrowserOptions options, QWidget* parent = nullptr);
+  frmBrowser(const LookupPlace& place, LookupBrowserOptions options, QWidget* parent = nullptr);
   ~frmBrowser() override;
 
  protected:
@@ -46,26 +46,26 @@ class frmBrowser : public QWidget {
   bool isBusy() const;
   QString locationName() const;
 
-  const LookupBrowserOptions options;
-  const QString searchPageHtml;  // the page written into the blank start page
-  QString strSearchQuery;
-  bool bSearchStarted = false;
-  bool bSuppressNavigate = false;
+  const LookupBrowserOptions options_;
+  const QString searchPageHtml_;  // the page written into the blank start page
+  QString strSearchQuery_;
+  bool bSearchStarted_ = false;
+  bool bSuppressNavigate_ = false;
   // Busy as the user sees it: from asking for a page until its load ends,
   // including the moment before the engine reports the load as started.
-  bool navigationRequested = false;
-  bool loading = false;
+  bool navigationRequested_ = false;
+  bool loading_ = false;
 
-  QWebEngineProfile* profile = nullptr;
-  QToolBar* tbToolBar = nullptr;
-  QWidget* Picture1 = nullptr;
-  LinkLabel* Label61 = nullptr;
-  QLabel* Label1 = nullptr;
-  QWidget* picAddress = nullptr;
-  QLabel* lblAddress = nullptr;
-  QComboBox* cboAddress = nullptr;
-  QWebEngineView* brwWebBrowser = nullptr;
-  QTimer* timTimer = nullptr;
+  QWebEngineProfile* profile_ = nullptr;
+  QToolBar* tbToolBar_ = nullptr;
+  QWidget* Picture1_ = nullptr;
+  LinkLabel* Label61_ = nullptr;
+  QLabel* Label1_ = nullptr;
+  QWidget* picAddress_ = nullptr;
+  QLabel* lblAddress_ = nullptr;
+  QComboBox* cboAddress_ = nullptr;
+  QWebEngineView* brwWebBrowser_ = nullptr;
+  QTimer* timTimer_ = nullptr;
 };
 
 }  // namespace kelvra

@@ -7,6 +7,9 @@
 #include <QLibrary>
 #include <utility>
 
+#include "contracts/entry_form.h"
+#include "contracts/entry_state.h"
+#include "contracts/window_director.h"
 #include "shell/web_links.h"
 
 namespace kelvra {
@@ -86,7 +89,13 @@ bool LookupModuleLoaded() { return LoadedFunction() != nullptr; }
 
 QWidget* CreateLookupBrowser(WindowDirector& director, QString* failure) {
   const CreateLookupBrowserFunction create = LoadModule(failure);
-  return create ? create(&director, &CurrentOptions()) : nullptr;
+  if (!create) return nullptr;
+  LookupPlace place;
+  if (const EntryForm* form = director.entryForm()) {
+    const PersonEntries entries = form->entries(director.entryState().bMaleSearch ? Person::Male : Person::Female);
+    place = {entries.city, entries.state, entries.country};
+  }
+  return create(&place, &CurrentOptions());
 }
 
 }  // namespace kelvra

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QUrl>
 #include <functional>
 
@@ -10,9 +11,15 @@ class QWidget;
 
 namespace kelvra {
 
-class WindowDirector;
+/// The birthplace a lookup searches for, as the entry form held it when the
+/// lookup was asked for.
+struct LookupPlace {
+  QString city;
+  QString state;
+  QString country;
+};
 
-/// Everything the browser window takes from the program besides the director.
+/// Everything the browser window takes from the program besides the place.
 struct LookupBrowserOptions {
   SearchEngine searchEngine = DefaultSearchEngine();
   QUrl homePage;                        ///< the maker's site root, opened inside the browser by Home
@@ -21,9 +28,9 @@ struct LookupBrowserOptions {
 
 /// The browser lives in a module of its own so that Kelvra maps Qt WebEngine
 /// only when the user first asks for a lookup. Loader and module agree on the
-/// entry point's name; its number changes whenever the entry point or
-/// LookupBrowserOptions does.
-inline constexpr char kCreateLookupBrowserSymbol[] = "kelvra_create_lookup_browser_v1";
-using CreateLookupBrowserFunction = QWidget* (*)(WindowDirector* director, const LookupBrowserOptions* options);
+/// entry point's name; its number changes whenever the entry point,
+/// LookupPlace or LookupBrowserOptions does.
+inline constexpr char kCreateLookupBrowserSymbol[] = "kelvra_create_lookup_browser_v2";
+using CreateLookupBrowserFunction = QWidget* (*)(const LookupPlace* place, const LookupBrowserOptions* options);
 
 }  // namespace kelvra

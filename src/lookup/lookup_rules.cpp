@@ -7,24 +7,6 @@
 
 namespace kelvra {
 
-PlaceCheck CheckPlaceEntries(const QString& city, const QString& state, const QString& country) {
-  if (city.isEmpty()) return {PlaceEntry::City, QStringLiteral("Please Enter City")};
-  if (state.isEmpty()) return {PlaceEntry::State, QStringLiteral("Please Enter State")};
-  if (country.isEmpty()) return {PlaceEntry::Country, QStringLiteral("Please Enter Country")};
-  return {};
-}
-
-QString PlaceEntryName(bool male, PlaceEntry entry) {
-  const QString person = male ? QStringLiteral("M") : QStringLiteral("F");
-  switch (entry) {
-    case PlaceEntry::City: return QStringLiteral("txt") + person + QStringLiteral("City");
-    case PlaceEntry::State: return QStringLiteral("txt") + person + QStringLiteral("State");
-    case PlaceEntry::Country: return QStringLiteral("txt") + person + QStringLiteral("Country");
-    case PlaceEntry::None: break;
-  }
-  return {};
-}
-
 QString LookupSearchText(const QString& city, const QString& state, const QString& country) {
   return QStringLiteral("Latitude Longitude ") + city + QLatin1Char(' ') + state + QLatin1Char(' ') + country;
 }
@@ -75,8 +57,8 @@ QString JsStringLiteral(const QString& text) {
 }
 
 QString SearchScript(const QString& pageHtml, const QString& searchText) {
-  // The page's own elements are looked up by name without regard to case, as
-  // the form's fields were always matched; the texts arrive only as literals.
+  // Search pages spell their field names in either case, so names match
+  // without regard to case; the texts arrive only as literals, never as code.
   return QStringLiteral(
              "(function () {\n"
              "  function byName(name) {\n"

@@ -7,26 +7,6 @@
 
 namespace kelvra {
 
-/// The three birthplace entries a lookup needs, in the order they are checked.
-enum class PlaceEntry { None, City, State, Country };
-
-/// The outcome of checking a birthplace before a lookup: the first entry that
-/// is missing (None when all three are present) and the message to show.
-struct PlaceCheck {
-  PlaceEntry missing = PlaceEntry::None;
-  QString message;  ///< "Please Enter City", ... ; empty when nothing is missing
-
-  bool operator==(const PlaceCheck&) const = default;
-};
-
-/// Checks city, state and country in that order and reports only the first
-/// that is exactly empty. Texts are not trimmed: an entry of blanks passes.
-PlaceCheck CheckPlaceEntries(const QString& city, const QString& state, const QString& country);
-
-/// The objectName of a person's place entry on the entry form:
-/// "txtMCity", "txtFState", ... ; empty for PlaceEntry::None.
-QString PlaceEntryName(bool male, PlaceEntry entry);
-
 /// The text the lookup browser searches for: "Latitude Longitude " + city +
 /// " " + state + " " + country, every entry exactly as typed.
 QString LookupSearchText(const QString& city, const QString& state, const QString& country);

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/frm_report.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
-#include "shell/chart_boxes.h"
-#include "shell/entry_state.h"
+#include "contracts/entry_form.h"
+#include "contracts/entry_state.h"
+#include "contracts/window_director.h"
+#include "shell/month_name.h"
 #include "shell/product.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
-#include "shell/window_director.h"
 
 namespace kelvra {
 
@@ -23,7 +22,7 @@ const QColor kMagenta(255, 0, 255);
 const QColor kFrameLine(128, 128, 128);
 
 // The chart rows in chart-point order: caption and the report field for each
-// person; the entry form's boxes they copy are kChartBoxes.
+// person.
 struct ChartRow {
   const char* caption;
   const char* maleField;
@@ -59,24 +58,6 @@ const char* const kLabel19 =
     "Thus, Power, Harmony and Power * Harmony are displayed in the report. Based on the average values "
     "calculated for a random group of people, the percentage level of compatibility is calculated and "
     "displayed.";
-
-QString ControlText(const QWidget* form, const QString& name) {
-  if (!form) return {};
-  const QWidget* control = form->findChild<QWidget*>(name);
-  if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
-  if (auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
-  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-  return {};
-}
-
-ReportPerson ReadPerson(const QWidget* form, QChar person) {
-  auto text = [&](const char* pattern) {
-    return ControlText(form, QString::fromLatin1(pattern).arg(person)).toStdString();
-  };
-  return {text("txt%1Name"), text("cbo%1Month"), text("cbo%1Date"), text("cbo%1Year"),
-          text("txt%1City"), text("txt%1State"), text("txt%1Country")};
-}
 
 // A captioned group: white inside, a thin border, the caption in magenta
 // breaking the top line.
@@ -119,13 +100,6 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QFont& font, const 
   return label;
 }
 
-QLabel* AddValue(QWidget* parent, const char* name, const QFont& font, const QRect& geometry,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-  QLabel* label = AddLabel(parent, QString(), font, geometry, alignment);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 void SetColour(QLabel* label, const QColor& colour) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -151,42 +125,19 @@ void FitCaption(QLabel* caption) {
   caption->setFont(font);
 }
 
-void AddIdentity(QWidget* page, const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
-                 int valueLeft, const char* const (&fields)[5]) {
-  auto* frame = new ReportFrame(page, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
-  for (int row = 0; row < 5; ++row) {
-    FitCaption(AddLabel(frame, QString::fromLatin1(kIdentityCaptions[row]), VerdanaFont(9.75, true),
-                        TwipsRect(captionLeft, kIdentityRowTops[row], 1485, 225)));
-    AddValue(frame, fields[row], VerdanaFont(9.75), TwipsRect(valueLeft, kIdentityRowTops[row], 3285, 225));
-  }
-}
-
-void AddChart(QWidget* parent, const char* frameName, const char* caption, const QRect& geometry, bool male) {
-  auto* frame = new ReportFrame(parent, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
-  for (int i = 0; i < static_cast<int>(kChartPointCount); ++i) {
-    const int top = 240 + 315 * (i % 8);
-    const int captionLeft = i < 8 ? 120 : 2400;
-    const int valueLeft = i < 8 ? 960 : 3240;
-    QLabel* rowCaption = AddLabel(frame, QString::fromLatin1(kChartRows[i].caption), VerdanaFont(9.75),
-                                  TwipsRect(captionLeft, top, 855, 285));
-    MakeCell(rowCaption);
-    FitCaption(rowCaption);
-    MakeCell(AddValue(frame, male ? kChartRows[i].maleField : kChartRows[i].femaleField, VerdanaFont(9.75),
-                      TwipsRect(valueLeft, top, 1365, 285)));
-  }
+ReportPerson ReportPersonOf(const PersonEntries& entries) {
+  return {entries.name.toStdString(),       MonthName(entries.month).toStdString(), std::to_string(entries.day),
+          std::to_string(entries.year),     entries.city.toStdString(),             entries.state.toStdString(),
+          entries.country.toStdString()};
 }
 
 }  // namespace
 
-CompatibilityReport ReadCompatibilityReport(const QWidget* entryForm, const CompatibilityResult& result) {
-  const ReportPerson male = ReadPerson(entryForm, QLatin1Char('M'));
-  const ReportPerson female = ReadPerson(entryForm, QLatin1Char('F'));
-  ChartTexts maleChart, femaleChart;
-  for (std::size_t i = 0; i < kChartPointCount; ++i) {
-    maleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartBoxes[i].male)).toStdString();
-    femaleChart[i] = ControlText(entryForm, QString::fromLatin1(kChartBoxes[i].female)).toStdString();
-  }
-  return MakeCompatibilityReport(male, female, maleChart, femaleChart, result);
+CompatibilityReport ReadCompatibilityReport(const EntryForm* entryForm, const CompatibilityResult& result) {
+  if (!entryForm) return MakeCompatibilityReport({}, {}, {}, {}, result);
+  return MakeCompatibilityReport(ReportPersonOf(entryForm->entries(Person::Male)),
+                                 ReportPersonOf(entryForm->entries(Person::Female)),
+                                 entryForm->chartTexts(Person::Male), entryForm->chartTexts(Person::Female), result);
 }
 
 frmReport::frmReport(QWidget* parent) : QWidget(parent) {
@@ -209,8 +160,8 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   title->setObjectName(QStringLiteral("Label1"));
   SetColour(title, kMagenta);
 
-  AddIdentity(this, "Frame1", "Male:", TwipsRect(525, 720, 5085, 1725), 120, 1650, kMaleIdentityFields);
-  AddIdentity(this, "Frame2", "Female:", TwipsRect(5715, 720, 5085, 1725), 150, 1680, kFemaleIdentityFields);
+  addIdentity("Frame1", "Male:", TwipsRect(525, 720, 5085, 1725), 120, 1650, true);
+  addIdentity("Frame2", "Female:", TwipsRect(5715, 720, 5085, 1725), 150, 1680, false);
 
   auto* frame3 = new ReportFrame(this, "Frame3", QStringLiteral("Compatibility:"), VerdanaFont(12, true),
                                  TwipsRect(525, 2550, 10275, 4365));
@@ -236,15 +187,15 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
     SetColour(AddLabel(frame4, QString::fromLatin1(kFigureCaptions[column]), VerdanaFont(9.75, true),
                        TwipsRect(kFigureLefts[column], 390, 1245, 255), Qt::AlignCenter),
               kMagenta);
-    SetColour(AddValue(frame4, kFigureFields[column], VerdanaFont(9.75), TwipsRect(kFigureLefts[column], 720, 1245, 255),
+    SetColour(addField(frame4, kFigureFields[column], VerdanaFont(9.75), TwipsRect(kFigureLefts[column], 720, 1245, 255),
                        Qt::AlignCenter),
               kMagenta);
   }
 
   auto* frame5 = new ReportFrame(this, "Frame5", QStringLiteral("Natal Position Data:"), VerdanaFont(12, true),
                                  TwipsRect(510, 7005, 10275, 3255));
-  AddChart(frame5, "Frame6", "Male:", TwipsRect(300, 300, 4725, 2865), true);
-  AddChart(frame5, "Frame7", "Female:", TwipsRect(5280, 300, 4725, 2865), false);
+  addChart(frame5, "Frame6", "Male:", TwipsRect(300, 300, 4725, 2865), true);
+  addChart(frame5, "Frame7", "Female:", TwipsRect(5280, 300, 4725, 2865), false);
 
   QFont creditFont = VerdanaFont(11.25, true);
   creditFont.setUnderline(true);
@@ -259,22 +210,59 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   scrollBar->setFocusPolicy(Qt::NoFocus);
 }
 
+void frmReport::addIdentity(const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
+                            int valueLeft, bool male) {
+  auto* frame = new ReportFrame(this, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
+  const auto& fields = male ? kMaleIdentityFields : kFemaleIdentityFields;
+  for (int row = 0; row < 5; ++row) {
+    FitCaption(AddLabel(frame, QString::fromLatin1(kIdentityCaptions[row]), VerdanaFont(9.75, true),
+                        TwipsRect(captionLeft, kIdentityRowTops[row], 1485, 225)));
+    addField(frame, fields[row], VerdanaFont(9.75), TwipsRect(valueLeft, kIdentityRowTops[row], 3285, 225),
+             Qt::AlignLeft | Qt::AlignVCenter);
+  }
+}
+
+void frmReport::addChart(QWidget* parent, const char* frameName, const char* caption, const QRect& geometry,
+                         bool male) {
+  auto* frame = new ReportFrame(parent, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
+  for (int i = 0; i < static_cast<int>(kChartPointCount); ++i) {
+    const int top = 240 + 315 * (i % 8);
+    const int captionLeft = i < 8 ? 120 : 2400;
+    const int valueLeft = i < 8 ? 960 : 3240;
+    QLabel* rowCaption = AddLabel(frame, QString::fromLatin1(kChartRows[i].caption), VerdanaFont(9.75),
+                                  TwipsRect(captionLeft, top, 855, 285));
+    MakeCell(rowCaption);
+    FitCaption(rowCaption);
+    MakeCell(addField(frame, male ? kChartRows[i].maleField : kChartRows[i].femaleField, VerdanaFont(9.75),
+                      TwipsRect(valueLeft, top, 1365, 285), Qt::AlignLeft | Qt::AlignVCenter));
+  }
+}
+
+QLabel* frmReport::addField(QWidget* parent, std::string_view name, const QFont& font, const QRect& geometry,
+                            Qt::Alignment alignment) {
+  const auto field = std::find_if(kReportFields.begin(), kReportFields.end(),
+                                  [name](const ReportField& f) { return f.first == name; });
+  // The page's tables name only report fields; anything else is a build mistake.
+  if (field == kReportFields.end()) qFatal("frmReport: %s is no report field", std::string(name).c_str());
+  QLabel* label = AddLabel(parent, QString(), font, geometry, alignment);
+  label->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  fields_[static_cast<std::size_t>(field - kReportFields.begin())] = label;
+  return label;
+}
+
 void frmReport::FillReport(WindowDirector& director) {
-  ShowReport(ReadCompatibilityReport(director.entryForm(), director.entryState().result));
-  director.CloseEntryForm();
+  showReport(ReadCompatibilityReport(director.entryForm(), director.entryState().result));
+  director.closeEntryForm();
 }
 
-void frmReport::ShowReport(const CompatibilityReport& report) {
-  for (const auto& [name, member] : kReportFields)
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))))
-      label->setText(QString::fromStdString(report.*member));
+void frmReport::showReport(const CompatibilityReport& report) {
+  for (std::size_t i = 0; i < kReportFields.size(); ++i)
+    fields_[i]->setText(QString::fromStdString(report.*kReportFields[i].second));
 }
 
-CompatibilityReport frmReport::ShownReport() const {
+CompatibilityReport frmReport::shownReport() const {
   CompatibilityReport report;
-  for (const auto& [name, member] : kReportFields)
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))))
-      report.*member = label->text().toStdString();
+  for (std::size_t i = 0; i < kReportFields.size(); ++i) report.*kReportFields[i].second = fields_[i]->text().toStdString();
   return report;
 }
 

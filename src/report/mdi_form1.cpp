@@ -13,13 +13,14 @@
 #include "report/frm_report.h"
 #include "report/report_printing.h"
 #include "report/results_layout.h"
+#include "contracts/window_director.h"
+#include "report/return_to_entry.h"
+#include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/product.h"
-#include "shell/return_to_entry.h"
 #include "shell/shutdown.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
-#include "shell/window_director.h"
 
 namespace kelvra {
 
@@ -30,9 +31,6 @@ const QColor kBarBackground(255, 192, 255);
 const char* const kCoBrandOffer =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
     "name &  link here.";
-
-// Layout works in twips; widgets live in pixels.
-constexpr int PixelsToTwips(int pixels) { return pixels * 15; }
 
 QWidget* ColouredPanel(QWidget* parent, const char* name, int heightTwips) {
   auto* panel = new QWidget(parent);
@@ -100,7 +98,7 @@ void MDIForm1::createBanner(QWidget* central) {
   lblURL_->setFont(VerdanaFont(9.75));
   lblURL_->setAlignment(Qt::AlignCenter);
   lblURL_->setGeometry(TwipsRect(0, 450, 5520, 465));
-  connect(lblURL_, &LinkLabel::clicked, this, &MDIForm1::lblURL_Click);
+  ConnectCommand(lblURL_, &LinkLabel::clicked, this, "Visit Us Online", &MDIForm1::lblURL_Click);
 }
 
 void MDIForm1::createCommandBar(QWidget* central) {
@@ -117,14 +115,14 @@ void MDIForm1::createCommandBar(QWidget* central) {
   Label3_->setWordWrap(true);
   Label3_->setFont(VerdanaFont(6.75));
   Label3_->setGeometry(TwipsRect(4500, 0, 1950, 495));
-  connect(Label3_, &LinkLabel::clicked, this, &MDIForm1::Label3_Click);
+  ConnectCommand(Label3_, &LinkLabel::clicked, this, "Co-branding Information", &MDIForm1::Label3_Click);
 
   cmdPrint_ = BarButton(Picture1_, "cmdPrint", "&Print", true);
   cmdBack_ = BarButton(Picture1_, "cmdBack", "&Back", false);
   cmdExit_ = BarButton(Picture1_, "cmdExit", "&Exit", false);
-  connect(cmdPrint_, &QPushButton::clicked, this, &MDIForm1::cmdPrint_Click);
-  connect(cmdBack_, &QPushButton::clicked, this, &MDIForm1::cmdBack_Click);
-  connect(cmdExit_, &QPushButton::clicked, this, &MDIForm1::cmdExit_Click);
+  ConnectCommand(cmdPrint_, &QPushButton::clicked, this, "Print", &MDIForm1::cmdPrint_Click);
+  ConnectCommand(cmdBack_, &QPushButton::clicked, this, "Back", &MDIForm1::cmdBack_Click);
+  ConnectCommand(cmdExit_, &QPushButton::clicked, this, "Exit", &MDIForm1::cmdExit_Click);
 }
 
 void MDIForm1::createActions() {
@@ -136,14 +134,14 @@ void MDIForm1::createActions() {
   mnuUpdate_ = NamedAction(this, "mnuUpdate", "Check for Software &Update");
   mnuAbout_ = NamedAction(this, "mnuAbout", "&About Software");
   mnuDonate_ = NamedAction(this, "mnuDonate", "&Donate");
-  connect(mnuPrint_, &QAction::triggered, this, &MDIForm1::mnuPrint_Click);
-  connect(mnuBack_, &QAction::triggered, this, &MDIForm1::mnuBack_Click);
-  connect(mnuExit_, &QAction::triggered, this, &MDIForm1::mnuExit_Click);
-  connect(mnuOnline_, &QAction::triggered, this, &MDIForm1::mnuOnline_Click);
-  connect(mnuVisit_, &QAction::triggered, this, &MDIForm1::mnuVisit_Click);
-  connect(mnuUpdate_, &QAction::triggered, this, &MDIForm1::mnuUpdate_Click);
-  connect(mnuAbout_, &QAction::triggered, this, &MDIForm1::mnuAbout_Click);
-  connect(mnuDonate_, &QAction::triggered, this, &MDIForm1::mnuDonate_Click);
+  ConnectCommand(mnuPrint_, &QAction::triggered, this, "Print", &MDIForm1::mnuPrint_Click);
+  ConnectCommand(mnuBack_, &QAction::triggered, this, "Back", &MDIForm1::mnuBack_Click);
+  ConnectCommand(mnuExit_, &QAction::triggered, this, "Exit", &MDIForm1::mnuExit_Click);
+  ConnectCommand(mnuOnline_, &QAction::triggered, this, "Online Help", &MDIForm1::mnuOnline_Click);
+  ConnectCommand(mnuVisit_, &QAction::triggered, this, "Visit Us Online", &MDIForm1::mnuVisit_Click);
+  ConnectCommand(mnuUpdate_, &QAction::triggered, this, "Check for Software Update", &MDIForm1::mnuUpdate_Click);
+  ConnectCommand(mnuAbout_, &QAction::triggered, this, "About Software", &MDIForm1::mnuAbout_Click);
+  ConnectCommand(mnuDonate_, &QAction::triggered, this, "Donate", &MDIForm1::mnuDonate_Click);
 }
 
 void MDIForm1::createMenus() {
@@ -167,7 +165,7 @@ void MDIForm1::createMenus() {
   menuBar()->addAction(mnuDonate_);
 }
 
-void MDIForm1::Present() {
+void MDIForm1::present() {
   show();
   raise();
   activateWindow();
@@ -202,7 +200,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIForm1::LoadReport() {
+void MDIForm1::loadReport() {
   report_ = new frmReport;
   report_->FillReport(director_);
   reportWindow_ = mdiArea_->addSubWindow(report_, Qt::FramelessWindowHint);
@@ -213,7 +211,7 @@ void MDIForm1::LoadReport() {
 }
 
 void MDIForm1::MDIForm_Activate() {
-  if (!report_) LoadReport();
+  if (!report_) loadReport();
   const int left = CenteredReportLeft(PixelsToTwips(mdiArea_->width()), PixelsToTwips(reportWindow_->width()));
   reportWindow_->move(Twips(left), 0);
   reportWindow_->show();
@@ -234,9 +232,9 @@ void MDIForm1::cmdPrint_Click() {
 }
 
 void MDIForm1::cmdBack_Click() {
-  director_.CloseLookupBrowser();
-  director_.ShowEntryForm();
-  director_.CloseResultsWindow();
+  director_.closeLookupBrowser();
+  director_.showEntryForm();
+  director_.closeResultsWindow();
 }
 
 void MDIForm1::cmdExit_Click() { ShutDownProgram(); }
@@ -247,7 +245,7 @@ void MDIForm1::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDIForm1::mnuVisit_Click() { OpenHomePage(); }
 void MDIForm1::mnuUpdate_Click() { OpenUpdatePage(); }
 void MDIForm1::mnuDonate_Click() { OpenDonatePage(); }
-void MDIForm1::mnuAbout_Click() { director_.ShowAbout(this); }
+void MDIForm1::mnuAbout_Click() { director_.showAbout(this); }
 void MDIForm1::lblURL_Click() { OpenHomePage(); }
 void MDIForm1::Label3_Click() { OpenCoBrandPage(); }
 

@@ -28,7 +28,7 @@ class MDIForm1 : public QMainWindow {
 
   /// Shows the window and asks for activation, which a window manager that
   /// prevents focus stealing (or none at all) would not give on its own.
-  void Present();
+  void present();
 
   frmReport* report() const { return report_; }  ///< nullptr until first shown
   QMdiSubWindow* reportWindow() const { return reportWindow_; }
@@ -62,7 +62,7 @@ class MDIForm1 : public QMainWindow {
   void createCommandBar(QWidget* central);
   void createActions();
   void createMenus();
-  void LoadReport();
+  void loadReport();
 
   WindowDirector& director_;
   QMdiArea* mdiArea_ = nullptr;

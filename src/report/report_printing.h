@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "shell/scoped_replacement.h"
+
 class QPrinter;
 class QWidget;
 
@@ -30,10 +32,16 @@ void PrintReportPage(QWidget& page, QWidget* dialogParent);
 using PrinterFunction = std::function<std::unique_ptr<QPrinter>()>;
 PrinterFunction SetPrinterFunction(PrinterFunction function);
 
+/// SetPrinterFunction for the guard's lifetime.
+using ScopedPrinterFunction = ScopedReplacement<PrinterFunction, &SetPrinterFunction>;
+
 /// Asks where to save the PDF copy; an empty name means the user cancelled.
 /// Tests answer without a dialog; an empty function restores the standard
 /// save dialog. Returns the previous function.
 using SaveFileNameFunction = std::function<QString(QWidget* parent)>;
 SaveFileNameFunction SetSaveFileNameFunction(SaveFileNameFunction function);
+
+/// SetSaveFileNameFunction for the guard's lifetime.
+using ScopedSaveFileNameFunction = ScopedReplacement<SaveFileNameFunction, &SetSaveFileNameFunction>;
 
 }  // namespace kelvra

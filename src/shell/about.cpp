@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/product.h"
 #include "shell/twips.h"
@@ -79,7 +80,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
                        TwipsRect(2250, 1950, 4050, 195));
   lblHomePage_->setFont(text);
   lblHomePage_->setTextFormat(Qt::PlainText);
-  connect(lblHomePage_, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+  ConnectCommand(lblHomePage_, &LinkLabel::clicked, this, "Visit Us Online", &frmAbout::lblHomePage_Click);
 
   Place(TextLabel(this, QString::fromLatin1(kCoBrandOffer), text), "Label3", TwipsRect(150, 2280, 6165, 435));
 
@@ -87,12 +88,12 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
                       TwipsRect(2880, 2700, 3465, 195));
   lblCoBrand_->setFont(text);
   lblCoBrand_->setTextFormat(Qt::PlainText);
-  connect(lblCoBrand_, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+  ConnectCommand(lblCoBrand_, &LinkLabel::clicked, this, "Co-branding Information", &frmAbout::lblCoBrand_Click);
 
   cmdOK_ = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", TwipsRect(5070, 3120, 1260, 345));
   cmdOK_->setDefault(true);
   cmdOK_->setAutoDefault(true);
-  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  ConnectCommand(cmdOK_, &QPushButton::clicked, this, "OK", &frmAbout::cmdOK_Click);
   cmdOK_->setFocus();
 }
 

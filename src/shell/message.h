@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "shell/scoped_replacement.h"
+
 class QWidget;
 
 namespace kelvra {
@@ -18,5 +20,8 @@ void ShowMessage(QWidget* parent, const QString& text);
 /// real message box.
 using MessageFunction = std::function<void(QWidget* parent, const QString& text)>;
 MessageFunction SetMessageFunction(MessageFunction function);
+
+/// SetMessageFunction for the guard's lifetime.
+using ScopedMessageFunction = ScopedReplacement<MessageFunction, &SetMessageFunction>;
 
 }  // namespace kelvra

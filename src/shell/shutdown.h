@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "shell/scoped_replacement.h"
+
 namespace kelvra {
 
 /// Closes every open window without asking, then ends the program through the
@@ -14,5 +16,8 @@ void ShutDownProgram();
 /// default, QCoreApplication::exit(0).
 using ExitFunction = std::function<void(int code)>;
 ExitFunction SetExitFunction(ExitFunction function);
+
+/// SetExitFunction for the guard's lifetime.
+using ScopedExitFunction = ScopedReplacement<ExitFunction, &SetExitFunction>;
 
 }  // namespace kelvra

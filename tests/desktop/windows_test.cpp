@@ -7,25 +7,23 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "charts/swiss_ephemeris.h"
+#include "entry/frm_match.h"
 #include "report/frm_report.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
 #include "shell/message.h"
 #include "shell/product.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "shell/shutdown.h"
 #include "shell/twips.h"
 
@@ -80,13 +78,11 @@ Grab Take(const QString& name, QWidget* window) {
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
-    previousMessage_ = SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
-    previousExit_ = SetExitFunction([](int) {});
     IdentifyApplication();
     program_ = std::make_unique<Program>(ephemeris_);
-    program_->ShowEntryForm();
-    FillPerson('M', "Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom");
-    FillPerson('F', "Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia");
+    program_->showEntryForm();
+    FillPerson(Person::Male, "Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom");
+    FillPerson(Person::Female, "Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia");
     QCoreApplication::processEvents();
   }
 
@@ -94,18 +90,16 @@ class Windows : public ::testing::Test {
     about_.reset();
     program_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetMessageFunction(previousMessage_);
-    SetExitFunction(previousExit_);
   }
 
   /// Grabs the entry form while it is open, then runs the analysis and opens
   /// the About box; returns every window with its screenshot name.
   std::vector<Grab> GrabAll() {
     std::vector<Grab> grabs;
-    grabs.push_back(Take(QStringLiteral("entry-form"), program_->entryForm()));
-    program_->entryForm()->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
+    grabs.push_back(Take(QStringLiteral("entry-form"), program_->entryWindow()));
+    program_->entryWindow()->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
-    auto* results = qobject_cast<MDIForm1*>(program_->resultsWindow());
+    MDIForm1* results = program_->resultsWindow();
     if (!results) {
       ADD_FAILURE() << "no results window";
       return grabs;
@@ -125,42 +119,29 @@ class Windows : public ::testing::Test {
   QStringList messages;
 
  private:
-  void FillPerson(char p, const char* name, int day, int month, int year, bool south, const char* city,
+  void FillPerson(Person person, const char* name, int day, int month, int year, bool south, const char* city,
                   const char* state, const char* country) {
-    QWidget* form = program_->entryForm();
-    auto child = [&](const char* pattern) {
-      QWidget* widget = form->findChild<QWidget*>(QString::fromLatin1(pattern).arg(QChar::fromLatin1(p)));
-      EXPECT_NE(widget, nullptr) << pattern;
-      return widget;
-    };
-    auto text = [&](const char* pattern, const char* value) {
-      if (auto* edit = qobject_cast<QLineEdit*>(child(pattern))) edit->setText(QString::fromLatin1(value));
-    };
-    auto pick = [&](const char* pattern, int index) {
-      if (auto* combo = qobject_cast<QComboBox*>(child(pattern))) combo->setCurrentIndex(index);
-    };
-    auto check = [&](const char* pattern) {
-      if (auto* option = qobject_cast<QRadioButton*>(child(pattern))) option->setChecked(true);
-    };
-    text("txt%1Name", name);
-    pick("cbo%1Date", day - 1);
-    pick("cbo%1Month", month - 1);
-    pick("cbo%1Year", year - 1900);
-    pick("cbo%1HH", 14);
-    pick("cbo%1MM", 30);
-    for (const char* box : {"txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM"}) text(box, "33");
-    check(south ? "opt%1South" : "opt%1North");
-    check("opt%1East");
-    text("txt%1City", city);
-    text("txt%1State", state);
-    text("txt%1Country", country);
+    PersonEntries e;
+    e.name = name;
+    e.day = day;
+    e.month = month;
+    e.year = year;
+    e.hour = 14;
+    e.minute = 30;
+    e.latDeg = e.latMin = e.longDeg = e.longMin = "33";
+    (south ? e.south : e.north) = true;
+    e.east = true;
+    e.city = city;
+    e.state = state;
+    e.country = country;
+    program_->entryWindow()->setEntries(person, e);
   }
 
   SwissEphemeris ephemeris_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<frmAbout> about_;
-  MessageFunction previousMessage_;
-  ExitFunction previousExit_;
+  ScopedMessageFunction messageStub_{[this](QWidget*, const QString& text) { messages << text; }};
+  ScopedExitFunction exitStub_{[](int) {}};
 };
 
 // Where two pictures of one window differ most: both are blurred to a quarter

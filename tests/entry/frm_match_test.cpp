@@ -15,74 +15,73 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <random>
+#include <stdexcept>
+#include <tuple>
 
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
 #include "cosmodynes/harmony.h"
-#include "entry/month_name.h"
+#include "entry/birth_entries.h"
 #include "entry/result_boxes.h"
 #include "fake_director.h"
 #include "recording_ephemeris.h"
+#include "shell/command.h"
 #include "shell/message.h"
+#include "shell/month_name.h"
 
 namespace kelvra {
 namespace {
 
 using testing::FakeDirector;
 
-class EntryForm : public ::testing::Test {
+class MatchForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
     form = new frmMatch(director);
-    director.form = form;
     form->show();
     QApplication::setActiveWindow(form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
   }
-  void TearDown() override {
-    delete form;
-    SetMessageFunction(previous_);
-  }
+  void TearDown() override { delete form; }
 
   QLineEdit* text(const char* name) { return form->findChild<QLineEdit*>(name); }
   QComboBox* list(const char* name) { return form->findChild<QComboBox*>(name); }
   QRadioButton* option(const char* name) { return form->findChild<QRadioButton*>(name); }
 
-  void FillPerson(char p, const char* name, int day, int monthIndex, int year, const char* latDeg, bool south,
-                  const char* city) {
-    auto n = [p](const char* pattern) { return QString::fromLatin1(pattern).arg(QChar(p)).toLatin1(); };
-    text(n("txt%1Name"))->setText(name);
-    list(n("cbo%1Date"))->setCurrentIndex(day - 1);
-    list(n("cbo%1Month"))->setCurrentIndex(monthIndex);
-    list(n("cbo%1Year"))->setCurrentIndex(year - 1900);
-    list(n("cbo%1HH"))->setCurrentIndex(14);
-    list(n("cbo%1MM"))->setCurrentIndex(30);
-    text(n("txt%1LD"))->setText(latDeg);
-    text(n("txt%1LM"))->setText("30");
-    text(n("txt%1LoD"))->setText("0");
-    text(n("txt%1LoM"))->setText("7");
-    option(n(south ? "opt%1South" : "opt%1North"))->setChecked(true);
-    option(n("opt%1West"))->setChecked(true);
-    text(n("txt%1City"))->setText(city);
-    text(n("txt%1State"))->setText("State");
-    text(n("txt%1Country"))->setText("Country");
+  static PersonEntries MakePerson(const char* name, int day, int month, int year, const char* latDeg, bool south,
+                              const char* city) {
+    PersonEntries e;
+    e.name = name;
+    e.day = day;
+    e.month = month;
+    e.year = year;
+    e.hour = 14;
+    e.minute = 30;
+    e.latDeg = latDeg;
+    e.latMin = "30";
+    e.longDeg = "0";
+    e.longMin = "7";
+    (south ? e.south : e.north) = true;
+    e.west = true;
+    e.city = city;
+    e.state = "State";
+    e.country = "Country";
+    return e;
   }
   void FillComplete() {
-    FillPerson('M', "Arthur", 13, 6, 1985, "51", false, "London");
-    FillPerson('F', "Guinevere", 2, 10, 1950, "33", true, "Sydney");
+    form->setEntries(Person::Male, MakePerson("Arthur", 13, 7, 1985, "51", false, "London"));
+    form->setEntries(Person::Female, MakePerson("Guinevere", 2, 11, 1950, "33", true, "Sydney"));
   }
 
+  QStringList messages;
+  ScopedMessageFunction recorder_{[this](QWidget*, const QString& text) { messages << text; }};
   SwissEphemeris ephemeris;
   FakeDirector director{ephemeris};
   frmMatch* form = nullptr;
-  QStringList messages;
-
- private:
-  MessageFunction previous_;
 };
 
-TEST_F(EntryForm, StartUpState) {
+TEST_F(MatchForm, StartUpState) {
   EXPECT_EQ(form->windowTitle(), "Kelvra v1.0");
   EXPECT_EQ(form->centralWidget()->size(), QSize(581, 380));
   EXPECT_EQ(form->minimumSize(), form->maximumSize());  // fixed size
@@ -124,7 +123,7 @@ TEST_F(EntryForm, StartUpState) {
   EXPECT_EQ(QApplication::focusWidget(), text("txtMName"));
 }
 
-TEST_F(EntryForm, StartUpSetsTheEphemerisPathAfterTheLists) {
+TEST_F(MatchForm, StartUpSetsTheEphemerisPathAfterTheLists) {
   testing::RecordingEphemeris recorder;
   FakeDirector recording(recorder);
   frmMatch other(recording);
@@ -133,7 +132,7 @@ TEST_F(EntryForm, StartUpSetsTheEphemerisPathAfterTheLists) {
   EXPECT_EQ(recorder.calls[0].path, "/usr/share/libswe/ephe");
 }
 
-TEST_F(EntryForm, ControlsCaptionsAndHiddenBoxes) {
+TEST_F(MatchForm, ControlsCaptionsAndHiddenBoxes) {
   EXPECT_EQ(form->findChild<QLabel*>("Label1")->text(), QString(109, ' ') + "Kelvra");
   EXPECT_EQ(form->findChild<QLabel*>("Label7")->toolTip(),
             "To Find Latitude / Logitude Enter your City, State and Country and click Find Lat - Long");
@@ -171,7 +170,7 @@ TEST_F(EntryForm, ControlsCaptionsAndHiddenBoxes) {
   }
 }
 
-TEST_F(EntryForm, InputsHaveSpokenNames) {
+TEST_F(MatchForm, InputsHaveSpokenNames) {
   const std::pair<const char*, const char*> names[] = {
       {"txtMName", "Male Name"},
       {"txtFName", "Female Name"},
@@ -197,7 +196,7 @@ TEST_F(EntryForm, InputsHaveSpokenNames) {
   }
 }
 
-TEST_F(EntryForm, HiddenBoxesStayOutOfTheAccessibilityTree) {
+TEST_F(MatchForm, HiddenBoxesStayOutOfTheAccessibilityTree) {
   QStringList seen;
   std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
     if (!node) return;
@@ -212,7 +211,7 @@ TEST_F(EntryForm, HiddenBoxesStayOutOfTheAccessibilityTree) {
   }
 }
 
-TEST_F(EntryForm, MenusInOrder) {
+TEST_F(MatchForm, MenusInOrder) {
   QStringList names;
   for (QAction* top : form->menuBar()->actions()) {
     names << (top->menu() ? top->menu()->objectName() : top->objectName());
@@ -226,7 +225,7 @@ TEST_F(EntryForm, MenusInOrder) {
                                 "  mnuAbout &About Software", "mnuDonate"}));
 }
 
-TEST_F(EntryForm, TabOrder) {
+TEST_F(MatchForm, TabOrder) {
   QStringList expected;
   for (const char* p : {"M", "F"}) {
     for (const char* n : {"txt%1Name", "cbo%1Date", "cbo%1Month", "cbo%1Year", "cbo%1HH", "cbo%1MM", "cbo%1SS",
@@ -245,7 +244,7 @@ TEST_F(EntryForm, TabOrder) {
   EXPECT_EQ(chain, expected);
 }
 
-TEST_F(EntryForm, ValidationMessagesFocusAndSelection) {
+TEST_F(MatchForm, ValidationMessagesFocusAndSelection) {
   EXPECT_FALSE(form->ValidateEntries());
   EXPECT_EQ(messages, QStringList{"Please Enter Male Name"});
   EXPECT_EQ(QApplication::focusWidget(), text("txtMName"));
@@ -268,7 +267,7 @@ TEST_F(EntryForm, ValidationMessagesFocusAndSelection) {
   EXPECT_EQ(QApplication::focusWidget(), text("txtFLoM"));
 }
 
-TEST_F(EntryForm, TypingFollowsTheRules) {
+TEST_F(MatchForm, TypingFollowsTheRules) {
   QTest::keyClicks(text("txtMCity"), "New York");
   EXPECT_EQ(text("txtMCity")->text(), "New York");
   EXPECT_TRUE(messages.isEmpty());
@@ -298,7 +297,7 @@ TEST_F(EntryForm, TypingFollowsTheRules) {
   EXPECT_EQ(messages, QStringList{"Please enter only letters"});
 }
 
-TEST_F(EntryForm, TabMovesOnAndControlKeysAreRefused) {
+TEST_F(MatchForm, TabMovesOnAndControlKeysAreRefused) {
   text("txtMName")->setFocus();
   QTest::keyClick(text("txtMName"), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), list("cboMDate"));
@@ -317,7 +316,7 @@ TEST_F(EntryForm, TabMovesOnAndControlKeysAreRefused) {
   EXPECT_EQ(messages, QStringList{"Please enter only numbers"});
 }
 
-TEST_F(EntryForm, PastedTextMeetsTheSameRule) {
+TEST_F(MatchForm, PastedTextMeetsTheSameRule) {
   struct Row {
     const char* field;
     const char* before;
@@ -345,7 +344,7 @@ TEST_F(EntryForm, PastedTextMeetsTheSameRule) {
   EXPECT_EQ(text("txtMLD")->text(), "9x");
 }
 
-TEST_F(EntryForm, MonthNamesFollowTheLocaleAndMapByPosition) {
+TEST_F(MatchForm, MonthNamesFollowTheLocaleAndMapByPosition) {
   const QLocale previous;
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   frmMatch french(director);
@@ -353,44 +352,47 @@ TEST_F(EntryForm, MonthNamesFollowTheLocaleAndMapByPosition) {
   auto* month = french.findChild<QComboBox*>("cboFMonth");
   EXPECT_EQ(month->itemText(0), QString::fromUtf8("janvier"));
   month->setCurrentIndex(2);
-  EXPECT_EQ(french.Texts(false).monthIndex, 2);
-  french.findChild<QComboBox*>("cboFDate")->setCurrentIndex(0);
-  PersonTexts texts = french.Texts(false);
-  texts.latDeg = texts.latMin = texts.longDeg = texts.longMin = "1";
-  EXPECT_EQ(std::get<BirthData>(ReadBirthData(texts)).Month, 3);
+  PersonEntries entries = french.entries(Person::Female);
+  EXPECT_EQ(entries.month, 3);
+  entries.latDeg = entries.latMin = entries.longDeg = entries.longMin = "1";
+  EXPECT_EQ(std::get<BirthData>(ReadBirthData(entries)).Month, 3);
 }
 
-TEST_F(EntryForm, AnalysisFillsChartsAndResults) {
+TEST_F(MatchForm, AnalysisFillsChartsAndResults) {
   FillComplete();
   form->cmdCalculate_Click();
   EXPECT_TRUE(messages.isEmpty());
-  EXPECT_EQ(director.calls, QStringList{"ShowResultsWindow"});
+  EXPECT_EQ(director.calls, QStringList{"showResultsWindow"});
 
+  // The one analysis the CLI runs too, from the records the form read.
   const EntryState& state = director.state;
   EXPECT_EQ(state.male.Name, "Arthur");
   EXPECT_EQ(state.male.Month, 7);
   EXPECT_EQ(state.female.LatDir, LatitudeDirection::South);
-  EXPECT_EQ(text("txtMSun")->text().toStdString(), PrintSignData(state.maleChart.Longitude[ChartPoint::Sun]));
-  EXPECT_EQ(text("txtFC")->text().toStdString(), PrintSignData(state.femaleChart.Longitude[ChartPoint::Chiron]));
-  EXPECT_EQ(text("txtMNeptunes")->text().size(), 9);
-
-  // The figures are the engine's for these charts, written to variables and boxes alike.
   HarmonyMemory memory;
-  const auto totals = ComputeCosmodyneTotals(state.maleChart, state.femaleChart, memory);
-  const Verdict verdict = DecideVerdict(totals.powerTotal, totals.harmonyTotal);
-  EXPECT_EQ(state.result, verdict.result);
-  EXPECT_EQ(text("txtPower")->text().toStdString(), ResultBoxTextsOf(verdict).power);
-  EXPECT_EQ(text("txtComment")->text().toStdString(), ResultBoxTextsOf(verdict).comment);
+  const CoupleAnalysis expected = AnalyzeCouple(state.male, state.female, ephemeris, memory);
+  EXPECT_EQ(state.charts, static_cast<const CoupleCharts&>(expected));
+  EXPECT_EQ(state.result, expected.verdict.result);
+  EXPECT_DOUBLE_EQ(director.memory.lastHarmonyGain, memory.lastHarmonyGain);
+
+  // Written to the chart and result boxes, each box holding its own point.
+  EXPECT_EQ(form->chartTexts(Person::Male), ChartTextsOf(expected.male));
+  EXPECT_EQ(form->chartTexts(Person::Female), ChartTextsOf(expected.female));
+  EXPECT_EQ(text("txtMSun")->text().toStdString(), PrintSignData(expected.male.Longitude[ChartPoint::Sun]));
+  EXPECT_EQ(text("txtMNeptunes")->text().toStdString(), PrintSignData(expected.male.Longitude[ChartPoint::Neptune]));
+  EXPECT_EQ(text("txtFC")->text().toStdString(), PrintSignData(expected.female.Longitude[ChartPoint::Chiron]));
+  EXPECT_EQ(form->resultTexts(), ResultBoxTextsOf(expected.verdict));
+  EXPECT_EQ(text("txtPHPercentage")->text().toStdString(), form->resultTexts().percentage);
 
   // The menu runs the same analysis; the harmony memory carries on.
   const EntryState first = state;
   form->mnuCalculate_Click();
-  EXPECT_EQ(director.state.maleChart, first.maleChart);
+  EXPECT_EQ(director.state.charts, first.charts);
   EXPECT_EQ(director.state.result, first.result);
   EXPECT_EQ(director.calls.size(), 2);
 }
 
-TEST_F(EntryForm, MissingEntryStopsTheAnalysis) {
+TEST_F(MatchForm, MissingEntryStopsTheAnalysis) {
   FillComplete();
   text("txtFCountry")->clear();
   form->cmdCalculate_Click();
@@ -399,7 +401,7 @@ TEST_F(EntryForm, MissingEntryStopsTheAnalysis) {
   EXPECT_TRUE(text("txtMSun")->text().isEmpty());
 }
 
-TEST_F(EntryForm, LookupRequestChecksThePlaceThenOpensAFreshBrowser) {
+TEST_F(MatchForm, LookupRequestChecksThePlaceThenOpensAFreshBrowser) {
   struct Row {
     const char* city;
     const char* state;
@@ -434,7 +436,7 @@ TEST_F(EntryForm, LookupRequestChecksThePlaceThenOpensAFreshBrowser) {
   form->Command2_Click();
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_FALSE(director.state.bMaleSearch);
-  EXPECT_EQ(director.calls, (QStringList{"CloseLookupBrowser", "ShowLookupBrowser"}));
+  EXPECT_EQ(director.calls, (QStringList{"closeLookupBrowser", "showLookupBrowser"}));
 
   // A male lookup after it closes the first browser and opens another.
   text("txtMCity")->setText("New York");
@@ -443,19 +445,137 @@ TEST_F(EntryForm, LookupRequestChecksThePlaceThenOpensAFreshBrowser) {
   director.calls.clear();
   form->Command1_Click();
   EXPECT_TRUE(director.state.bMaleSearch);
-  EXPECT_EQ(director.calls, (QStringList{"CloseLookupBrowser", "ShowLookupBrowser"}));
+  EXPECT_EQ(director.calls, (QStringList{"closeLookupBrowser", "showLookupBrowser"}));
 }
 
-TEST_F(EntryForm, ClosingClosesTheLookupBrowser) {
+TEST_F(MatchForm, ClosingClosesTheLookupBrowser) {
   form->close();
   form = nullptr;  // deleted on close
-  EXPECT_EQ(director.calls, QStringList{"CloseLookupBrowser"});
+  EXPECT_EQ(director.calls, QStringList{"closeLookupBrowser"});
 }
 
-TEST_F(EntryForm, Screenshot) {
+// The typed entries and the controls are one: what goes in through one comes
+// out through the other, for many generated persons.
+TEST_F(MatchForm, TypedEntriesAreTheControlsValues) {
+  std::mt19937 random(20261208);
+  auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); };
+  auto word = [&] {
+    QString text;
+    for (int n = pick(0, 6); n > 0; --n) text += QChar(pick(0, 4) == 0 ? ' ' : 'a' + pick(0, 25));
+    return text;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const Person person = round % 2 ? Person::Male : Person::Female;
+    PersonEntries e;
+    e.name = word();
+    e.day = pick(1, 31);
+    e.month = pick(1, 12);
+    e.year = pick(1900, 2050);
+    e.hour = pick(0, 24);
+    e.minute = pick(0, 59);
+    e.second = pick(0, 59);
+    e.latDeg = QString::number(pick(0, 999));
+    e.latMin = QString::number(pick(0, 99));
+    e.longDeg = QString::number(pick(0, 999));
+    e.longMin = word().left(3);  // not filtered, but a number box holds three characters
+    const int latitude = pick(0, 2), longitude = pick(0, 2);  // 0: none chosen
+    e.north = latitude == 1;
+    e.south = latitude == 2;
+    e.east = longitude == 1;
+    e.west = longitude == 2;
+    e.city = word();
+    e.state = word();
+    e.country = word();
+    form->setEntries(person, e);
+    ASSERT_EQ(form->entries(person), e) << "round " << round;
+  }
+}
+
+TEST_F(MatchForm, EachTypedEntryIsItsNamedControl) {
+  PersonEntries e = MakePerson("Ann", 29, 2, 1988, "19", true, "Mumbai");
+  e.hour = 24;
+  e.latMin = "4";
+  e.longDeg = "72";
+  e.longMin = "52";
+  e.east = true;
+  e.west = false;
+  e.state = "Maharashtra";
+  e.country = "India";
+  form->setEntries(Person::Female, e);
+  const std::pair<const char*, QString> texts[] = {
+      {"txtFName", "Ann"},       {"txtFLD", "19"},          {"txtFLM", "4"},        {"txtFLoD", "72"},
+      {"txtFLoM", "52"},         {"txtFCity", "Mumbai"},    {"txtFState", "Maharashtra"}, {"txtFCountry", "India"},
+      {"cboFDate", "29"},        {"cboFMonth", MonthName(2)}, {"cboFYear", "1988"}, {"cboFHH", "24"},
+      {"cboFMM", "30"},          {"cboFSS", "0"},
+  };
+  for (const auto& [name, shown] : texts) {
+    QWidget* control = form->findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr) << name;
+    const auto* box = qobject_cast<QLineEdit*>(control);
+    EXPECT_EQ(box ? box->text() : qobject_cast<QComboBox*>(control)->currentText(), shown) << name;
+  }
+  for (const auto& [name, checked] : {std::pair{"optFSouth", true}, {"optFNorth", false}, {"optFEast", true},
+                                      {"optFWest", false}})
+    EXPECT_EQ(option(name)->isChecked(), checked) << name;
+  EXPECT_EQ(form->entries(Person::Male), PersonEntries{});  // the other person untouched
+
+  // A value the list does not offer leaves the list as it was.
+  e.day = 32;
+  e.hour = 25;
+  form->setEntries(Person::Female, e);
+  EXPECT_EQ(list("cboFDate")->currentText(), "29");
+  EXPECT_EQ(list("cboFHH")->currentText(), "24");
+}
+
+TEST_F(MatchForm, EmptyEntriesKeepsChartsAndResultsAndFocusFindsEveryEntry) {
   FillComplete();
-  QDir().mkpath("screenshots");
-  EXPECT_TRUE(form->grab().save("screenshots/entry-form.png"));
+  form->cmdCalculate_Click();
+  const ChartTexts charts = form->chartTexts(Person::Male);
+  const ResultBoxTexts results = form->resultTexts();
+  form->emptyEntries();
+  EXPECT_EQ(form->entries(Person::Male), PersonEntries{});
+  EXPECT_EQ(form->entries(Person::Female), PersonEntries{});
+  EXPECT_EQ(form->chartTexts(Person::Male), charts);
+  EXPECT_EQ(form->resultTexts(), results);
+
+  const std::tuple<Person, EntryField, const char*> targets[] = {
+      {Person::Male, EntryField::Name, "txtMName"},       {Person::Female, EntryField::LongMin, "txtFLoM"},
+      {Person::Male, EntryField::Month, "cboMMonth"},     {Person::Female, EntryField::Country, "txtFCountry"},
+      {Person::Female, EntryField::West, "optFWest"},
+  };
+  for (const auto& [person, field, name] : targets) {
+    form->focusEntry(person, field);
+    EXPECT_EQ(QApplication::focusWidget(), form->findChild<QWidget*>(name)) << name;
+  }
+}
+
+// An ephemeris whose library fails outright: the trap at the window edge
+// turns the exception into one message and leaves the form as it was.
+class FailingEphemeris : public testing::RecordingEphemeris {
+ public:
+  std::int32_t Calc(double, std::int32_t, std::int32_t, PositionBuffer, ErrorText) override {
+    throw std::runtime_error("the ephemeris files cannot be read");
+  }
+};
+
+TEST_F(MatchForm, AFailingAnalysisIsToldAndTheFormCarriesOn) {
+  FailingEphemeris failing;
+  FakeDirector failingDirector(failing);
+  frmMatch other(failingDirector);
+  other.show();
+  other.setEntries(Person::Male, MakePerson("Arthur", 13, 7, 1985, "51", false, "London"));
+  other.setEntries(Person::Female, MakePerson("Guinevere", 2, 11, 1950, "33", true, "Sydney"));
+  const PersonEntries typed = other.entries(Person::Female);
+
+  other.findChild<QPushButton*>("cmdCalculate")->click();
+  other.findChild<QAction*>("mnuCalculate")->trigger();
+
+  const QString told = CommandFailureMessage(QStringLiteral("Analyze Compatibility"),
+                                             QStringLiteral("the ephemeris files cannot be read"));
+  EXPECT_EQ(messages, QStringList({told, told}));
+  EXPECT_TRUE(failingDirector.calls.isEmpty());  // no results window
+  EXPECT_TRUE(other.isVisible());
+  EXPECT_EQ(other.entries(Person::Female), typed);
 }
 
 }  // namespace

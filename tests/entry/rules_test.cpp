@@ -102,32 +102,32 @@ TEST(FirstFailingCheck, EachEntryInItsOrder) {
     QString PersonEntries::*entry;
     int check;
     const char* message;
-    const char* control;
+    EntryField field;
   };
   using E = PersonEntries;
+  using F = EntryField;
   const Row rows[] = {
-      {true, &E::name, 1, "Please Enter Male Name", "txtMName"},
-      {true, &E::latDeg, 2, "Please Enter Degree in Latitude", "txtMLD"},
-      {true, &E::latMin, 3, "Please Enter Minutes in Latitude", "txtMLM"},
-      {true, &E::longDeg, 4, "Please Enter Degree in Longitude", "txtMLoD"},
-      {true, &E::longMin, 5, "Please Enter Minute in Longitude", "txtMLoM"},
-      {true, &E::city, 6, "Please Enter City", "txtMCity"},
-      {true, &E::state, 7, "Please Enter State", "txtMState"},
-      {true, &E::country, 8, "Please Enter Country", "txtMCountry"},
-      {false, &E::name, 11, "Please Enter Female Name", "txtFName"},
-      {false, &E::latDeg, 12, "Please Enter Degree in Latitude", "txtFLD"},
-      {false, &E::latMin, 13, "Please Enter Minutes in Latitude", "txtFLM"},
-      {false, &E::longDeg, 14, "Please Enter Degree in Longitude", "txtFLoD"},
-      {false, &E::longMin, 15, "Please Enter Minutes in Longitude", "txtFLoM"},
-      {false, &E::city, 16, "Please Enter City", "txtFCity"},
-      {false, &E::state, 17, "Please Enter State", "txtFState"},
-      {false, &E::country, 18, "Please Enter Country", "txtFCountry"},
+      {true, &E::name, 1, "Please Enter Male Name", F::Name},
+      {true, &E::latDeg, 2, "Please Enter Degree in Latitude", F::LatDeg},
+      {true, &E::latMin, 3, "Please Enter Minutes in Latitude", F::LatMin},
+      {true, &E::longDeg, 4, "Please Enter Degree in Longitude", F::LongDeg},
+      {true, &E::longMin, 5, "Please Enter Minute in Longitude", F::LongMin},
+      {true, &E::city, 6, "Please Enter City", F::City},
+      {true, &E::state, 7, "Please Enter State", F::State},
+      {true, &E::country, 8, "Please Enter Country", F::Country},
+      {false, &E::name, 11, "Please Enter Female Name", F::Name},
+      {false, &E::latDeg, 12, "Please Enter Degree in Latitude", F::LatDeg},
+      {false, &E::latMin, 13, "Please Enter Minutes in Latitude", F::LatMin},
+      {false, &E::longDeg, 14, "Please Enter Degree in Longitude", F::LongDeg},
+      {false, &E::longMin, 15, "Please Enter Minutes in Longitude", F::LongMin},
+      {false, &E::city, 16, "Please Enter City", F::City},
+      {false, &E::state, 17, "Please Enter State", F::State},
+      {false, &E::country, 18, "Please Enter Country", F::Country},
   };
   for (const auto& row : rows) {
     PersonEntries male = Complete(), female = Complete();
     ((row.male ? male : female).*row.entry).clear();
-    EXPECT_EQ(FirstFailingCheck(male, female),
-              (ValidationFailure{row.check, row.message, row.control, false}))
+    EXPECT_EQ(FirstFailingCheck(male, female), (ValidationFailure{row.check, row.message, row.field}))
         << "check " << row.check;
   }
 }
@@ -137,13 +137,13 @@ TEST(FirstFailingCheck, Directions) {
     bool male, latitude;
     int check;
     const char* message;
-    const char* option;
+    EntryField option;
   };
   const Row rows[] = {
-      {true, true, 9, "Please Select Direction For The Latitude", "optMNorth"},
-      {true, false, 10, "Please Select Direction For The Longitude", "optMEast"},
-      {false, true, 19, "Please Select Direction For The Latitude", "optFNorth"},
-      {false, false, 20, "Please Select Direction For The Longitude", "optFEast"},
+      {true, true, 9, "Please Select Direction For The Latitude", EntryField::North},
+      {true, false, 10, "Please Select Direction For The Longitude", EntryField::East},
+      {false, true, 19, "Please Select Direction For The Latitude", EntryField::North},
+      {false, false, 20, "Please Select Direction For The Longitude", EntryField::East},
   };
   for (const auto& row : rows) {
     PersonEntries male = Complete(), female = Complete();
@@ -153,7 +153,7 @@ TEST(FirstFailingCheck, Directions) {
     } else {
       person.east = person.west = false;
     }
-    EXPECT_EQ(FirstFailingCheck(male, female), (ValidationFailure{row.check, row.message, row.option, true}));
+    EXPECT_EQ(FirstFailingCheck(male, female), (ValidationFailure{row.check, row.message, row.option}));
   }
 }
 
@@ -169,23 +169,23 @@ TEST(FirstFailingCheck, OrderAndPresence) {
   EXPECT_EQ(FirstFailingCheck(blanks, Complete()), std::nullopt);
 }
 
-TEST(ReadBirthData, TrimsConvertsAndTakesTheMonthByPosition) {
-  PersonTexts texts;
-  texts.name = "  Ann Lee ";
-  texts.day = "31";
-  texts.monthIndex = 1;
-  texts.year = "1985";
-  texts.hour = "24";
-  texts.minute = "59";
-  texts.second = "7";
-  texts.latDeg = "999";
-  texts.latMin = "007";
-  texts.longDeg = "0";
-  texts.longMin = "12";
-  texts.south = true;
-  texts.west = false;
-  texts.city = " Paris ";
-  const auto read = ReadBirthData(texts);
+TEST(ReadBirthData, TrimsConvertsAndTakesTheListsValues) {
+  PersonEntries entries;
+  entries.name = "  Ann Lee ";
+  entries.day = 31;
+  entries.month = 2;
+  entries.year = 1985;
+  entries.hour = 24;
+  entries.minute = 59;
+  entries.second = 7;
+  entries.latDeg = "999";
+  entries.latMin = " 007";
+  entries.longDeg = "0";
+  entries.longMin = "12";
+  entries.south = true;
+  entries.west = false;
+  entries.city = " Paris ";
+  const auto read = ReadBirthData(entries);
   ASSERT_TRUE(std::holds_alternative<BirthData>(read));
   const BirthData& b = std::get<BirthData>(read);
   EXPECT_EQ(b.Name, "Ann Lee");
@@ -203,15 +203,34 @@ TEST(ReadBirthData, TrimsConvertsAndTakesTheMonthByPosition) {
 }
 
 TEST(ReadBirthData, NamesTheEntryThatIsNoNumber) {
-  PersonTexts texts;
-  texts.day = "1";
-  texts.year = "1900";
-  texts.hour = texts.minute = texts.second = "0";
-  texts.latDeg = texts.latMin = texts.longDeg = texts.longMin = "1";
-  texts.longDeg = "1-";  // only the program itself can put this there
-  EXPECT_EQ(std::get<EntryError>(ReadBirthData(texts)), (EntryError{"LoD", "Please enter only numbers"}));
-  texts.longDeg = "";
-  EXPECT_EQ(std::get<EntryError>(ReadBirthData(texts)).control, "LoD");
+  PersonEntries entries;
+  entries.latDeg = entries.latMin = entries.longDeg = entries.longMin = "1";
+  entries.longDeg = "1-";  // only the program itself can put this there
+  EXPECT_EQ(std::get<EntryError>(ReadBirthData(entries)),
+            (EntryError{EntryField::LongDeg, "Please enter only numbers"}));
+  entries.longDeg = "";
+  EXPECT_EQ(std::get<EntryError>(ReadBirthData(entries)).field, EntryField::LongDeg);
+}
+
+TEST(CheckPlaceEntries, ReportsOnlyTheFirstMissingEntry) {
+  const struct {
+    const char* city;
+    const char* state;
+    const char* country;
+    std::optional<PlaceGap> gap;
+  } cases[] = {
+      {"", "NY", "USA", PlaceGap{EntryField::City, "Please Enter City"}},
+      {"", "", "", PlaceGap{EntryField::City, "Please Enter City"}},
+      {"New York", "", "", PlaceGap{EntryField::State, "Please Enter State"}},
+      {"New York", "", "USA", PlaceGap{EntryField::State, "Please Enter State"}},
+      {"New York", "NY", "", PlaceGap{EntryField::Country, "Please Enter Country"}},
+      {"New York", "NY", "USA", std::nullopt},
+      // Not trimmed: blanks count as an entry.
+      {" ", " ", " ", std::nullopt},
+      {"New York", " ", "", PlaceGap{EntryField::Country, "Please Enter Country"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CheckPlaceEntries(c.city, c.state, c.country), c.gap) << c.city << '|' << c.state << '|' << c.country;
 }
 
 }  // namespace

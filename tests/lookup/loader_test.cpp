@@ -21,9 +21,8 @@ using testing::RecordingEphemeris;
 
 class ModuleLoader : public ::testing::Test {
  protected:
-  void TearDown() override { SetLookupModuleDirectories({}); }
-
   QString Fail() {
+    const ScopedLookupModuleDirectories directories({folder.path()});
     QString failure;
     EXPECT_EQ(CreateLookupBrowser(director, &failure), nullptr);
     EXPECT_FALSE(LookupModuleLoaded());
@@ -36,7 +35,6 @@ class ModuleLoader : public ::testing::Test {
 };
 
 TEST_F(ModuleLoader, MissingModuleIsReportedNotFatal) {
-  SetLookupModuleDirectories({folder.path()});
   const QString failure = Fail();
   EXPECT_TRUE(failure.startsWith("The lookup browser cannot be opened.")) << failure.toStdString();
   EXPECT_TRUE(failure.contains("kelvra_lookup_browser")) << failure.toStdString();
@@ -48,14 +46,12 @@ TEST_F(ModuleLoader, BrokenModuleIsNamed) {
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write("not a library");
   broken.close();
-  SetLookupModuleDirectories({folder.path()});
   const QString failure = Fail();
   EXPECT_TRUE(failure.contains(broken.fileName())) << failure.toStdString();
 }
 
 TEST_F(ModuleLoader, LibraryWithoutTheEntryPointIsRefused) {
   ASSERT_TRUE(QFile::copy(NOT_A_BROWSER_MODULE, QDir(folder.path()).filePath("kelvra_lookup_browser.so")));
-  SetLookupModuleDirectories({folder.path()});
   const QString failure = Fail();
   EXPECT_TRUE(failure.contains("is not a lookup browser module")) << failure.toStdString();
 }

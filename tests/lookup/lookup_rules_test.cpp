@@ -16,43 +16,6 @@ QT_END_NAMESPACE
 namespace kelvra {
 namespace {
 
-struct PresenceCase {
-  const char* city;
-  const char* state;
-  const char* country;
-  PlaceEntry missing;
-  const char* message;
-};
-
-TEST(LookupRequest, ReportsOnlyTheFirstMissingEntry) {
-  const PresenceCase cases[] = {
-      {"", "NY", "USA", PlaceEntry::City, "Please Enter City"},
-      {"", "", "", PlaceEntry::City, "Please Enter City"},
-      {"New York", "", "", PlaceEntry::State, "Please Enter State"},
-      {"New York", "", "USA", PlaceEntry::State, "Please Enter State"},
-      {"New York", "NY", "", PlaceEntry::Country, "Please Enter Country"},
-      {"New York", "NY", "USA", PlaceEntry::None, ""},
-      // Not trimmed: blanks count as an entry.
-      {" ", " ", " ", PlaceEntry::None, ""},
-      {"New York", " ", "", PlaceEntry::Country, "Please Enter Country"},
-  };
-  for (const PresenceCase& c : cases) {
-    const PlaceCheck check = CheckPlaceEntries(c.city, c.state, c.country);
-    EXPECT_EQ(check.missing, c.missing) << c.city << '|' << c.state << '|' << c.country;
-    EXPECT_EQ(check.message, QString::fromLatin1(c.message)) << c.city << '|' << c.state << '|' << c.country;
-  }
-}
-
-TEST(LookupRequest, NamesTheEntryToFocus) {
-  EXPECT_EQ(PlaceEntryName(true, PlaceEntry::City), "txtMCity");
-  EXPECT_EQ(PlaceEntryName(true, PlaceEntry::State), "txtMState");
-  EXPECT_EQ(PlaceEntryName(true, PlaceEntry::Country), "txtMCountry");
-  EXPECT_EQ(PlaceEntryName(false, PlaceEntry::City), "txtFCity");
-  EXPECT_EQ(PlaceEntryName(false, PlaceEntry::State), "txtFState");
-  EXPECT_EQ(PlaceEntryName(false, PlaceEntry::Country), "txtFCountry");
-  EXPECT_EQ(PlaceEntryName(true, PlaceEntry::None), "");
-}
-
 TEST(SearchText, KeepsEveryEntryAsTyped) {
   const struct {
     const char *city, *state, *country, *expected;

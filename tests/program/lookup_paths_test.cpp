@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "charts/swiss_ephemeris.h"
@@ -16,7 +13,7 @@
 #include "loopback_server.h"
 #include "report/mdi_form1.h"
 #include "shell/message.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "shell/shutdown.h"
 
 namespace kelvra {
@@ -25,49 +22,41 @@ namespace {
 class LookupPaths : public ::testing::Test {
  protected:
   void SetUp() override {
-    previousMessage_ = SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
-    previousExit_ = SetExitFunction([](int) {});
     server_.setPage("/search", "Results");
     LookupBrowserOptions options = DefaultLookupBrowserOptions();
     options.searchEngine.endpoint = server_.url("/search");
     options.searchEngine.homePage = server_.url("/engine");
     options.searchEngine.logo = server_.url("/logo.png");
     options.homePage = server_.url("/");
-    previousOptions_ = SetLookupBrowserOptions(options);
+    options_ = std::make_unique<ScopedLookupBrowserOptions>(options);
     program_ = std::make_unique<Program>(ephemeris_);
-    program_->ShowEntryForm();
+    program_->showEntryForm();
   }
   void TearDown() override {
     program_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetLookupBrowserOptions(previousOptions_);
-    SetMessageFunction(previousMessage_);
-    SetExitFunction(previousExit_);
   }
 
-  frmMatch* Form() { return qobject_cast<frmMatch*>(program_->entryForm()); }
-  template <typename W>
-  W* Child(const QString& name) {
-    return Form()->findChild<W*>(name);
-  }
-  void FillPlace(char p, const char* city) {
-    Child<QLineEdit>(QStringLiteral("txt%1City").arg(p))->setText(city);
-    Child<QLineEdit>(QStringLiteral("txt%1State").arg(p))->setText("NY");
-    Child<QLineEdit>(QStringLiteral("txt%1Country").arg(p))->setText("USA");
+  frmMatch* Form() { return program_->entryWindow(); }
+  void FillPlace(Person person, const char* city) {
+    PersonEntries e = Form()->entries(person);
+    e.city = city;
+    e.state = "NY";
+    e.country = "USA";
+    Form()->setEntries(person, e);
   }
   void FillCouple() {
-    for (char p : {'M', 'F'}) {
-      Child<QLineEdit>(QStringLiteral("txt%1Name").arg(p))->setText("Name");
-      for (const char* box : {"LD", "LM", "LoD", "LoM"}) {
-        Child<QLineEdit>(QStringLiteral("txt%1%2").arg(p).arg(box))->setText("40");
-      }
-      Child<QRadioButton>(QStringLiteral("opt%1North").arg(p))->setChecked(true);
-      Child<QRadioButton>(QStringLiteral("opt%1West").arg(p))->setChecked(true);
-      FillPlace(p, "New York");
+    for (Person person : {Person::Male, Person::Female}) {
+      PersonEntries e;
+      e.name = "Name";
+      e.latDeg = e.latMin = e.longDeg = e.longMin = "40";
+      e.north = e.west = true;
+      Form()->setEntries(person, e);
+      FillPlace(person, "New York");
     }
   }
   QWidget* OpenBrowser(bool male) {
-    Child<QPushButton>(male ? "Command1" : "Command2")->click();
+    Form()->findChild<QPushButton*>(male ? "Command1" : "Command2")->click();
     return program_->lookupBrowser();
   }
   bool Gone(QPointer<QWidget> browser) {
@@ -75,27 +64,29 @@ class LookupPaths : public ::testing::Test {
   }
 
   QStringList messages;
-  std::unique_ptr<Program> program_;
 
  private:
+  ScopedMessageFunction messageStub_{[this](QWidget*, const QString& text) { messages << text; }};
+  ScopedExitFunction exitStub_{[](int) {}};
   SwissEphemeris ephemeris_;
   testing::LoopbackServer server_;
-  MessageFunction previousMessage_;
-  ExitFunction previousExit_;
-  LookupBrowserOptions previousOptions_;
+  std::unique_ptr<ScopedLookupBrowserOptions> options_;
+
+ protected:
+  std::unique_ptr<Program> program_;
 };
 
 // Runs first in its own process (gtest's order): nothing loaded at start-up.
 TEST_F(LookupPaths, TheModuleLoadsOnTheFirstLookupOnly) {
   EXPECT_FALSE(LookupModuleLoaded());
-  FillPlace('M', "New York");
+  FillPlace(Person::Male, "New York");
   ASSERT_NE(OpenBrowser(true), nullptr) << messages.join('\n').toStdString();
   EXPECT_TRUE(LookupModuleLoaded());
 }
 
 TEST_F(LookupPaths, ASecondLookupReplacesTheFirstWindow) {
-  FillPlace('M', "New York");
-  FillPlace('F', "Albany");
+  FillPlace(Person::Male, "New York");
+  FillPlace(Person::Female, "Albany");
   QPointer<QWidget> first = OpenBrowser(true);
   ASSERT_NE(first, nullptr);
   QWidget* second = OpenBrowser(false);
@@ -106,7 +97,7 @@ TEST_F(LookupPaths, ASecondLookupReplacesTheFirstWindow) {
 }
 
 TEST_F(LookupPaths, ClosingTheEntryFormClosesTheBrowser) {
-  FillPlace('M', "New York");
+  FillPlace(Person::Male, "New York");
   QPointer<QWidget> browser = OpenBrowser(true);
   ASSERT_NE(browser, nullptr);
   Form()->close();
@@ -117,19 +108,19 @@ TEST_F(LookupPaths, TheReportHandOverClosesTheBrowser) {
   FillCouple();
   QPointer<QWidget> browser = OpenBrowser(true);
   ASSERT_NE(browser, nullptr);
-  Child<QPushButton>("cmdCalculate")->click();
+  Form()->findChild<QPushButton*>("cmdCalculate")->click();
   EXPECT_TRUE(Gone(browser));
   EXPECT_NE(program_->resultsWindow(), nullptr);
 }
 
 TEST_F(LookupPaths, BackFromTheResultsClosesABrowserOpenedMeanwhile) {
   FillCouple();
-  Child<QPushButton>("cmdCalculate")->click();
-  auto* results = qobject_cast<MDIForm1*>(program_->resultsWindow());
+  Form()->findChild<QPushButton*>("cmdCalculate")->click();
+  MDIForm1* results = program_->resultsWindow();
   ASSERT_NE(results, nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return program_->entryForm() == nullptr; }, 10000));
   // The program opens a browser even without an entry form when asked to.
-  program_->ShowLookupBrowser();
+  program_->showLookupBrowser();
   QPointer<QWidget> browser = program_->lookupBrowser();
   ASSERT_NE(browser, nullptr);
   results->cmdBack_Click();
@@ -137,7 +128,7 @@ TEST_F(LookupPaths, BackFromTheResultsClosesABrowserOpenedMeanwhile) {
 }
 
 TEST_F(LookupPaths, ShutDownClosesTheBrowser) {
-  FillPlace('F', "Albany");
+  FillPlace(Person::Female, "Albany");
   QPointer<QWidget> browser = OpenBrowser(false);
   ASSERT_NE(browser, nullptr);
   ShutDownProgram();

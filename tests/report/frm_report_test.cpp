@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <limits>
 
 #include "fake_director.h"
-#include "fake_entry_form.h"
 #include "recording_ephemeris.h"
+#include "shell/month_name.h"
 
 namespace kelvra {
 namespace {
@@ -20,81 +18,64 @@ QString Shown(const frmReport& report, const char* field) {
   return label ? label->text() : QStringLiteral("<no label %1>").arg(QString::fromLatin1(field));
 }
 
-void SetText(QWidget& form, const char* name, const QString& text) {
-  form.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
-}
-
-void Pick(QWidget& form, const char* name, const QString& item) {
-  auto* list = form.findChild<QComboBox*>(QString::fromLatin1(name));
-  list->setCurrentIndex(list->findText(item));
-}
-
 struct FilledReport {
   testing::RecordingEphemeris ephemeris;
   testing::FakeDirector director{ephemeris};
-  std::unique_ptr<QWidget> form = testing::MakeFakeEntryForm();
   frmReport report;
 
   explicit FilledReport(const CompatibilityResult& result = {}) {
-    testing::FillEveryEntry(*form);  // each text box holds its own name
-    director.form = form.get();
+    testing::FillEveryEntry(director.form);
     director.state.result = result;
   }
+  PersonEntries& person(Person p) { return director.form.people[testing::FakeEntryForm::Index(p)]; }
   void Fill() { report.FillReport(director); }
 };
 
-TEST(FillReport, TakesEachFieldFromItsOwnEntryBox) {
+TEST(FillReport, TakesEachFieldFromItsOwnEntry) {
   FilledReport filled;
-  Pick(*filled.form, "cboMMonth", QStringLiteral("March"));
-  Pick(*filled.form, "cboMDate", QStringLiteral("1"));
-  Pick(*filled.form, "cboFDate", QStringLiteral("31"));
-  Pick(*filled.form, "cboFYear", QStringLiteral("1900"));
+  filled.person(Person::Male).month = 3;
+  filled.person(Person::Male).day = 1;
+  filled.person(Person::Female).day = 31;
+  filled.person(Person::Female).year = 1900;
   filled.Fill();
 
+  const QString march = MonthName(3), december = MonthName(12);
   const struct {
     const char* field;
-    const char* text;
+    QString text;
   } expected[] = {
-      {"mName", "txtMName"},         {"mDOB", "March 1, 2050"},       {"mCity", "txtMCity"},
-      {"mState", "txtMState"},       {"Mcountry", "txtMCountry"},     {"fName", "txtFName"},
-      {"fDOB", "December 31, 1900"}, {"fCity", "txtFCity"},           {"fState", "txtFState"},
-      {"fCountry", "txtFCountry"},   {"mSun", "txtMSun"},             {"mMercury", "txtMMercury"},
-      {"mVenus", "txtMVenus"},       {"mMars", "txtMMars"},           {"mJupiter", "txtMJupiter"},
-      {"mSaturn", "txtMSaturn"},     {"mUranus", "txtMUranus"},       {"mNeptune", "txtMNeptunes"},
-      {"mPluto", "txtMPluto"},       {"mMoon", "txtMMoon"},           {"mNN", "txtMN"},
-      {"mSN", "txtMS"},              {"mPF", "txtMP"},                {"mA", "txtMAsc"},
-      {"mMC", "txtMMC"},             {"mC", "txtMC"},                 {"fSun", "txtFSun"},
-      {"fMercury", "txtFMercury"},   {"fVenus", "txtFVenus"},         {"fMars", "txtFMars"},
-      {"FJupiter", "txtFJupiter"},   {"fSaturn", "txtFSaturn"},       {"fUranus", "txtFUranus"},
-      {"fNeptune", "txtFNeptune"},   {"fPluto", "txtFPluto"},         {"fMoon", "txtFMoon"},
-      {"fNN", "txtFN"},              {"fSN", "txtFS"},                {"fPF", "txtFP"},
-      {"fA", "txtFAsc"},             {"fMC", "txtFMC"},               {"fC", "txtFC"},
-      {"Power", "0"},                {"Harmony", "0"},                {"PH", "0"},
-      {"Percentage", "0"},           {"Comment", ""},
+      {"mName", "M name"},   {"mDOB", march + " 1, 2050"},     {"mCity", "M city"},   {"mState", "M state"},
+      {"Mcountry", "M country"}, {"fName", "F name"},          {"fDOB", december + " 31, 1900"},
+      {"fCity", "F city"},   {"fState", "F state"},            {"fCountry", "F country"},
+      {"mSun", "M 1"},       {"mMercury", "M 2"},  {"mVenus", "M 3"},  {"mMars", "M 4"},   {"mJupiter", "M 5"},
+      {"mSaturn", "M 6"},    {"mUranus", "M 7"},   {"mNeptune", "M 8"}, {"mPluto", "M 9"}, {"mMoon", "M 10"},
+      {"mNN", "M 11"},       {"mSN", "M 12"},      {"mPF", "M 13"},    {"mA", "M 14"},     {"mMC", "M 15"},
+      {"mC", "M 16"},        {"fSun", "F 1"},      {"fMercury", "F 2"}, {"fVenus", "F 3"}, {"fMars", "F 4"},
+      {"FJupiter", "F 5"},   {"fSaturn", "F 6"},   {"fUranus", "F 7"}, {"fNeptune", "F 8"}, {"fPluto", "F 9"},
+      {"fMoon", "F 10"},     {"fNN", "F 11"},      {"fSN", "F 12"},    {"fPF", "F 13"},    {"fA", "F 14"},
+      {"fMC", "F 15"},       {"fC", "F 16"},       {"Power", "0"},     {"Harmony", "0"},   {"PH", "0"},
+      {"Percentage", "0"},   {"Comment", ""},
   };
   ASSERT_EQ(std::size(expected), kReportFields.size());
-  for (const auto& [field, text] : expected) EXPECT_EQ(Shown(filled.report, field), QString::fromLatin1(text)) << field;
+  for (const auto& [field, text] : expected) EXPECT_EQ(Shown(filled.report, field), text) << field;
 }
 
 TEST(FillReport, CopiesTextsVerbatim) {
   FilledReport filled;
-  const struct {
-    const char* box;
-    QString text;
-    const char* field;
-  } cases[] = {
-      {"txtMName", QStringLiteral("  Arthur "), "mName"},
-      {"txtFState", QStringLiteral("   "), "fState"},          // blanks only
-      {"txtMCity", QStringLiteral("<b>Bold</b> & Co"), "mCity"},  // never taken as markup
-      {"txtFName", QStringLiteral("Zoë Łucja"), "fName"},
-      {"txtMNeptunes", QStringLiteral("15 Tau 15"), "mNeptune"},
-      {"txtFC", QStringLiteral("0 Ari 0"), "fC"},
-  };
-  for (const auto& c : cases) SetText(*filled.form, c.box, c.text);
+  filled.person(Person::Male).name = QStringLiteral("  Arthur ");
+  filled.person(Person::Female).state = QStringLiteral("   ");               // blanks only
+  filled.person(Person::Male).city = QStringLiteral("<b>Bold</b> & Co");     // never taken as markup
+  filled.person(Person::Female).name = QStringLiteral("Zoë Łucja");
+  filled.director.form.charts[0][7] = "15 Tau 15";
   filled.Fill();
-  for (const auto& c : cases) {
-    EXPECT_EQ(Shown(filled.report, c.field), c.text) << c.field;
-    EXPECT_EQ(filled.report.findChild<QLabel*>(QString::fromLatin1(c.field))->textFormat(), Qt::PlainText);
+  const std::pair<const char*, QString> cases[] = {
+      {"mName", QStringLiteral("  Arthur ")},       {"fState", QStringLiteral("   ")},
+      {"mCity", QStringLiteral("<b>Bold</b> & Co")}, {"fName", QStringLiteral("Zoë Łucja")},
+      {"mNeptune", QStringLiteral("15 Tau 15")},
+  };
+  for (const auto& [field, text] : cases) {
+    EXPECT_EQ(Shown(filled.report, field), text) << field;
+    EXPECT_EQ(filled.report.findChild<QLabel*>(QString::fromLatin1(field))->textFormat(), Qt::PlainText);
   }
 }
 
@@ -123,33 +104,19 @@ TEST(FillReport, WritesFiguresAsPlainDigitsWithALeadingMinus) {
 
 TEST(FillReport, ClosesTheEntryFormAfterReadingIt) {
   FilledReport filled({10, 20, 2, 50, "Average"});
-  // The fake closes nothing, so make the close take the form away as the
-  // program does; the report must already hold everything by then.
-  struct ClosingDirector : testing::FakeDirector {
-    using FakeDirector::FakeDirector;
-    void CloseEntryForm() override {
-      FakeDirector::CloseEntryForm();
-      form = nullptr;
-    }
-  } director(filled.ephemeris);
-  director.form = filled.form.get();
-  director.state.result = filled.director.state.result;
-
-  filled.report.FillReport(director);
-
-  EXPECT_EQ(director.calls, QStringList{"CloseEntryForm"});
-  EXPECT_EQ(Shown(filled.report, "fName"), QStringLiteral("txtFName"));
+  filled.Fill();
+  EXPECT_EQ(filled.director.calls, QStringList{"closeEntryForm"});
+  EXPECT_FALSE(filled.director.formOpen);
+  EXPECT_EQ(Shown(filled.report, "fName"), QStringLiteral("F name"));
   EXPECT_EQ(Shown(filled.report, "Comment"), QStringLiteral("Average"));
 }
 
 TEST(FillReport, WithoutAnEntryFormShowsOnlyTheResult) {
-  testing::RecordingEphemeris ephemeris;
-  testing::FakeDirector director(ephemeris);
-  director.state.result = {7, -8, -1, 3, "Poor"};
-  frmReport report;
-  report.FillReport(director);
-  EXPECT_EQ(Shown(report, "mName"), QString());
-  EXPECT_EQ(Shown(report, "Harmony"), QStringLiteral("-8"));
+  FilledReport filled({7, -8, -1, 3, "Poor"});
+  filled.director.formOpen = false;
+  filled.Fill();
+  EXPECT_EQ(Shown(filled.report, "mName"), QString());
+  EXPECT_EQ(Shown(filled.report, "Harmony"), QStringLiteral("-8"));
 }
 
 TEST(frmReport, ShownReportReadsBackEveryField) {
@@ -157,8 +124,8 @@ TEST(frmReport, ShownReportReadsBackEveryField) {
   int n = 0;
   for (const auto& [name, member] : kReportFields) written.*member = "value " + std::to_string(++n);
   frmReport report;
-  report.ShowReport(written);
-  EXPECT_EQ(report.ShownReport(), written);
+  report.showReport(written);
+  EXPECT_EQ(report.shownReport(), written);
 }
 
 }  // namespace

@@ -22,16 +22,9 @@ struct PrintingStubs {
   QString saveAnswer;
   std::function<std::unique_ptr<QPrinter>()> printer = [] { return nullptr; };
 
-  PrintingStubs() {
-    SetMessageFunction([this](QWidget*, const QString& text) { messages << text; });
-    SetSaveFileNameFunction([this](QWidget*) { return ++saveDialogs, saveAnswer; });
-    SetPrinterFunction([this] { return printer(); });
-  }
-  ~PrintingStubs() {
-    SetMessageFunction({});
-    SetSaveFileNameFunction({});
-    SetPrinterFunction({});
-  }
+  ScopedMessageFunction messageStub{[this](QWidget*, const QString& text) { messages << text; }};
+  ScopedSaveFileNameFunction saveStub{[this](QWidget*) { return ++saveDialogs, saveAnswer; }};
+  ScopedPrinterFunction printerStub{[this] { return printer(); }};
 };
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString& fileName) {
@@ -66,7 +59,7 @@ TEST(PrintReportPage, WithoutAPrinterSaysSoThenSavesAPdfWhoseTextIsText) {
     stubs.saveAnswer = folder.filePath(QStringLiteral("copy.pdf"));
     QFile::remove(stubs.saveAnswer);
     frmReport page;
-    page.ShowReport(SampleReport());
+    page.showReport(SampleReport());
 
     PrintReportPage(page, nullptr);
 
@@ -106,7 +99,7 @@ TEST(PrintReportPage, APrinterGetsOnePageAndNoQuestions) {
   PrintingStubs stubs;
   stubs.printer = [&] { return PdfPrinter(printed); };
   frmReport page;
-  page.ShowReport(SampleReport());
+  page.showReport(SampleReport());
 
   PrintReportPage(page, nullptr);
 

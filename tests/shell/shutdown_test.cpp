@@ -32,7 +32,7 @@ class LeadingWindow : public QWidget {
 
 TEST(ShutDownProgram, ClosesEveryWindowThenEndsWhateverTheyDo) {
   std::vector<int> exits;
-  SetExitFunction([&](int code) { exits.push_back(code); });
+  const ScopedExitFunction exit([&](int code) { exits.push_back(code); });
 
   auto* results = new QMainWindow;
   results->setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +55,6 @@ TEST(ShutDownProgram, ClosesEveryWindowThenEndsWhateverTheyDo) {
   EXPECT_TRUE(browserGuard.isNull());
   EXPECT_FALSE(entry.isVisible());
   EXPECT_EQ(exits, std::vector<int>{0});  // once, even though one window stayed open
-  SetExitFunction({});
 }
 
 }  // namespace

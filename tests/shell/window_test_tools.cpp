@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QWidget>
 
 namespace kelvra::testing {
 
@@ -40,11 +38,6 @@ int PdfPageCount(const QString& file) {
       QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
           .match(PdfToolOutput(QStringLiteral("pdfinfo"), file));
   return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-void SaveScreenshot(QWidget& widget, const QString& name) {
-  QDir().mkpath(QStringLiteral("screenshots"));
-  EXPECT_TRUE(widget.grab().save(QStringLiteral("screenshots/%1.png").arg(name)));
 }
 
 }  // namespace kelvra::testing

@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QUrl>
 
-class QWidget;
-
 namespace kelvra::testing {
 
 /// Catches every web address the program hands to the desktop while it lives.
@@ -29,8 +27,5 @@ QString PdfToolOutput(const QString& tool, const QString& file);
 
 /// The "Pages:" figure of pdfinfo, or -1.
 int PdfPageCount(const QString& file);
-
-/// Saves a picture of `widget` as screenshots/<name>.png in the working folder.
-void SaveScreenshot(QWidget& widget, const QString& name);
 
 }  // namespace kelvra::testing

@@ -5,9 +5,10 @@ class QWidget;
 
 namespace kelvra {
 
+class EntryForm;
+class Ephemeris;
 struct EntryState;
 struct HarmonyMemory;
-class Ephemeris;
 
 /// What the windows ask of the program: its lasting state and the other
 /// windows. At most one window of each kind exists; showing a closed one
@@ -20,22 +21,22 @@ class WindowDirector {
   virtual HarmonyMemory& harmonyMemory() = 0;
   virtual Ephemeris& ephemeris() = 0;
 
-  /// The open entry form (controls found by objectName), or nullptr.
-  virtual QWidget* entryForm() = 0;
+  /// The open entry form, or nullptr.
+  virtual EntryForm* entryForm() = 0;
   /// Creates the entry form if it is closed, shows it and returns it.
-  virtual QWidget* ShowEntryForm() = 0;
-  virtual void CloseEntryForm() = 0;
+  virtual EntryForm& showEntryForm() = 0;
+  virtual void closeEntryForm() = 0;
 
   /// Creates the results window if it is closed and shows it, modeless.
-  virtual void ShowResultsWindow() = 0;
-  virtual void CloseResultsWindow() = 0;
+  virtual void showResultsWindow() = 0;
+  virtual void closeResultsWindow() = 0;
 
   /// Opens the lookup browser for the birthplace entryState().bMaleSearch names.
-  virtual void ShowLookupBrowser() = 0;
-  virtual void CloseLookupBrowser() = 0;
+  virtual void showLookupBrowser() = 0;
+  virtual void closeLookupBrowser() = 0;
 
   /// The About box, modal over `owner`.
-  virtual void ShowAbout(QWidget* owner) = 0;
+  virtual void showAbout(QWidget* owner) = 0;
 };
 
 }  // namespace kelvra

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "charts/birth_data.h"
-#include "charts/natal_chart.h"
+#include "cosmodynes/analysis.h"
 #include "cosmodynes/verdict.h"
 
 namespace kelvra {
@@ -11,10 +11,9 @@ namespace kelvra {
 /// window: closing the entry form and opening a new one keeps them until the
 /// next analysis or lookup overwrites them.
 struct EntryState {
-  BirthData male;          ///< mName, mDate, ... as last read
-  BirthData female;        ///< fName, fDate, ...
-  NatalChart maleChart;    ///< the published male chart
-  NatalChart femaleChart;  ///< the published female chart
+  BirthData male;              ///< mName, mDate, ... as last read
+  BirthData female;            ///< fName, fDate, ...
+  CoupleCharts charts;         ///< both published charts and their contacts
   CompatibilityResult result;  ///< Power, Harmony, PH, phPercentage, strComment
   bool bMaleSearch = false;    ///< which birthplace the lookup browser searches
 };

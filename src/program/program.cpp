@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "shell/program.h"
+#include "program/program.h"
 
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
@@ -34,40 +34,44 @@ Program::~Program() {
   delete entry_.data();
 }
 
-QWidget* Program::entryForm() { return Open(entry_); }
+frmMatch* Program::entryWindow() const { return Open(entry_); }
+MDIForm1* Program::resultsWindow() const { return Open(results_); }
+QWidget* Program::lookupBrowser() const { return Open(browser_); }
 
-QWidget* Program::ShowEntryForm() {
+EntryForm* Program::entryForm() { return entryWindow(); }
+
+EntryForm& Program::showEntryForm() {
   if (!Open(entry_)) entry_ = new frmMatch(*this);
   entry_->show();
   entry_->activateWindow();
-  return entry_;
+  return *entry_;
 }
 
-void Program::CloseEntryForm() { Close(Open(entry_)); }
+void Program::closeEntryForm() { Close(entryWindow()); }
 
-void Program::ShowResultsWindow() {
+void Program::showResultsWindow() {
   if (!Open(results_)) {
     results_ = new MDIForm1(*this);
     results_->setAttribute(Qt::WA_DeleteOnClose);  // a closed window is discarded
   }
-  static_cast<MDIForm1*>(results_.data())->Present();
+  results_->present();
 }
 
-void Program::CloseResultsWindow() { Close(Open(results_)); }
+void Program::closeResultsWindow() { Close(resultsWindow()); }
 
-void Program::ShowLookupBrowser() {
+void Program::showLookupBrowser() {
   QString failure;
   QWidget* browser = CreateLookupBrowser(*this, &failure);
   if (!browser) {
-    ShowMessage(entryForm(), QStringLiteral("The latitude and longitude lookup is not available: ") + failure);
+    ShowMessage(entryWindow(), QStringLiteral("The latitude and longitude lookup is not available: ") + failure);
     return;
   }
   browser_ = browser;  // modeless, without an owner; deleted when closed
   browser->show();
 }
 
-void Program::CloseLookupBrowser() { Close(Open(browser_)); }
+void Program::closeLookupBrowser() { Close(lookupBrowser()); }
 
-void Program::ShowAbout(QWidget* owner) { RunAboutBox(owner); }
+void Program::showAbout(QWidget* owner) { RunAboutBox(owner); }
 
 }  // namespace kelvra
