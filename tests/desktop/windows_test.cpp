@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The program's windows at the screen's device pixel ratio. ctest runs this
-// once at QT_SCALE_FACTOR=1 and once at 2; every run saves its screenshots in
-// KELVRA_SCREENSHOT_ROOT/scale-N for a reviewer, and the scale-2 run compares
-// its pictures with those of the scale-1 run: twice the pixels, the same look.
+// once at QT_SCALE_FACTOR=1 and once at 2; every run keeps its pictures in
+// KELVRA_SCREENSHOT_ROOT/scale-N, and the scale-2 run compares its pictures
+// with those of the scale-1 run: twice the pixels, the same look. (The
+// screenshots target saves pictures for a reviewer.)
 #include <gtest/gtest.h>
 
 #include <QAccessible>
