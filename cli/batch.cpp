@@ -158,6 +158,43 @@ void AppendCsvField(std::string& line, std::string_view field, std::string& scra
   line.append(scratch, 0, n);
 }
 
+// The CSV header names the report's fields in the input's vocabulary
+// ("male_country", not the report label "Mcountry"), in the report's order:
+// each partner's identity, each partner's chart in point order, the verdict.
+constexpr std::array<std::string_view, 5> kIdentityColumns = {"name", "dob", "city", "state", "country"};
+constexpr std::array<std::string_view, 5> kVerdictColumns = {"power", "harmony", "ph", "percentage", "comment"};
+static_assert(2 * (kIdentityColumns.size() + kChartPointCount) + kVerdictColumns.size() == kReportFields.size());
+
+// "PartOfFortune" -> "part_of_fortune"
+std::string SnakeCase(std::string_view name) {
+  std::string snake;
+  for (const char c : name) {
+    if (c >= 'A' && c <= 'Z') {
+      if (!snake.empty()) snake += '_';
+      snake += static_cast<char>(c - 'A' + 'a');
+    } else {
+      snake += c;
+    }
+  }
+  return snake;
+}
+
+std::string CsvHeaderLine() {
+  std::string line;
+  const auto add = [&line](std::string_view prefix, std::string_view name) {
+    if (!line.empty()) line += ',';
+    line.append(prefix).append(name);
+  };
+  for (const std::string_view prefix : {"male_", "female_"}) {
+    for (const std::string_view column : kIdentityColumns) add(prefix, column);
+  }
+  for (const std::string_view prefix : {"male_", "female_"}) {
+    for (const ChartPoint point : kAllChartPoints) add(prefix, SnakeCase(ChartPointName(point)));
+  }
+  for (const std::string_view column : kVerdictColumns) add("", column);
+  return line + "\r\n";
+}
+
 // ---------------------------------------------------------------------------
 // The run
 
@@ -290,15 +327,7 @@ class Batch {
       Fail("missing column(s) in the header: " + missing);
       return;
     }
-    if (format_ == OutputFormat::Csv) {
-      line_.clear();
-      for (const auto& [name, member] : kReportFields) {
-        if (!line_.empty()) line_ += ',';
-        AppendCsvField(line_, name, scratch_);
-      }
-      line_ += "\r\n";
-      Emit(line_);
-    }
+    if (format_ == OutputFormat::Csv) Emit(CsvHeaderLine());
   }
 
   static std::string RequiredColumn(std::size_t c) {

@@ -41,8 +41,19 @@ as soon as it is done):
                    "female": {...}, "contacts": [...], "powerTotal",
                    "harmonyTotal", "Power", "Harmony", "PH", "phPercentage",
                    "comment"}; a refused row gives {"row": N, "error": "..."}.
-  --format csv     the report's 47 fields, a header row first; a refused row
-                   is told on standard error as "row N: message".
+  --format csv     the report's 47 fields, CRLF line ends, after a header
+                   row naming them (commas only, no blanks) in this order:
+                     male_name, male_dob, male_city, male_state, male_country,
+                     the same five with female_,
+                     male_ and each chart point: sun, mercury, venus, mars,
+                       jupiter, saturn, uranus, neptune, pluto, moon,
+                       north_node, south_node, part_of_fortune, ascendant,
+                       midheaven, chiron,
+                     the same sixteen with female_,
+                     power, harmony, ph, percentage, comment
+                   (e.g. male_part_of_fortune; P_dob reads "March 1, 2050").
+                   A refused row is told on standard error as
+                   "row N: message".
 Rows are numbered from 1, the header not counted. All rows of one run share
 the harmony memory, as successive analyses in one session of Kelvra do.
 

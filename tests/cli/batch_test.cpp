@@ -282,17 +282,29 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
   return rows;
 }
 
+// The header speaks the input's language; the values are the report's fields.
 TEST_F(Batch, CsvFormatWritesTheReportFields) {
+  const std::string header =
+      "male_name,male_dob,male_city,male_state,male_country,"
+      "female_name,female_dob,female_city,female_state,female_country,"
+      "male_sun,male_mercury,male_venus,male_mars,male_jupiter,male_saturn,male_uranus,male_neptune,"
+      "male_pluto,male_moon,male_north_node,male_south_node,male_part_of_fortune,male_ascendant,"
+      "male_midheaven,male_chiron,"
+      "female_sun,female_mercury,female_venus,female_mars,female_jupiter,female_saturn,female_uranus,"
+      "female_neptune,female_pluto,female_moon,female_north_node,female_south_node,female_part_of_fortune,"
+      "female_ascendant,female_midheaven,female_chiron,"
+      "power,harmony,ph,percentage,comment\r\n";
   Couple bad = kCoupleB;
   bad[16 + 9] = "Up";
   const Outcome r = RunCsv(Csv({kCoupleA, bad}), ephemeris_, OutputFormat::Csv);
   EXPECT_EQ(r.code, kExitRowRefused);
   EXPECT_EQ(r.err, "row 2: female_lat_dir: must be N, S, North or South\n");
-  EXPECT_NE(r.out.find("\r\n"), std::string::npos);
-  const auto rows = ParseCsv(r.out);
-  ASSERT_EQ(rows.size(), 2u);
+  ASSERT_EQ(r.out.substr(0, header.size()), header);
+  const std::string values = r.out.substr(header.size());
+  EXPECT_TRUE(values.ends_with("\r\n"));
+  const auto rows = ParseCsv(values);
+  ASSERT_EQ(rows.size(), 1u);
   ASSERT_EQ(rows[0].size(), kReportFields.size());
-  ASSERT_EQ(rows[1].size(), kReportFields.size());
 
   HarmonyMemory memory;
   const auto a = AnalyzeCouple(Birth(kCoupleA, Partner::Male), Birth(kCoupleA, Partner::Female), ephemeris_, memory);
@@ -306,8 +318,7 @@ TEST_F(Batch, CsvFormatWritesTheReportFields) {
       {kCoupleA[16], "November", "2", "1950", kCoupleA[29], kCoupleA[30], kCoupleA[31]}, male, female,
       a.verdict.result);
   for (std::size_t i = 0; i < kReportFields.size(); ++i) {
-    EXPECT_EQ(rows[0][i], kReportFields[i].first);
-    EXPECT_EQ(rows[1][i], report.*kReportFields[i].second) << kReportFields[i].first;
+    EXPECT_EQ(rows[0][i], report.*kReportFields[i].second) << kReportFields[i].first;
   }
 }
 

@@ -77,8 +77,8 @@ TEST_F(KelvraCli, ExitCodes) {
   } cases[] = {
       {"'" + good + "'", kExitOk, "{\"row\":1,\"male\":{\"name\":\"Bob\",\"dob\":\"January 5, 1980\"", ""},
       {"- <'" + good + "'", kExitOk, "{\"row\":1,\"male\"", ""},
-      {"--format csv <'" + good + "'", kExitOk, "mName,mDOB,", ""},
-      {"--format=csv '" + mixed + "'", kExitRowRefused, "mName,", "row 2: male_lat_dir: must be N, S, North or South\n"},
+      {"--format csv <'" + good + "'", kExitOk, "male_name,male_dob,", ""},
+      {"--format=csv '" + mixed + "'", kExitRowRefused, "male_name,", "row 2: male_lat_dir: must be N, S, North or South\n"},
       {"'" + mixed + "'", kExitRowRefused, "{\"row\":1,", ""},
       {"'" + noColumn + "'", kExitFailure, "", "kelvra-cli: missing column(s) in the header: male_day,"},
       {"'" + dir_ + "no such file.csv'", kExitFailure, "", "kelvra-cli: cannot open "},
