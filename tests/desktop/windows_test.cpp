@@ -19,6 +19,7 @@
 
 #include "charts/swiss_ephemeris.h"
 #include "entry/frm_match.h"
+#include "fake_entry_form.h"
 #include "report/frm_report.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
@@ -82,8 +83,11 @@ class Windows : public ::testing::Test {
     IdentifyApplication();
     program_ = std::make_unique<Program>(ephemeris_);
     program_->showEntryForm();
-    FillPerson(Person::Male, "Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom");
-    FillPerson(Person::Female, "Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia");
+    frmMatch* form = program_->entryWindow();
+    form->setEntries(Person::Male,
+                     testing::CompletePerson("Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom"));
+    form->setEntries(Person::Female,
+                     testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia"));
     QCoreApplication::processEvents();
   }
 
@@ -120,24 +124,6 @@ class Windows : public ::testing::Test {
   QStringList messages;
 
  private:
-  void FillPerson(Person person, const char* name, int day, int month, int year, bool south, const char* city,
-                  const char* state, const char* country) {
-    PersonEntries e;
-    e.name = name;
-    e.day = day;
-    e.month = month;
-    e.year = year;
-    e.hour = 14;
-    e.minute = 30;
-    e.latDeg = e.latMin = e.longDeg = e.longMin = "33";
-    (south ? e.south : e.north) = true;
-    e.east = true;
-    e.city = city;
-    e.state = state;
-    e.country = country;
-    program_->entryWindow()->setEntries(person, e);
-  }
-
   SwissEphemeris ephemeris_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<frmAbout> about_;

@@ -49,29 +49,9 @@ class MatchForm : public ::testing::Test {
   QComboBox* list(const char* name) { return form->findChild<QComboBox*>(name); }
   QRadioButton* option(const char* name) { return form->findChild<QRadioButton*>(name); }
 
-  static PersonEntries MakePerson(const char* name, int day, int month, int year, const char* latDeg, bool south,
-                              const char* city) {
-    PersonEntries e;
-    e.name = name;
-    e.day = day;
-    e.month = month;
-    e.year = year;
-    e.hour = 14;
-    e.minute = 30;
-    e.latDeg = latDeg;
-    e.latMin = "30";
-    e.longDeg = "0";
-    e.longMin = "7";
-    (south ? e.south : e.north) = true;
-    e.west = true;
-    e.city = city;
-    e.state = "State";
-    e.country = "Country";
-    return e;
-  }
   void FillComplete() {
-    form->setEntries(Person::Male, MakePerson("Arthur", 13, 7, 1985, "51", false, "London"));
-    form->setEntries(Person::Female, MakePerson("Guinevere", 2, 11, 1950, "33", true, "Sydney"));
+    form->setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London"));
+    form->setEntries(Person::Female, testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney"));
   }
 
   QStringList messages;
@@ -492,8 +472,9 @@ TEST_F(MatchForm, TypedEntriesAreTheControlsValues) {
 }
 
 TEST_F(MatchForm, EachTypedEntryIsItsNamedControl) {
-  PersonEntries e = MakePerson("Ann", 29, 2, 1988, "19", true, "Mumbai");
+  PersonEntries e = testing::CompletePerson("Ann", 29, 2, 1988, true, "Mumbai");
   e.hour = 24;
+  e.latDeg = "19";
   e.latMin = "4";
   e.longDeg = "72";
   e.longMin = "52";
@@ -563,8 +544,8 @@ TEST_F(MatchForm, AFailingAnalysisIsToldAndTheFormCarriesOn) {
   FakeDirector failingDirector(failing);
   frmMatch other(failingDirector);
   other.show();
-  other.setEntries(Person::Male, MakePerson("Arthur", 13, 7, 1985, "51", false, "London"));
-  other.setEntries(Person::Female, MakePerson("Guinevere", 2, 11, 1950, "33", true, "Sydney"));
+  other.setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London"));
+  other.setEntries(Person::Female, testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney"));
   const PersonEntries typed = other.entries(Person::Female);
 
   other.findChild<QPushButton*>("cmdCalculate")->click();

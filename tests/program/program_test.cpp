@@ -19,6 +19,7 @@
 #include "charts/zodiac.h"
 #include "entry/frm_match.h"
 #include "entry/result_boxes.h"
+#include "fake_entry_form.h"
 #include "recording_ephemeris.h"
 #include "report/frm_report.h"
 #include "report/mdi_form1.h"
@@ -71,24 +72,10 @@ class WholeProgram : public ::testing::Test {
   W* Child(const char* name) {
     return Form()->findChild<W*>(name);
   }
-  void FillPerson(Person person, const char* name, int day, int month, int year, bool south, const char* city) {
-    PersonEntries e;
-    e.name = name;
-    e.day = day;
-    e.month = month;
-    e.year = year;
-    e.hour = 14;
-    e.latDeg = e.latMin = e.longDeg = e.longMin = "33";
-    (south ? e.south : e.north) = true;
-    e.east = true;
-    e.city = city;
-    e.state = " State ";
-    e.country = "Country";
-    Form()->setEntries(person, e);
-  }
   void FillCouple() {
-    FillPerson(Person::Male, "Arthur", 13, 7, 1985, false, "London");
-    FillPerson(Person::Female, " Guinevere ", 2, 11, 1950, true, "Sydney");
+    Form()->setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London", " State "));
+    Form()->setEntries(Person::Female,
+                       testing::CompletePerson(" Guinevere ", 2, 11, 1950, true, "Sydney", " State "));
   }
   /// Runs the analysis and waits until the report is filled and the entry form gone.
   CompatibilityReport Analyse(bool throughMenu) {
