@@ -15,6 +15,7 @@
 #include "cli/batch.h"
 #include "cosmodynes/analysis.h"
 #include "recording_ephemeris.h"
+#include "year_ephemeris.h"
 #include "report/report_fields.h"
 
 namespace kelvra::cli {
@@ -177,25 +178,8 @@ TEST_F(Batch, RefusedRowSitsBetweenGoodRowsAndLeavesTheMemoryAlone) {
   }
 }
 
-// Puts every point of a chart at one longitude and declination chosen by the
-// birth year, so that a couple can have no contact at all.
-class YearEphemeris : public kelvra::testing::RecordingEphemeris {
- public:
-  double JulDay(std::int32_t year, std::int32_t month, std::int32_t day, double hour, std::int32_t flag) override {
-    const double lon = year == 1950 ? 10 : year == 1960 ? 130 : 29;  // 1960 trines 1950; 2000 aspects nothing
-    const double dec = year == 1950 ? 20 : -12;
-    for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15}) {
-      longitude[body] = lon;
-      declination[body] = dec;
-    }
-    ascendant = midheaven = lon;
-    calls.clear();
-    return RecordingEphemeris::JulDay(year, month, day, hour, flag);
-  }
-};
-
 TEST_F(Batch, TheHarmonyMemoryCarriesFromRowToRow) {
-  YearEphemeris fake;
+  kelvra::testing::YearEphemeris fake;
   Couple trine = kCoupleA, none = kCoupleA;
   trine[3] = none[3] = "1950";
   trine[16 + 3] = "1960";

@@ -17,7 +17,7 @@
 #include "cosmodynes/analysis.h"
 #include "entry/frm_match.h"
 #include "program/program.h"
-#include "recording_ephemeris.h"
+#include "year_ephemeris.h"
 #include "report/frm_report.h"
 #include "report/mdi_form1.h"
 #include "shell/message.h"
@@ -176,23 +176,8 @@ TEST(AnalysisPaths, RealCouplesGiveTheSameReportsThroughTheFormAndTheCli) {
 
 // Real couples always record a harmony gain of their own, so the gain an
 // earlier couple left never shows in them. Chosen positions make it show:
-// every body of a chart stands at one longitude picked by the birth year,
-// and a couple born 1950 and 2000 has no contact at all, so its harmony is
-// the bias the couple before left.
-class YearEphemeris : public testing::RecordingEphemeris {
- public:
-  double JulDay(std::int32_t year, std::int32_t month, std::int32_t day, double hour, std::int32_t flag) override {
-    const double lon = year == 1950 ? 10 : year == 1960 ? 130 : year == 1970 ? 100 : 29;  // trine, square, nothing
-    for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15}) {
-      longitude[body] = lon;
-      declination[body] = year == 1950 ? 20 : -12;
-    }
-    ascendant = midheaven = lon;
-    calls.clear();
-    return RecordingEphemeris::JulDay(year, month, day, hour, flag);
-  }
-};
-
+// a couple born 1950 and 2000 has no contact at all, so its harmony is the
+// bias the couple before left.
 TEST(AnalysisPaths, TheCarriedHarmonyGainIsTheSameThroughTheFormAndTheCli) {
   const Couple model = Couples().front();
   std::vector<Couple> couples;
@@ -203,7 +188,7 @@ TEST(AnalysisPaths, TheCarriedHarmonyGainIsTheSameThroughTheFormAndTheCli) {
     couple["female_year"] = female;
     couples.push_back(couple);
   }
-  YearEphemeris ephemeris;
+  testing::YearEphemeris ephemeris;
   EXPECT_TRUE(ExpectSameReports(couples, ephemeris).gainCarried);
 }
 
