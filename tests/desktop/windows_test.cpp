@@ -200,7 +200,8 @@ TEST_F(Windows, PicturesUseEveryScreenPixel) {
   } pictures[] = {{"about-box", "picIcon"}, {"report-page", "Picture1"}};
   for (const auto& [window, picture] : pictures) {
     SCOPED_TRACE(picture);
-    auto shot = std::find_if(grabs.begin(), grabs.end(), [&](const Grab& grab) { return grab.name == window; });
+    const char* name = window;  // a structured binding is not captured by every compiler
+    auto shot = std::find_if(grabs.begin(), grabs.end(), [name](const Grab& grab) { return grab.name == name; });
     ASSERT_NE(shot, grabs.end());
     ASSERT_TRUE(shot->window);
     auto* label = shot->window->findChild<QLabel*>(QString::fromLatin1(picture));
