@@ -4,16 +4,18 @@
 #include <csv.h>
 #include <rapidjson/encodings.h>
 #include <rapidjson/memorystream.h>
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <istream>
 #include <ostream>
 #include <vector>
+
+#include "cli/json_line.h"
 
 #include "charts/chart_point.h"
 #include "charts/zodiac.h"
@@ -123,27 +125,6 @@ std::string_view InvalidMessage(Column column) {
 // ---------------------------------------------------------------------------
 // Output
 
-// Shortest text that reads back as the same double; to_chars guarantees the
-// shortest form, which rapidjson's own conversion does not always find.
-void WriteDouble(rapidjson::Writer<rapidjson::StringBuffer>& w, double x) {
-  if (!std::isfinite(x)) {
-    w.Null();  // JSON has no NaN or infinity; no chart or total holds one
-    return;
-  }
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, x);
-  w.RawValue(text, static_cast<std::size_t>(result.ptr - text), rapidjson::kNumberType);
-}
-
-void WriteString(rapidjson::Writer<rapidjson::StringBuffer>& w, std::string_view s) {
-  w.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-}
-
-void WriteKeyString(rapidjson::Writer<rapidjson::StringBuffer>& w, const char* key, std::string_view value) {
-  w.Key(key);
-  WriteString(w, value);
-}
-
 // Fields that would change meaning or lose blanks unquoted are quoted by libcsv.
 void AppendCsvField(std::string& line, std::string_view field, std::string& scratch) {
   const bool needsQuotes = field.find_first_of(",\"\r\n") != std::string_view::npos ||
@@ -201,31 +182,74 @@ std::string CsvHeaderLine() {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::size_t kRequiredColumns = 2 * kPersonColumns.size();
 
+// What the reader keeps of a row: the values of the 32 required columns, found
+// by their place in the header, and nothing of other columns but their
+// count. Header names are kept for messages, for this many columns and up to
+// this length; the reader's own buffer holds one field at a time.
+constexpr std::size_t kNamedColumns = 1024;
+constexpr std::size_t kLongestColumnName = 64;
+
+// The CSV reader grows its field buffer by its block size. Between reads the
+// block is raised to the buffer's size, so a long field doubles the buffer
+// instead of adding a block at a time (which copies quadratically).
+constexpr std::size_t kFirstBlock = 4096;
+
+// Text cells a spreadsheet would take as a formula start with one of these.
+bool LooksLikeFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+// The report's figures are numbers; every other field is text.
+bool IsFigure(std::string CompatibilityReport::*member) {
+  using R = CompatibilityReport;
+  return member == &R::Power || member == &R::Harmony || member == &R::PH || member == &R::Percentage;
+}
+
+std::string SystemReason(int error) { return error != 0 ? std::strerror(error) : "the system gave no reason"; }
+
 class Batch {
  public:
-  Batch(std::ostream& out, std::ostream& err, OutputFormat format, Ephemeris& ephemeris)
-      : out_(out), err_(err), format_(format), ephemeris_(ephemeris) {
+  Batch(std::ostream& out, std::ostream& err, const BatchOptions& options, Ephemeris& ephemeris)
+      : out_(out), err_(err), options_(options), ephemeris_(ephemeris) {
     for (int m = 1; m <= 12; ++m) monthNames_[static_cast<std::size_t>(m)] = MonthName(m).toStdString();
   }
+  ~Batch() { StopParser(); }
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
 
   int Run(std::istream& in) {
-    csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return Fail("cannot start the CSV reader");
-    // Blanks are data: names and places are kept exactly as written.
-    csv_set_space_func(&parser, [](unsigned char) { return 0; });
-    parser_ = &parser;
+    if (!StartParser()) return status_;
     Read(in);
     if (!stopped_) Finish();
-    csv_free(&parser);
-    parser_ = nullptr;
+    StopParser();
     return status_;
   }
 
  private:
+  bool StartParser() {
+    if (csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+      Fail("cannot start the CSV reader");
+      return false;
+    }
+    parserLive_ = true;
+    // Blanks are data: names and places are kept exactly as written.
+    csv_set_space_func(&parser_, [](unsigned char) { return 0; });
+    csv_set_blk_size(&parser_, kFirstBlock);
+    fieldCount_ = 0;
+    nextRequired_ = 0;
+    return true;
+  }
+
+  void StopParser() {
+    if (parserLive_) csv_free(&parser_);
+    parserLive_ = false;
+  }
+
   void Read(std::istream& in) {
     std::vector<char> buffer(64 * 1024);
     // peek waits for input; readsome then takes only what has arrived, so
     // rows from a slow pipe are answered as they come.
+    errno = 0;
     while (!stopped_ && in.peek() != std::char_traits<char>::eof()) {
       std::streamsize n = in.readsome(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       if (n <= 0) {
@@ -234,7 +258,7 @@ class Batch {
       }
       Feed(buffer.data(), static_cast<std::size_t>(n));
     }
-    if (!stopped_ && in.bad()) Fail("cannot read the input");
+    if (!stopped_ && in.bad()) Fail("cannot read " + options_.inputName + ": " + SystemReason(errno));
   }
 
   // Drops a byte order mark in front of the header, even when it arrives in pieces.
@@ -254,23 +278,55 @@ class Batch {
   }
 
   void Parse(const char* data, std::size_t size) {
-    if (stopped_ || size == 0) return;
-    if (csv_parse(parser_, data, size, OnField, OnRowEnd, this) != size && !stopped_) MalformedCsv();
+    while (!stopped_ && size > 0) {
+      if (skippingRow_) {
+        // A malformed record ends at the next line end; a fresh reader starts after it.
+        const char* end = std::find_if(data, data + size, [](char c) { return c == '\n' || c == '\r'; });
+        if (end == data + size) return;
+        size -= static_cast<std::size_t>(end + 1 - data);
+        data = end + 1;
+        skippingRow_ = false;
+        if (!StartParser()) return;
+        continue;
+      }
+      csv_set_blk_size(&parser_, std::max(kFirstBlock, csv_get_buffer_size(&parser_)));
+      const std::size_t done = csv_parse(&parser_, data, size, OnField, OnRowEnd, this);
+      if (done == size || stopped_) return;
+      if (csv_error(&parser_) != CSV_EPARSE) {
+        Fail(std::string("cannot read the CSV: ") + csv_strerror(csv_error(&parser_)));
+        return;
+      }
+      // Strict reading stops at the offending byte: a quote inside an unquoted
+      // field, or anything but a comma or line end after a closing quote.
+      Malformed(data[done] == '"' ? "a quote inside an unquoted field" : "text after a closing quote");
+      data += done;
+      size -= done;
+    }
+  }
+
+  void Malformed(const std::string& cause) {
+    const std::string column = ColumnLabel(fieldCount_);
+    StopParser();
+    if (!haveHeader_) {
+      Fail("the header row: " + column + ": malformed CSV, " + cause);
+      return;
+    }
+    ++row_;
+    Refuse(column + ": malformed CSV, " + cause + "; the row is skipped to its line end");
+    skippingRow_ = true;
   }
 
   void Finish() {
     if (!pastBom_) Parse(kBom.data(), bomMatched_);  // a lone partial mark is data
-    if (stopped_) return;
-    if (csv_fini(parser_, OnField, OnRowEnd, this) != 0 && !stopped_) {
-      MalformedCsv();
+    if (stopped_ || skippingRow_) return;
+    if (csv_fini(&parser_, OnField, OnRowEnd, this) != 0 && !stopped_) {
+      // Only an unterminated quote fails here: it took every later line into one field.
+      const std::string where = haveHeader_ ? "data row " + std::to_string(row_ + 1) : std::string("the header row");
+      Fail(where + ": a quote opened in " + ColumnLabel(fieldCount_) +
+           " is never closed, so the rest of the input lies inside it");
       return;
     }
     if (!stopped_ && !haveHeader_) Fail("the input has no header row");
-  }
-
-  void MalformedCsv() {
-    const std::string where = haveHeader_ ? "data row " + std::to_string(row_ + 1) : std::string("the header row");
-    Fail("malformed CSV in " + where + ": " + csv_strerror(csv_error(parser_)));
   }
 
   int Fail(const std::string& message) {
@@ -281,11 +337,46 @@ class Batch {
     return status_;
   }
 
+  // A column as messages name it: its header name where that is plain text,
+  // else its place ("column 3").
+  std::string ColumnLabel(std::size_t index) const {
+    if (index < headerNames_.size()) {
+      const std::string& name = headerNames_[index];
+      const bool plain = !name.empty() && name.size() <= kLongestColumnName && IsValidUtf8(name) &&
+                         std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+      if (plain) return name;
+    }
+    return "column " + std::to_string(index + 1);
+  }
+
   static void OnField(void* data, std::size_t size, void* self) {
     auto& batch = *static_cast<Batch*>(self);
     if (batch.stopped_) return;
-    if (batch.fieldCount_ == batch.fields_.size()) batch.fields_.emplace_back();
-    batch.fields_[batch.fieldCount_++].assign(static_cast<const char*>(data), size);
+    const std::string_view field(static_cast<const char*>(data), size);
+    if (batch.haveHeader_) {
+      batch.KeepValue(field);
+    } else {
+      batch.KeepHeaderName(field);
+    }
+    ++batch.fieldCount_;
+  }
+
+  void KeepValue(std::string_view field) {
+    if (nextRequired_ < requiredByPlace_.size() && requiredByPlace_[nextRequired_].first == fieldCount_)
+      values_[requiredByPlace_[nextRequired_++].second].assign(field);
+  }
+
+  void KeepHeaderName(std::string_view field) {
+    if (fieldCount_ == 0 && field.starts_with(kBom)) headerProblem_ = "the input begins with two byte order marks";
+    if (field.find('\0') != std::string_view::npos || (fieldCount_ == 0 && (field.starts_with("\xFF\xFE") ||
+                                                                            field.starts_with("\xFE\xFF"))))
+      headerProblem_ = "the input looks like UTF-16";
+    if (fieldCount_ < kNamedColumns) headerNames_.emplace_back(field.substr(0, kLongestColumnName + 1));
+    for (std::size_t c = 0; c < kRequiredColumns; ++c) {
+      if (field != RequiredColumn(c)) continue;
+      if (columns_[c] != kAbsent && duplicate_.empty()) duplicate_ = std::string(field);
+      columns_[c] = fieldCount_;
+    }
   }
 
   // Called by the C parser: nothing may be thrown through it.
@@ -304,30 +395,28 @@ class Batch {
       batch.Fail("internal error");
     }
     batch.fieldCount_ = 0;
+    batch.nextRequired_ = 0;
   }
 
   void Header() {
     haveHeader_ = true;
-    columns_.fill(kAbsent);
-    for (std::size_t i = 0; i < fieldCount_; ++i) {
-      for (std::size_t c = 0; c < kRequiredColumns; ++c) {
-        if (fields_[i] != RequiredColumn(c)) continue;
-        if (columns_[c] != kAbsent) {
-          Fail("column " + fields_[i] + " appears more than once in the header");
-          return;
-        }
-        columns_[c] = i;
-      }
+    if (!duplicate_.empty()) {
+      Fail("column " + duplicate_ + " appears more than once in the header");
+      return;
     }
     std::string missing;
     for (std::size_t c = 0; c < kRequiredColumns; ++c) {
       if (columns_[c] == kAbsent) missing += (missing.empty() ? "" : ", ") + RequiredColumn(c);
     }
     if (!missing.empty()) {
-      Fail("missing column(s) in the header: " + missing);
+      // A wrong encoding hides every column; say so rather than list them all.
+      Fail(headerProblem_.empty() ? "missing column(s) in the header: " + missing
+                                  : headerProblem_ + "; kelvra-cli reads UTF-8");
       return;
     }
-    if (format_ == OutputFormat::Csv) Emit(CsvHeaderLine());
+    for (std::size_t c = 0; c < kRequiredColumns; ++c) requiredByPlace_[c] = {columns_[c], c};
+    std::sort(requiredByPlace_.begin(), requiredByPlace_.end());
+    if (options_.format == OutputFormat::Csv) Emit(CsvHeaderLine());
   }
 
   static std::string RequiredColumn(std::size_t c) {
@@ -339,9 +428,8 @@ class Batch {
     const std::size_t offset = partner == Partner::Male ? 0 : kPersonColumns.size();
     PersonFields values;
     for (std::size_t i = 0; i < values.size(); ++i) {
-      const std::size_t at = columns_[offset + i];
       // A row cut short lacks its last values; they count as empty.
-      values[i] = at < fieldCount_ ? std::string_view(fields_[at]) : std::string_view();
+      values[i] = columns_[offset + i] < fieldCount_ ? std::string_view(values_[offset + i]) : std::string_view();
     }
     return values;
   }
@@ -358,7 +446,7 @@ class Batch {
     const ChartTexts femaleTexts = ChartTextsOf(analysis.female);
     const ReportPerson malePerson = ReportPersonOf(*male.birth);
     const ReportPerson femalePerson = ReportPersonOf(*female.birth);
-    if (format_ == OutputFormat::Csv) {
+    if (options_.format == OutputFormat::Csv) {
       WriteCsvRow(MakeCompatibilityReport(malePerson, femalePerson, maleTexts, femaleTexts, analysis.verdict.result));
     } else {
       WriteJsonRow(analysis, malePerson, femalePerson, maleTexts, femaleTexts);
@@ -372,42 +460,41 @@ class Batch {
 
   void Refuse(const std::string& message) {
     if (status_ == kExitOk) status_ = kExitRowRefused;
-    if (format_ == OutputFormat::Csv) {
+    if (options_.format == OutputFormat::Csv) {
       err_ << "row " << row_ << ": " << message << '\n';
       err_.flush();
       return;
     }
     json_.Clear();
-    writer_.Reset(json_);
-    writer_.StartObject();
-    writer_.Key("row");
-    writer_.Uint64(row_);
-    WriteKeyString(writer_, "error", message);
-    writer_.EndObject();
+    json_.StartObject();
+    json_.Key("row");
+    json_.Uint(row_);
+    json_.KeyString("error", message);
+    json_.EndObject();
     EmitJson();
   }
 
   void WritePerson(const ReportPerson& person, const NatalChart& chart, const ChartTexts& texts) {
-    auto& w = writer_;
+    auto& w = json_;
     w.StartObject();
-    WriteKeyString(w, "name", person.name);
-    WriteKeyString(w, "dob", DateOfBirthText(person));
-    WriteKeyString(w, "city", person.city);
-    WriteKeyString(w, "state", person.state);
-    WriteKeyString(w, "country", person.country);
+    w.KeyString("name", person.name);
+    w.KeyString("dob", DateOfBirthText(person));
+    w.KeyString("city", person.city);
+    w.KeyString("state", person.state);
+    w.KeyString("country", person.country);
     w.Key("chart");
     w.StartArray();
     for (std::size_t i = 0; i < kChartPointCount; ++i) {
       const ChartPoint point = kAllChartPoints[i];
       w.StartObject();
-      WriteKeyString(w, "point", ChartPointName(point));
+      w.KeyString("point", ChartPointName(point));
       w.Key("longitude");
-      WriteDouble(w, chart.Longitude[point]);
+      w.Double(chart.Longitude[point]);
       w.Key("declination");
-      WriteDouble(w, chart.Declination[point]);
+      w.Double(chart.Declination[point]);
       w.Key("house");
       w.Int(static_cast<int>(chart.House[point]));
-      WriteKeyString(w, "text", texts[i]);
+      w.KeyString("text", texts[i]);
       w.EndObject();
     }
     w.EndArray();
@@ -416,12 +503,11 @@ class Batch {
 
   void WriteJsonRow(const CoupleAnalysis& analysis, const ReportPerson& male, const ReportPerson& female,
                     const ChartTexts& maleTexts, const ChartTexts& femaleTexts) {
-    json_.Clear();
-    writer_.Reset(json_);
-    auto& w = writer_;
+    auto& w = json_;
+    w.Clear();
     w.StartObject();
     w.Key("row");
-    w.Uint64(row_);
+    w.Uint(row_);
     w.Key("male");
     WritePerson(male, analysis.male, maleTexts);
     w.Key("female");
@@ -430,19 +516,19 @@ class Batch {
     w.StartArray();
     for (const Contact& c : analysis.contacts) {
       w.StartObject();
-      WriteKeyString(w, "male", ChartPointName(c.malePoint));
-      WriteKeyString(w, "female", ChartPointName(c.femalePoint));
-      WriteKeyString(w, "kind", ContactKindName(c.kind));
-      WriteKeyString(w, "pairAspect", AspectKindName(c.pairAspect));
+      w.KeyString("male", ChartPointName(c.malePoint));
+      w.KeyString("female", ChartPointName(c.femalePoint));
+      w.KeyString("kind", ContactKindName(c.kind));
+      w.KeyString("pairAspect", AspectKindName(c.pairAspect));
       w.Key("strength");
-      WriteDouble(w, c.strength);
+      w.Double(c.strength);
       w.EndObject();
     }
     w.EndArray();
     w.Key("powerTotal");
-    WriteDouble(w, analysis.totals.powerTotal);
+    w.Double(analysis.totals.powerTotal);
     w.Key("harmonyTotal");
-    WriteDouble(w, analysis.totals.harmonyTotal);
+    w.Double(analysis.totals.harmonyTotal);
     const CompatibilityResult& result = analysis.verdict.result;
     w.Key("Power");
     w.Int(result.Power);
@@ -452,7 +538,7 @@ class Batch {
     w.Int(result.PH);
     w.Key("phPercentage");
     w.Int(result.phPercentage);
-    WriteKeyString(w, "comment", result.strComment);
+    w.KeyString("comment", result.strComment);
     w.EndObject();
     EmitJson();
   }
@@ -463,47 +549,65 @@ class Batch {
     for (const auto& [name, member] : kReportFields) {
       if (!first) line_ += ',';
       first = false;
-      AppendCsvField(line_, report.*member, scratch_);
+      const std::string& field = report.*member;
+      if (options_.csvSafe && !IsFigure(member) && LooksLikeFormula(field)) {
+        AppendCsvField(line_, "'" + field, scratch_);
+      } else {
+        AppendCsvField(line_, field, scratch_);
+      }
     }
     line_ += "\r\n";
     Emit(line_);
   }
 
-  void EmitJson() {
-    json_.Put('\n');
-    Emit(std::string_view(json_.GetString(), json_.GetSize()));
-  }
+  void EmitJson() { Emit(json_.text() + '\n'); }
 
   // Each row leaves as soon as it is done, so a reader of the output sees it
   // while later rows are still being computed.
   void Emit(std::string_view text) {
+    errno = 0;
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     out_.flush();
-    if (!out_) Fail("cannot write the output");
+    if (!out_) Fail("cannot write to " + options_.outputName + ": " + SystemReason(errno));
   }
 
   static constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
 
   std::ostream& out_;
   std::ostream& err_;
-  OutputFormat format_;
+  const BatchOptions options_;
   Ephemeris& ephemeris_;
   HarmonyMemory memory_;  // one for the whole run, as in one session of the program
   std::array<std::string, 13> monthNames_;
 
-  csv_parser* parser_ = nullptr;
+  csv_parser parser_{};
+  bool parserLive_ = false;
+  bool skippingRow_ = false;
   std::size_t bomMatched_ = 0;
   bool pastBom_ = false;
   bool haveHeader_ = false;
   bool stopped_ = false;
   int status_ = kExitOk;
   std::uint64_t row_ = 0;
-  std::array<std::size_t, kRequiredColumns> columns_{};
-  std::vector<std::string> fields_;  // reused from row to row
+
+  // The header: where each required column stands, a name per column for
+  // messages, and what made it unreadable.
+  std::array<std::size_t, kRequiredColumns> columns_ = [] {
+    std::array<std::size_t, kRequiredColumns> absent{};
+    absent.fill(kAbsent);
+    return absent;
+  }();
+  std::vector<std::string> headerNames_;
+  std::string duplicate_;
+  std::string headerProblem_;
+
+  // The current row: the required columns' values, reused from row to row.
+  std::array<std::pair<std::size_t, std::size_t>, kRequiredColumns> requiredByPlace_{};  // (place, column)
+  std::size_t nextRequired_ = 0;
+  std::array<std::string, kRequiredColumns> values_;
   std::size_t fieldCount_ = 0;
 
-  rapidjson::StringBuffer json_;
-  rapidjson::Writer<rapidjson::StringBuffer> writer_;
+  JsonLine json_;
   std::string line_, scratch_;
 };
 
@@ -580,8 +684,15 @@ PersonResult ReadPerson(Partner partner, const PersonFields& fields) {
   return {std::move(birth), {}};
 }
 
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options,
+             Ephemeris& ephemeris) {
+  return Batch(out, err, options, ephemeris).Run(in);
+}
+
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, OutputFormat format, Ephemeris& ephemeris) {
-  return Batch(out, err, format, ephemeris).Run(in);
+  BatchOptions options;
+  options.format = format;
+  return RunBatch(in, out, err, options, ephemeris);
 }
 
 }  // namespace kelvra::cli

@@ -47,13 +47,31 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRowRefused = 1;
 inline constexpr int kExitFailure = 2;
 
+/// How a batch run reads and writes.
+struct BatchOptions {
+  OutputFormat format = OutputFormat::JsonLines;
+  /// CSV only: text cells that a spreadsheet would take as a formula (starting
+  /// with =, +, -, @, a tab or a carriage return) get a leading apostrophe.
+  bool csvSafe = false;
+  std::string inputName = "standard input";    ///< as messages name the input
+  std::string outputName = "standard output";  ///< as messages name the output
+};
+
 /// Reads couples as CSV from `in` and writes one result per data row to
 /// `out` as soon as it is done, all rows sharing one harmony memory as the
 /// analyses of one program run do. Refused rows are reported (in `out` as
-/// JSON, on `err` for CSV output) and the run goes on. Problems that stop the
-/// run (malformed CSV, a missing column, a read or write failure) are told on
-/// `err` as "kelvra-cli: ...". Returns kExitOk, kExitRowRefused or
-/// kExitFailure, the worst that happened.
+/// JSON, on `err` for CSV output) and the run goes on; so is a malformed
+/// record, which is skipped to its line end. Problems that stop the run (a
+/// malformed header, a quote never closed, a missing column, a read or write
+/// failure) are told on `err` as "kelvra-cli: ...". Returns kExitOk,
+/// kExitRowRefused or kExitFailure, the worst that happened.
+///
+/// Of each row only the 32 required columns' values are kept; header names
+/// are kept for messages for the first 1024 columns, 65 bytes each.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options,
+             Ephemeris& ephemeris);
+
+/// RunBatch with the default options but the format.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, OutputFormat format, Ephemeris& ephemeris);
 
 }  // namespace kelvra::cli

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [FILE]
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [FILE]
 
 Rates the compatibility of each couple in FILE (or standard input when FILE
 is missing or "-") exactly as Kelvra does, one couple per CSV row.
@@ -56,15 +56,25 @@ as soon as it is done):
                    "row N: message".
 Rows are numbered from 1, the header not counted. All rows of one run share
 the harmony memory, as successive analyses in one session of Kelvra do.
+A row that is not well-formed CSV (a quote inside an unquoted field, text
+after a closing quote) is refused like any bad row, naming its column, and
+the reading goes on after its line end. A quote that is never closed takes
+the rest of the input into one field: that stops the run, naming the row and
+column where it opened.
 
 Exit status:
   0  every row was analysed
   1  at least one row was refused (the others were still analysed)
-  2  bad usage, unreadable input, malformed CSV or a missing column
-     (rows already written stay written)
+  2  bad usage, unreadable input or output, a malformed header, a quote
+     never closed, or a missing column (rows already written stay written)
 
 Options:
   --format FORMAT  jsonl or csv
+  --csv-safe       with --format csv: a text cell that starts with =, +, -,
+                   @, a tab or a carriage return gets a leading apostrophe,
+                   so a spreadsheet shows it as text instead of running it
+                   as a formula; the figures are never changed. Without it
+                   every cell is written exactly as computed.
   --help           show this text
   --version        show the version
 )";
@@ -78,9 +88,10 @@ int Usage(std::string_view problem) {
 
 int main(int argc, char** argv) {
   using kelvra::cli::OutputFormat;
+  kelvra::cli::BatchOptions options;
   std::ios::sync_with_stdio(false);
 
-  OutputFormat format = OutputFormat::JsonLines;
+  OutputFormat& format = options.format;
   const char* file = nullptr;
   bool optionsDone = false;
   for (int i = 1; i < argc; ++i) {
@@ -99,6 +110,8 @@ int main(int argc, char** argv) {
     } else if (arg == "--version") {
       std::cout << "kelvra-cli " << KELVRA_VERSION << '\n';
       return 0;
+    } else if (arg == "--csv-safe") {
+      options.csvSafe = true;
     } else if (arg == "--format" || arg.starts_with("--format=")) {
       if (arg == "--format") {
         if (++i == argc) return Usage("--format needs a value: jsonl or csv");
@@ -132,9 +145,10 @@ int main(int argc, char** argv) {
       return kelvra::cli::kExitFailure;
     }
     in = &stream;
+    options.inputName = file;
   }
 
   kelvra::SwissEphemeris ephemeris;
   ephemeris.SetEphePath(kelvra::kEphemerisDataPath);
-  return kelvra::cli::RunBatch(*in, std::cout, std::cerr, format, ephemeris);
+  return kelvra::cli::RunBatch(*in, std::cout, std::cerr, options, ephemeris);
 }

@@ -3,9 +3,9 @@
 // a test needs chosen positions.
 #include <csv.h>
 #include <gtest/gtest.h>
-#include <rapidjson/document.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
 #include "cli/batch.h"
+#include "json_value.h"
 #include "cosmodynes/analysis.h"
 #include "recording_ephemeris.h"
 #include "year_ephemeris.h"
@@ -52,6 +53,13 @@ std::string Line(const Fields& fields, const char* eol = "\n") {
   return line + eol;
 }
 
+// Fields as they stand, without quotes.
+std::string PlainLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& f : fields) line += (line.empty() ? "" : ",") + f;
+  return line + "\n";
+}
+
 std::string Csv(const std::vector<Couple>& rows) {
   std::string text = Line(Header());
   for (const Couple& row : rows) text += Line(row);
@@ -70,16 +78,6 @@ Outcome RunCsv(const std::string& input, Ephemeris& ephemeris, OutputFormat form
   return {code, out.str(), err.str()};
 }
 
-std::vector<rapidjson::Document> JsonLines(const std::string& out) {
-  std::vector<rapidjson::Document> docs;
-  std::istringstream lines(out);
-  for (std::string line; std::getline(lines, line);) {
-    docs.emplace_back().Parse<rapidjson::kParseFullPrecisionFlag>(line.c_str());
-    EXPECT_FALSE(docs.back().HasParseError()) << line;
-  }
-  return docs;
-}
-
 BirthData Birth(const Couple& couple, Partner partner) {
   PersonFields fields;
   const std::size_t offset = partner == Partner::Male ? 0 : fields.size();
@@ -87,9 +85,7 @@ BirthData Birth(const Couple& couple, Partner partner) {
   return *ReadPerson(partner, fields).birth;
 }
 
-std::string_view Str(const rapidjson::Value& v) { return {v.GetString(), v.GetStringLength()}; }
-
-void ExpectPerson(const rapidjson::Value& json, const Couple& couple, Partner partner, const NatalChart& chart,
+void ExpectPerson(const Json& json, const Couple& couple, Partner partner, const NatalChart& chart,
                   const char* dob) {
   const std::size_t offset = partner == Partner::Male ? 0 : kPersonColumns.size();
   EXPECT_EQ(Str(json["name"]), couple[offset]);
@@ -97,11 +93,11 @@ void ExpectPerson(const rapidjson::Value& json, const Couple& couple, Partner pa
   EXPECT_EQ(Str(json["city"]), couple[offset + 13]);
   EXPECT_EQ(Str(json["state"]), couple[offset + 14]);
   EXPECT_EQ(Str(json["country"]), couple[offset + 15]);
-  const auto& points = json["chart"].GetArray();
+  const Json points = json["chart"];
   ASSERT_EQ(points.Size(), kAllChartPoints.size());
   for (std::size_t i = 0; i < kAllChartPoints.size(); ++i) {
     const ChartPoint p = kAllChartPoints[i];
-    const auto& point = points[static_cast<rapidjson::SizeType>(i)];
+    const Json point = points[i];
     EXPECT_EQ(Str(point["point"]), ChartPointName(p));
     EXPECT_EQ(point["longitude"].GetDouble(), chart.Longitude[p]);  // exact: shortest text reads back
     EXPECT_EQ(point["declination"].GetDouble(), chart.Declination[p]);
@@ -126,10 +122,15 @@ TEST_F(Batch, WritesTheWholeAnalysisAsOneJsonLine) {
   ASSERT_EQ(docs.size(), 1u);
   const auto& doc = docs[0];
 
-  std::vector<std::string_view> keys;
-  for (const auto& m : doc.GetObject()) keys.push_back(Str(m.name));
-  EXPECT_EQ(keys, (std::vector<std::string_view>{"row", "male", "female", "contacts", "powerTotal", "harmonyTotal",
-                                                 "Power", "Harmony", "PH", "phPercentage", "comment"}));
+  // The members in their order: each key's first appearance in the line.
+  std::size_t at = 0;
+  for (const char* key : {"row", "male", "female", "contacts", "powerTotal", "harmonyTotal", "Power", "Harmony", "PH",
+                          "phPercentage", "comment"}) {
+    const std::size_t found = r.out.find('"' + std::string(key) + "\":");
+    EXPECT_GT(found + 1, at) << key;
+    at = found + 1;
+  }
+  EXPECT_EQ(doc.MemberCount(), 11u);
 
   HarmonyMemory memory;
   const CoupleAnalysis a =
@@ -137,9 +138,9 @@ TEST_F(Batch, WritesTheWholeAnalysisAsOneJsonLine) {
   EXPECT_EQ(doc["row"].GetInt(), 1);
   ExpectPerson(doc["male"], kCoupleA, Partner::Male, a.male, "January 5, 1980");
   ExpectPerson(doc["female"], kCoupleA, Partner::Female, a.female, "November 2, 1950");
-  const auto& contacts = doc["contacts"].GetArray();
+  const Json contacts = doc["contacts"];
   ASSERT_EQ(contacts.Size(), a.contacts.size());
-  for (rapidjson::SizeType i = 0; i < contacts.Size(); ++i) {
+  for (std::size_t i = 0; i < contacts.Size(); ++i) {
     const Contact& c = a.contacts[i];
     EXPECT_EQ(Str(contacts[i]["male"]), ChartPointName(c.malePoint));
     EXPECT_EQ(Str(contacts[i]["female"]), ChartPointName(c.femalePoint));
@@ -234,8 +235,15 @@ TEST_F(Batch, StopsWithExitTwoOnBrokenInput) {
       {"", 0, "kelvra-cli: the input has no header row\n"},
       {Line(noCity), 0, "kelvra-cli: missing column(s) in the header: male_city\n"},
       {Line(twice), 0, "kelvra-cli: column female_day appears more than once in the header\n"},
-      {Csv({kCoupleA}) + "\"Bob,5", 1, "kelvra-cli: malformed CSV in data row 2: error parsing data while strict checking enabled\n"},
-      {Csv({kCoupleA}) + "Bo\"b,5\n" + Line(kCoupleB), 1, "kelvra-cli: malformed CSV in data row 2: error parsing data while strict checking enabled\n"},
+      // A quote never closed takes every later line into its field.
+      {Csv({kCoupleA}) + "Bob,\"5,1\n" + PlainLine({kCoupleB.begin(), kCoupleB.end()}), 1,
+       "kelvra-cli: data row 2: a quote opened in male_day is never closed, so the rest of the input lies "
+       "inside it\n"},
+      {"male_name,fe\"male\n", 0, "kelvra-cli: the header row: column 2: malformed CSV, a quote inside an unquoted field\n"},
+      {std::string("\xFF\xFEm\0a\0l\0e\0\n\0", 12), 0,
+       "kelvra-cli: the input looks like UTF-16; kelvra-cli reads UTF-8\n"},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" + PlainLine(Header()), 0,
+       "kelvra-cli: the input begins with two byte order marks; kelvra-cli reads UTF-8\n"},
   };
   for (const auto& c : cases) {
     const Outcome r = RunCsv(c.input, ephemeris_);
@@ -243,6 +251,55 @@ TEST_F(Batch, StopsWithExitTwoOnBrokenInput) {
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(JsonLines(r.out).size(), c.rowsWritten) << c.err;
   }
+}
+
+// A record whose quotes break the format ends at its line end: it alone is
+// refused, naming its column and what is wrong, and the reading goes on.
+TEST_F(Batch, AStrayQuoteLosesOnlyItsOwnRow) {
+  auto raw = [](const Couple& couple, std::size_t column, const std::string& text) {
+    std::vector<std::string> fields(couple.begin(), couple.end());
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      line += (i ? "," : "") + (i == column ? text : Line(std::vector{fields[i]}, ""));
+    return line + "\n";
+  };
+  const std::string extraColumn = Line(kCoupleB, ",notes \"x\"\n");  // a 33rd field the header does not name
+  const std::string input = Csv({kCoupleA}) + raw(kCoupleB, 0, "Bob \"Jr\"") + Line(kCoupleB) +
+                            raw(kCoupleB, 29, "\"Paris\"x") + extraColumn + Line(kCoupleA);
+  const Outcome json = RunCsv(input, ephemeris_);
+  EXPECT_EQ(json.code, kExitRowRefused);
+  const auto docs = JsonLines(json.out);
+  ASSERT_EQ(docs.size(), 6u);
+  const char* errors[] = {
+      nullptr,
+      "male_name: malformed CSV, a quote inside an unquoted field; the row is skipped to its line end",
+      nullptr,
+      "female_city: malformed CSV, text after a closing quote; the row is skipped to its line end",
+      "column 33: malformed CSV, a quote inside an unquoted field; the row is skipped to its line end",
+      nullptr,
+  };
+  for (std::size_t i = 0; i < docs.size(); ++i) {
+    EXPECT_EQ(docs[i]["row"].GetUint64(), i + 1);
+    EXPECT_EQ(docs[i].HasMember("error") ? Str(docs[i]["error"]) : "", errors[i] ? errors[i] : "") << i + 1;
+  }
+
+  // The good rows are the analyses of a file without the broken ones.
+  const Outcome csv = RunCsv(input, ephemeris_, OutputFormat::Csv);
+  EXPECT_EQ(csv.code, kExitRowRefused);
+  EXPECT_EQ(csv.out, RunCsv(Csv({kCoupleA, kCoupleB, kCoupleA}), ephemeris_, OutputFormat::Csv).out);
+  EXPECT_EQ(csv.err, std::string("row 2: ") + errors[1] + "\nrow 4: " + errors[3] + "\nrow 5: " + errors[4] + "\n");
+}
+
+// The reader's buffer doubles as a field grows; a field of megabytes comes
+// through whole, and at once in the sanitizer build too.
+TEST_F(Batch, AFieldOfFourMegabytesComesThroughWhole) {
+  Couple big = kCoupleA;
+  big[0] = std::string(4 << 20, 'A') + "rthur";
+  const Outcome r = RunCsv(Csv({big}), ephemeris_);
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  const auto docs = JsonLines(r.out);
+  ASSERT_EQ(docs.size(), 1u);
+  EXPECT_TRUE(Str(docs[0]["male"]["name"]) == big[0]);
 }
 
 TEST_F(Batch, RefusesARowCutShort) {
@@ -338,12 +395,66 @@ TEST_F(Batch, WritesEachRowBeforeReadingTheNext) {
   EXPECT_EQ(JsonLines(out.str()).size(), 2u);
 }
 
-TEST_F(Batch, AFailedWriteIsNoSuccess) {
-  std::istringstream in(Csv({kCoupleA, kCoupleB}));
+// Streams that fail as a device does, leaving the reason in errno.
+struct FailingStream : std::streambuf {
+  explicit FailingStream(int error) : error_(error) {}
+  int_type underflow() override { return Fail(); }
+  int_type overflow(int_type) override { return Fail(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return Fail(), 0; }
+  int_type Fail() {
+    errno = error_;
+    if (error_ == EIO) throw std::ios_base::failure("device error");
+    return traits_type::eof();
+  }
+  int error_;
+};
+
+TEST_F(Batch, AFailedReadOrWriteNamesTheStreamAndTheReason) {
+  FailingStream noSpace(ENOSPC), brokenDisk(EIO);
+  std::istringstream goodIn(Csv({kCoupleA, kCoupleB}));
+  std::ostream fullOut(&noSpace);
+  std::istream failingIn(&brokenDisk);
   std::ostringstream out, err;
-  out.setstate(std::ios::badbit);
-  EXPECT_EQ(RunBatch(in, out, err, OutputFormat::JsonLines, ephemeris_), kExitFailure);
-  EXPECT_EQ(err.str(), "kelvra-cli: cannot write the output\n");
+  BatchOptions options;
+  EXPECT_EQ(RunBatch(goodIn, fullOut, err, options, ephemeris_), kExitFailure);
+  options.inputName = "couples.csv";
+  EXPECT_EQ(RunBatch(failingIn, out, err, options, ephemeris_), kExitFailure);
+  EXPECT_EQ(err.str(),
+            "kelvra-cli: cannot write to standard output: No space left on device\n"
+            "kelvra-cli: cannot read couples.csv: Input/output error\n");
+}
+
+// A name a spreadsheet would run as a formula, written as text on request.
+TEST_F(Batch, CsvSafeDefusesFormulasInTextCellsOnly) {
+  const std::string formulas[] = {"=1+1", "+1", "-1", "@SUM(A1)", "\tx", "\rx"};
+  std::vector<Couple> couples;
+  for (const std::string& formula : formulas) {
+    Couple couple = kCoupleA;
+    couple[0] = formula;           // male_name
+    couple[16 + 14] = formula;     // female_state
+    couples.push_back(couple);
+  }
+  std::istringstream plainIn(Csv(couples)), safeIn(Csv(couples));
+  std::ostringstream plainOut, safeOut, err;
+  BatchOptions options;
+  options.format = OutputFormat::Csv;
+  ASSERT_EQ(RunBatch(plainIn, plainOut, err, options, ephemeris_), kExitOk) << err.str();
+  options.csvSafe = true;
+  ASSERT_EQ(RunBatch(safeIn, safeOut, err, options, ephemeris_), kExitOk) << err.str();
+
+  const auto plain = ParseCsv(plainOut.str()), safe = ParseCsv(safeOut.str());
+  ASSERT_EQ(safe.size(), std::size(formulas) + 1);
+  EXPECT_EQ(safe[0], plain[0]);  // the header
+  for (std::size_t r = 1; r < safe.size(); ++r) {
+    const std::string& formula = formulas[r - 1];
+    EXPECT_EQ(plain[r][0], formula);  // exact by default
+    EXPECT_EQ(safe[r][0], "'" + formula);
+    EXPECT_EQ(safe[r][8], "'" + formula);  // female_state
+    for (std::size_t f = 0; f < kReportFields.size(); ++f)
+      if (f != 0 && f != 8) {
+        EXPECT_EQ(safe[r][f], plain[r][f]) << kReportFields[f].first;  // figures never change
+      }
+  }
 }
 
 }  // namespace
