@@ -560,7 +560,10 @@ class Batch {
     Emit(line_);
   }
 
-  void EmitJson() { Emit(json_.text() + '\n'); }
+  void EmitJson() {
+    json_.EndLine();
+    Emit(json_.text());
+  }
 
   // Each row leaves as soon as it is done, so a reader of the output sees it
   // while later rows are still being computed.

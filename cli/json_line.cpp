@@ -80,30 +80,40 @@ void JsonLine::Null() {
   text_ += "null";
 }
 
+namespace {
+
+// Bytes that must be escaped: the quote, the backslash and the controls.
+constexpr bool NeedsEscape(unsigned char byte) { return byte < 0x20 || byte == '"' || byte == '\\'; }
+
+}  // namespace
+
 void JsonLine::Quoted(std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   text_ += '"';
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"': text_ += "\\\""; continue;
-      case '\\': text_ += "\\\\"; continue;
-      case '\b': text_ += "\\b"; continue;
-      case '\t': text_ += "\\t"; continue;
-      case '\n': text_ += "\\n"; continue;
-      case '\f': text_ += "\\f"; continue;
-      case '\r': text_ += "\\r"; continue;
-      default: break;
-    }
-    if (byte < 0x20) {
-      text_ += "\\u00";
-      text_ += kHex[byte >> 4];
-      text_ += kHex[byte & 0xF];
-    } else {
-      text_ += c;
+  std::size_t plain = 0;  // start of the run not yet copied
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (!NeedsEscape(byte)) continue;
+    text_.append(text, plain, i - plain);
+    plain = i + 1;
+    switch (byte) {
+      case '"': text_ += "\\\""; break;
+      case '\\': text_ += "\\\\"; break;
+      case '\b': text_ += "\\b"; break;
+      case '\t': text_ += "\\t"; break;
+      case '\n': text_ += "\\n"; break;
+      case '\f': text_ += "\\f"; break;
+      case '\r': text_ += "\\r"; break;
+      default:
+        text_ += "\\u00";
+        text_ += kHex[byte >> 4];
+        text_ += kHex[byte & 0xF];
     }
   }
+  text_.append(text, plain);
   text_ += '"';
 }
+
+void JsonLine::EndLine() { text_ += '\n'; }
 
 }  // namespace kelvra::cli

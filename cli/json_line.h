@@ -32,6 +32,9 @@ class JsonLine {
   void Double(double value);
   void Null();
 
+  /// Ends the text with a line feed, as a JSON Lines record.
+  void EndLine();
+
   /// Key, then String.
   void KeyString(std::string_view key, std::string_view value) {
     Key(key);
