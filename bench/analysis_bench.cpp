@@ -2,17 +2,21 @@
 // Side-by-side timings; the ratios printed at the end are what to compare
 // between runs, not the absolute times.
 #include <benchmark/benchmark.h>
+#include <sched.h>
 #include <swephexp.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <random>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "charts/natal_chart.h"
@@ -144,6 +148,40 @@ void BM_CliPerCouple(benchmark::State& state) {
 }
 BENCHMARK(BM_CliPerCouple)->UseManualTime()->Iterations(3);
 
+// The processors this process may run on.
+unsigned AvailableProcessors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+// The same run with a worker per processor, as kelvra-cli runs by default;
+// wall time per couple, against one thread's bare library calls.
+void BM_CliParallelPerCouple(benchmark::State& state) {
+  static const std::string csv = CouplesCsv();
+  const auto couples = static_cast<double>(std::count(csv.begin(), csv.end(), '\n') - 1);
+  SwissEphemeris ephemeris;
+  DiscardBuffer discard;
+  std::ostream out(&discard);
+  std::ostringstream err;
+  cli::BatchOptions options;
+  options.jobs = AvailableProcessors();
+  options.workerEphemeris = [] {
+    auto worker = std::make_unique<SwissEphemeris>();
+    worker->SetEphePath(kEphemerisDataPath);
+    return worker;
+  };
+  for (auto _ : state) {
+    std::istringstream in(csv);
+    const auto start = std::chrono::steady_clock::now();
+    const int status = cli::RunBatch(in, out, err, options, ephemeris);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (status != cli::kExitOk) state.SkipWithError(("RunBatch failed: " + err.str()).c_str());
+    state.SetIterationTime(elapsed.count() / couples);
+  }
+}
+BENCHMARK(BM_CliParallelPerCouple)->UseManualTime()->Iterations(3);
+
 // Collects each benchmark's real time per iteration so ratios can be
 // printed: the median when repetitions are reported as aggregates, else the
 // single run.
@@ -193,5 +231,11 @@ int main(int argc, char** argv) {
   PrintRatio(reporter, "BM_CalcChartTwoCharts", "BM_BareLibraryTwoCharts", "<= 1.10");
   PrintRatio(reporter, "BM_WholeAnalysis", "BM_BareLibraryTwoCharts", "<= 1.10");
   PrintRatio(reporter, "BM_CliPerCouple", "BM_WholeAnalysis", "<= 1.2");
+  double load[3] = {0, 0, 0};
+  getloadavg(load, 3);
+  std::cout << "\nkelvra-cli on " << AvailableProcessors() << " processors (load average " << load[0]
+            << " before the end of the run):\n";
+  PrintRatio(reporter, "BM_CliParallelPerCouple", "BM_BareLibraryTwoCharts", "<= 0.75 with two cores free");
+  PrintRatio(reporter, "BM_CliParallelPerCouple", "BM_CliPerCouple", "below 1");
   benchmark::Shutdown();
 }

@@ -10,11 +10,13 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <exception>
 #include <istream>
 #include <ostream>
 #include <vector>
 
+#include "cli/chart_workers.h"
 #include "cli/json_line.h"
 
 #include "charts/chart_point.h"
@@ -212,6 +214,10 @@ class Batch {
   Batch(std::ostream& out, std::ostream& err, const BatchOptions& options, Ephemeris& ephemeris)
       : out_(out), err_(err), options_(options), ephemeris_(ephemeris) {
     for (int m = 1; m <= 12; ++m) monthNames_[static_cast<std::size_t>(m)] = MonthName(m).toStdString();
+    if (options_.jobs > 1 && options_.workerEphemeris) {
+      workers_ = std::make_unique<ChartWorkers>(options_.jobs, options_.workerEphemeris);
+      rowsInFlight_ = kRowsInFlightPerJob * options_.jobs;
+    }
   }
   ~Batch() { StopParser(); }
   Batch(const Batch&) = delete;
@@ -221,6 +227,7 @@ class Batch {
     if (!StartParser()) return status_;
     Read(in);
     if (!stopped_) Finish();
+    if (!stopped_) Guarded([this] { Answer(true); });
     StopParser();
     return status_;
   }
@@ -250,7 +257,10 @@ class Batch {
     // peek waits for input; readsome then takes only what has arrived, so
     // rows from a slow pipe are answered as they come.
     errno = 0;
-    while (!stopped_ && in.peek() != std::char_traits<char>::eof()) {
+    for (;;) {
+      // Rows in flight are answered before a read that may wait for more.
+      if (workers_ && options_.inputMayWait && in.rdbuf()->in_avail() <= 0) Guarded([this] { Answer(true); });
+      if (stopped_ || in.peek() == std::char_traits<char>::eof()) break;
       std::streamsize n = in.readsome(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       if (n <= 0) {
         buffer[0] = static_cast<char>(in.get());
@@ -258,7 +268,7 @@ class Batch {
       }
       Feed(buffer.data(), static_cast<std::size_t>(n));
     }
-    if (!stopped_ && in.bad()) Fail("cannot read " + options_.inputName + ": " + SystemReason(errno));
+    if (!stopped_ && in.bad()) FailAfterAnswering("cannot read " + options_.inputName + ": " + SystemReason(errno));
   }
 
   // Drops a byte order mark in front of the header, even when it arrives in pieces.
@@ -293,7 +303,7 @@ class Batch {
       const std::size_t done = csv_parse(&parser_, data, size, OnField, OnRowEnd, this);
       if (done == size || stopped_) return;
       if (csv_error(&parser_) != CSV_EPARSE) {
-        Fail(std::string("cannot read the CSV: ") + csv_strerror(csv_error(&parser_)));
+        FailAfterAnswering(std::string("cannot read the CSV: ") + csv_strerror(csv_error(&parser_)));
         return;
       }
       // Strict reading stops at the offending byte: a quote inside an unquoted
@@ -322,11 +332,31 @@ class Batch {
     if (csv_fini(&parser_, OnField, OnRowEnd, this) != 0 && !stopped_) {
       // Only an unterminated quote fails here: it took every later line into one field.
       const std::string where = haveHeader_ ? "data row " + std::to_string(row_ + 1) : std::string("the header row");
-      Fail(where + ": a quote opened in " + ColumnLabel(fieldCount_) +
-           " is never closed, so the rest of the input lies inside it");
+      FailAfterAnswering(where + ": a quote opened in " + ColumnLabel(fieldCount_) +
+                         " is never closed, so the rest of the input lies inside it");
       return;
     }
     if (!stopped_ && !haveHeader_) Fail("the input has no header row");
+  }
+
+  // A failure of the input ends the run after the rows before it are answered,
+  // as they would have been without workers.
+  void FailAfterAnswering(const std::string& message) {
+    Guarded([this] { Answer(true); });
+    if (!stopped_) Fail(message);
+  }
+
+  // Runs work that may throw where nothing may be thrown through: the C
+  // parser's callbacks and the run's own loop.
+  template <typename Work>
+  void Guarded(Work work) noexcept {
+    try {
+      work();
+    } catch (const std::exception& e) {
+      Fail(std::string("internal error: ") + e.what());
+    } catch (...) {
+      Fail("internal error");
+    }
   }
 
   int Fail(const std::string& message) {
@@ -383,17 +413,13 @@ class Batch {
   static void OnRowEnd(int, void* self) noexcept {
     auto& batch = *static_cast<Batch*>(self);
     if (batch.stopped_) return;
-    try {
+    batch.Guarded([&batch] {
       if (batch.haveHeader_) {
         batch.Row();
       } else {
         batch.Header();
       }
-    } catch (const std::exception& e) {
-      batch.Fail(std::string("internal error: ") + e.what());
-    } catch (...) {
-      batch.Fail("internal error");
-    }
+    });
     batch.fieldCount_ = 0;
     batch.nextRequired_ = 0;
   }
@@ -441,15 +467,50 @@ class Batch {
     PersonResult female = ReadPerson(Partner::Female, FieldsOf(Partner::Female));
     if (!female.birth) return Refuse(female.error);
 
-    const CoupleAnalysis analysis = AnalyzeCouple(*male.birth, *female.birth, ephemeris_, memory_);
+    if (!workers_) {
+      WriteAnalysis(row_, *male.birth, *female.birth,
+                    AnalyzeCouple(*male.birth, *female.birth, ephemeris_, memory_));
+      return;
+    }
+    PendingRow& pending = pending_.emplace_back();
+    pending.row = row_;
+    pending.job.male = std::move(*male.birth);
+    pending.job.female = std::move(*female.birth);
+    workers_->Submit(pending.job);
+    Answer(false);
+  }
+
+  // Writes the rows in flight that are finished, in row order, finishing each
+  // analysis with the harmony memory as it stands after the rows before it.
+  // Waits for the next row when too many are in flight, or for all of them
+  // when `all`.
+  void Answer(bool all) {
+    while (!pending_.empty() && !stopped_) {
+      PendingRow& next = pending_.front();
+      if (!next.refusal.empty()) {
+        WriteRefusal(next.row, next.refusal);
+      } else {
+        if (!workers_->Done(next.job)) {
+          if (!all && pending_.size() < rowsInFlight_) return;
+          workers_->Wait(next.job);
+        }
+        if (next.job.failure) std::rethrow_exception(next.job.failure);
+        WriteAnalysis(next.row, next.job.male, next.job.female, CompleteAnalysis(std::move(next.job.charts), memory_));
+      }
+      pending_.pop_front();
+    }
+  }
+
+  void WriteAnalysis(std::uint64_t row, const BirthData& maleBirth, const BirthData& femaleBirth,
+                     const CoupleAnalysis& analysis) {
     const ChartTexts maleTexts = ChartTextsOf(analysis.male);
     const ChartTexts femaleTexts = ChartTextsOf(analysis.female);
-    const ReportPerson malePerson = ReportPersonOf(*male.birth);
-    const ReportPerson femalePerson = ReportPersonOf(*female.birth);
+    const ReportPerson male = ReportPersonOf(maleBirth);
+    const ReportPerson female = ReportPersonOf(femaleBirth);
     if (options_.format == OutputFormat::Csv) {
-      WriteCsvRow(MakeCompatibilityReport(malePerson, femalePerson, maleTexts, femaleTexts, analysis.verdict.result));
+      WriteCsvRow(MakeCompatibilityReport(male, female, maleTexts, femaleTexts, analysis.verdict.result));
     } else {
-      WriteJsonRow(analysis, malePerson, femalePerson, maleTexts, femaleTexts);
+      WriteJsonRow(row, analysis, male, female, maleTexts, femaleTexts);
     }
   }
 
@@ -458,17 +519,24 @@ class Batch {
             birth.City, birth.State, birth.Country};
   }
 
+  // Refuses the current row, in its turn among the rows in flight.
   void Refuse(const std::string& message) {
     if (status_ == kExitOk) status_ = kExitRowRefused;
+    if (!workers_) return WriteRefusal(row_, message);
+    pending_.push_back({row_, message, {}});
+    Answer(false);
+  }
+
+  void WriteRefusal(std::uint64_t row, const std::string& message) {
     if (options_.format == OutputFormat::Csv) {
-      err_ << "row " << row_ << ": " << message << '\n';
+      err_ << "row " << row << ": " << message << '\n';
       err_.flush();
       return;
     }
     json_.Clear();
     json_.StartObject();
     json_.Key("row");
-    json_.Uint(row_);
+    json_.Uint(row);
     json_.KeyString("error", message);
     json_.EndObject();
     EmitJson();
@@ -501,13 +569,13 @@ class Batch {
     w.EndObject();
   }
 
-  void WriteJsonRow(const CoupleAnalysis& analysis, const ReportPerson& male, const ReportPerson& female,
-                    const ChartTexts& maleTexts, const ChartTexts& femaleTexts) {
+  void WriteJsonRow(std::uint64_t row, const CoupleAnalysis& analysis, const ReportPerson& male,
+                    const ReportPerson& female, const ChartTexts& maleTexts, const ChartTexts& femaleTexts) {
     auto& w = json_;
     w.Clear();
     w.StartObject();
     w.Key("row");
-    w.Uint(row_);
+    w.Uint(row);
     w.Key("male");
     WritePerson(male, analysis.male, maleTexts);
     w.Key("female");
@@ -612,6 +680,17 @@ class Batch {
 
   JsonLine json_;
   std::string line_, scratch_;
+
+  // Rows read but not yet written, in row order, and the workers computing
+  // their charts; the workers go first, while every job still exists.
+  struct PendingRow {
+    std::uint64_t row = 0;
+    std::string refusal;  ///< refused with this message when not empty
+    ChartJob job;
+  };
+  std::deque<PendingRow> pending_;
+  std::size_t rowsInFlight_ = 0;
+  std::unique_ptr<ChartWorkers> workers_;
 };
 
 }  // namespace

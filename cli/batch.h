@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -55,7 +57,21 @@ struct BatchOptions {
   bool csvSafe = false;
   std::string inputName = "standard input";    ///< as messages name the input
   std::string outputName = "standard output";  ///< as messages name the output
+  /// Threads that compute the couples' charts and contacts ahead; 1 does all
+  /// on the calling thread. Totals, verdicts and output stay in row order on
+  /// the calling thread, so the output is the same whatever the count.
+  unsigned jobs = 1;
+  /// Makes, on a worker's own thread, the ready ephemeris that worker uses;
+  /// needed for jobs above 1.
+  std::function<std::unique_ptr<Ephemeris>()> workerEphemeris;
+  /// Whether a read may wait for more input (a pipe, a terminal): then the
+  /// rows read so far are answered before reading on.
+  bool inputMayWait = true;
 };
+
+/// Rows a run keeps in flight per worker thread: the memory of a parallel
+/// run is bounded by this, whatever the input's size.
+inline constexpr std::size_t kRowsInFlightPerJob = 64;
 
 /// Reads couples as CSV from `in` and writes one result per data row to
 /// `out` as soon as it is done, all rows sharing one harmony memory as the

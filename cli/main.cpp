@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // kelvra-cli: the desktop program's analysis over a CSV file of couples.
+#include <sched.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <memory>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,7 +20,7 @@
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [FILE]
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--jobs N] [FILE]
 
 Rates the compatibility of each couple in FILE (or standard input when FILE
 is missing or "-") exactly as Kelvra does, one couple per CSV row.
@@ -75,9 +83,27 @@ Options:
                    so a spreadsheet shows it as text instead of running it
                    as a formula; the figures are never changed. Without it
                    every cell is written exactly as computed.
+  --jobs N         compute the charts of N couples at a time, on N threads
+                   (default: the number of processors this process may
+                   use); totals, verdicts and output keep the input's order,
+                   so the output is the same for every N. --jobs 1 keeps
+                   to one thread.
   --help           show this text
   --version        show the version
 )";
+
+// The processors this process may run on, as the scheduler allows it.
+unsigned AvailableProcessors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+// Regular files never make a read wait; pipes and terminals may.
+bool MayWait(int fd) {
+  struct stat status {};
+  return fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
+}
 
 int Usage(std::string_view problem) {
   std::cerr << "kelvra-cli: " << problem << "\nTry 'kelvra-cli --help'.\n";
@@ -89,6 +115,7 @@ int Usage(std::string_view problem) {
 int main(int argc, char** argv) {
   using kelvra::cli::OutputFormat;
   kelvra::cli::BatchOptions options;
+  options.jobs = AvailableProcessors();
   std::ios::sync_with_stdio(false);
 
   OutputFormat& format = options.format;
@@ -112,6 +139,18 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--csv-safe") {
       options.csvSafe = true;
+    } else if (arg == "--jobs" || arg.starts_with("--jobs=")) {
+      if (arg == "--jobs") {
+        if (++i == argc) return Usage("--jobs needs a number from 1 to 256");
+        value = argv[i];
+      } else {
+        value = arg.substr(std::string_view("--jobs=").size());
+      }
+      unsigned jobs = 0;
+      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+      if (ec != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > 256)
+        return Usage("--jobs needs a number from 1 to 256, not '" + std::string(value) + "'");
+      options.jobs = jobs;
     } else if (arg == "--format" || arg.starts_with("--format=")) {
       if (arg == "--format") {
         if (++i == argc) return Usage("--format needs a value: jsonl or csv");
@@ -147,6 +186,12 @@ int main(int argc, char** argv) {
     in = &stream;
     options.inputName = file;
   }
+  options.inputMayWait = in == &std::cin ? MayWait(STDIN_FILENO) : false;
+  options.workerEphemeris = [] {
+    auto ephemeris = std::make_unique<kelvra::SwissEphemeris>();
+    ephemeris->SetEphePath(kelvra::kEphemerisDataPath);
+    return ephemeris;
+  };
 
   kelvra::SwissEphemeris ephemeris;
   ephemeris.SetEphePath(kelvra::kEphemerisDataPath);

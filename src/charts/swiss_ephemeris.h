@@ -8,9 +8,12 @@ namespace kelvra {
 /// Where Debian's swe-basic-data installs the ephemeris files.
 inline constexpr const char* kEphemerisDataPath = "/usr/share/libswe/ephe";
 
-/// The real library. Its state is process-wide, so there is one of these per
-/// program, owned by main and passed by reference; copying is refused so two
-/// owners can never close each other's files.
+/// The real library. Debian's libswe keeps its state (data path, open files,
+/// caches) in thread-local storage, so one of these serves one thread: main
+/// owns the program's and passes it by reference, and each kelvra-cli worker
+/// makes its own on its own thread, sets the path there and closes the
+/// library there before the thread ends. Copying is refused so two owners on
+/// one thread can never close each other's files.
 class SwissEphemeris final : public Ephemeris {
  public:
   SwissEphemeris() = default;

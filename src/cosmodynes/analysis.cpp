@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cosmodynes/analysis.h"
 
+#include <utility>
+
 namespace kelvra {
 
 CoupleCharts ChartCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris) {
@@ -18,11 +20,15 @@ CoupleScore ScoreCouple(const CoupleCharts& charts, HarmonyMemory& memory) {
   return score;
 }
 
-CoupleAnalysis AnalyzeCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris,
-                             HarmonyMemory& memory) {
-  CoupleAnalysis analysis{{ChartCouple(male, female, ephemeris)}, {}};
+CoupleAnalysis CompleteAnalysis(CoupleCharts charts, HarmonyMemory& memory) {
+  CoupleAnalysis analysis{{std::move(charts)}, {}};
   static_cast<CoupleScore&>(analysis) = ScoreCouple(analysis, memory);
   return analysis;
+}
+
+CoupleAnalysis AnalyzeCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris,
+                             HarmonyMemory& memory) {
+  return CompleteAnalysis(ChartCouple(male, female, ephemeris), memory);
 }
 
 }  // namespace kelvra

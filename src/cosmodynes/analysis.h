@@ -38,8 +38,12 @@ CoupleCharts ChartCouple(const BirthData& male, const BirthData& female, Ephemer
 /// Stage two: the totals over the contacts (which update `memory`) and the verdict.
 CoupleScore ScoreCouple(const CoupleCharts& charts, HarmonyMemory& memory);
 
+/// Stage two on stage one's result, keeping both.
+CoupleAnalysis CompleteAnalysis(CoupleCharts charts, HarmonyMemory& memory);
+
 /// One whole analysis, the one the entry form and kelvra-cli both run:
-/// ChartCouple, then ScoreCouple.
+/// ChartCouple, then ScoreCouple. Stage one may run elsewhere, ahead of
+/// time (kelvra-cli's workers do); stage two must run in the couples' order.
 CoupleAnalysis AnalyzeCouple(const BirthData& male, const BirthData& female, Ephemeris& ephemeris,
                              HarmonyMemory& memory);
 

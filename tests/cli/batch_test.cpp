@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <random>
 #include <cerrno>
 #include <sstream>
 #include <string>
@@ -386,13 +388,101 @@ class TwoPieces : public std::streambuf {
   const std::ostringstream& out_;
 };
 
+// Workers of their own for parallel runs, each on its own thread.
+BatchOptions Parallel(unsigned jobs, OutputFormat format = OutputFormat::JsonLines) {
+  BatchOptions options;
+  options.format = format;
+  options.jobs = jobs;
+  options.workerEphemeris = [] {
+    auto ephemeris = std::make_unique<SwissEphemeris>();
+    ephemeris->SetEphePath(kEphemerisDataPath);
+    return ephemeris;
+  };
+  return options;
+}
+
 TEST_F(Batch, WritesEachRowBeforeReadingTheNext) {
-  std::ostringstream out, err;
-  TwoPieces source(Csv({kCoupleA}), Line(kCoupleB), out);
-  std::istream in(&source);
-  EXPECT_EQ(RunBatch(in, out, err, OutputFormat::JsonLines, ephemeris_), kExitOk);
-  EXPECT_EQ(JsonLines(source.writtenBeforeSecond).size(), 1u);
-  EXPECT_EQ(JsonLines(out.str()).size(), 2u);
+  for (unsigned jobs : {1u, 2u}) {
+    std::ostringstream out, err;
+    TwoPieces source(Csv({kCoupleA}), Line(kCoupleB), out);
+    std::istream in(&source);
+    EXPECT_EQ(RunBatch(in, out, err, Parallel(jobs), ephemeris_), kExitOk);
+    EXPECT_EQ(JsonLines(source.writtenBeforeSecond).size(), 1u) << jobs << " jobs";
+    EXPECT_EQ(JsonLines(out.str()).size(), 2u);
+  }
+}
+
+// Couples spread over the accepted ranges, every 41st refused for its day and
+// every 53rd malformed, with `years` to pick the birth years from.
+std::string ManyCouples(int count, const std::vector<int>& years) {
+  std::mt19937 random(20261208);
+  auto pick = [&](int low, int high) { return std::to_string(std::uniform_int_distribution(low, high)(random)); };
+  std::string csv = Line(Header());
+  for (int i = 0; i < count; ++i) {
+    for (int p = 0; p < 2; ++p) {
+      csv += i % 53 == 0 && p == 1 ? "Bo\"b," : i % 7 == 0 ? "\"Doe, \"\"J\"\"\"," : "Person " + std::to_string(i) + ",";
+      csv += (i % 41 == 0 ? "32" : pick(1, 28)) + "," + pick(1, 12) + "," +
+             std::to_string(years[random() % years.size()]) + "," + pick(0, 24) + "," + pick(0, 59) + "," +
+             pick(0, 59) + "," + pick(0, 66) + "," + pick(0, 59) + "," + (i % 2 ? "N" : "South") + "," +
+             pick(0, 179) + "," + pick(0, 59) + "," + (i % 3 ? "E" : "west") + ",City,State,Country" +
+             (p == 0 ? "," : "\n");
+    }
+  }
+  return csv;
+}
+
+// Whatever the number of workers, the output is the one of a single thread,
+// refused, malformed and negative-harmony rows and the carried gain included.
+TEST_F(Batch, EveryJobCountWritesTheSameOutput) {
+  std::vector<int> everyYear;
+  for (int year = 1900; year <= 2050; ++year) everyYear.push_back(year);
+  const std::string real = ManyCouples(2000, everyYear);
+  // Chosen positions where some couples have no contact and record nothing.
+  const std::string chosen = ManyCouples(400, {1950, 1960, 1970, 2000});
+  const struct {
+    const std::string* input;
+    bool chosenPositions;
+    OutputFormat format;
+    bool csvSafe;
+  } runs[] = {
+      {&real, false, OutputFormat::JsonLines, false},
+      {&real, false, OutputFormat::Csv, true},
+      {&chosen, true, OutputFormat::JsonLines, false},
+  };
+  for (const auto& run : runs) {
+    testing::YearEphemeris yearEphemeris;
+    Ephemeris& single = run.chosenPositions ? static_cast<Ephemeris&>(yearEphemeris) : ephemeris_;
+    Outcome expected{};
+    for (unsigned jobs : {1u, 2u, 4u}) {
+      BatchOptions options = Parallel(jobs, run.format);
+      options.csvSafe = run.csvSafe;
+      if (run.chosenPositions) options.workerEphemeris = [] { return std::make_unique<testing::YearEphemeris>(); };
+      std::istringstream in(*run.input);
+      std::ostringstream out, err;
+      const Outcome outcome{RunBatch(in, out, err, options, single), out.str(), err.str()};
+      if (jobs == 1) {
+        expected = outcome;
+        EXPECT_EQ(outcome.code, kExitRowRefused);
+        continue;
+      }
+      EXPECT_EQ(outcome.code, expected.code) << jobs << " jobs";
+      EXPECT_TRUE(outcome.out == expected.out) << jobs << " jobs";
+      EXPECT_EQ(outcome.err, expected.err) << jobs << " jobs";
+    }
+    // The file holds what the test is about.
+    if (run.format == OutputFormat::JsonLines) {
+      bool negative = false, refused = false, malformed = false;
+      for (const Json& doc : JsonLines(expected.out)) {
+        if (!doc.HasMember("error")) {
+          negative |= doc["harmonyTotal"].GetDouble() < 0;
+          continue;
+        }
+        refused |= Str(doc["error"]).find("male_day") != std::string::npos;
+        malformed |= Str(doc["error"]).find("malformed CSV") != std::string::npos;
+      }
+      EXPECT_TRUE(negative && refused && malformed);
+    }
+  }
 }
 
 // Streams that fail as a device does, leaving the reason in errno.

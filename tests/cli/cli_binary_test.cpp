@@ -90,8 +90,12 @@ TEST_F(KelvraCli, ExitCodes) {
       {"--frobnicate", kExitFailure, "", "kelvra-cli: unknown option"},
       {"'" + good + "' '" + good + "'", kExitFailure, "", "kelvra-cli: only one input file"},
       {"--version", kExitOk, "kelvra-cli 1.0\n", ""},
-      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [FILE]", ""},
+      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--jobs N] [FILE]", ""},
       {"--format csv --csv-safe '" + good + "'", kExitOk, "male_name,", ""},
+      {"--jobs 3 '" + mixed + "'", kExitRowRefused, "{\"row\":1,", ""},
+      {"--jobs=1 - <'" + good + "'", kExitOk, "{\"row\":1,", ""},
+      {"--jobs 0 '" + good + "'", kExitFailure, "", "kelvra-cli: --jobs needs a number from 1 to 256, not '0'"},
+      {"--jobs=two", kExitFailure, "", "kelvra-cli: --jobs needs a number from 1 to 256, not 'two'"},
   };
   for (const auto& c : cases) {
     const Outcome r = RunCli(c.args);
