@@ -2,7 +2,6 @@
 // Side-by-side timings; the ratios printed at the end are what to compare
 // between runs, not the absolute times.
 #include <benchmark/benchmark.h>
-#include <sched.h>
 #include <swephexp.h>
 
 #include <algorithm>
@@ -16,7 +15,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "charts/natal_chart.h"
@@ -130,47 +128,13 @@ class DiscardBuffer : public std::streambuf {
 
 // kelvra-cli's cost per couple: reading, checking, analysing and writing one
 // JSON line. One iteration is the whole file; the time reported is per couple.
-void BM_CliPerCouple(benchmark::State& state) {
+void TimeCliPerCouple(benchmark::State& state, const cli::BatchOptions& options) {
   static const std::string csv = CouplesCsv();
   const auto couples = static_cast<double>(std::count(csv.begin(), csv.end(), '\n') - 1);
   SwissEphemeris ephemeris;
   DiscardBuffer discard;
   std::ostream out(&discard);
   std::ostringstream err;
-  for (auto _ : state) {
-    std::istringstream in(csv);
-    const auto start = std::chrono::steady_clock::now();
-    const int status = cli::RunBatch(in, out, err, cli::OutputFormat::JsonLines, ephemeris);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (status != cli::kExitOk) state.SkipWithError(("RunBatch failed: " + err.str()).c_str());
-    state.SetIterationTime(elapsed.count() / couples);
-  }
-}
-BENCHMARK(BM_CliPerCouple)->UseManualTime()->Iterations(3);
-
-// The processors this process may run on.
-unsigned AvailableProcessors() {
-  cpu_set_t set;
-  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
-  return std::max(1u, std::thread::hardware_concurrency());
-}
-
-// The same run with a worker per processor, as kelvra-cli runs by default;
-// wall time per couple, against one thread's bare library calls.
-void BM_CliParallelPerCouple(benchmark::State& state) {
-  static const std::string csv = CouplesCsv();
-  const auto couples = static_cast<double>(std::count(csv.begin(), csv.end(), '\n') - 1);
-  SwissEphemeris ephemeris;
-  DiscardBuffer discard;
-  std::ostream out(&discard);
-  std::ostringstream err;
-  cli::BatchOptions options;
-  options.jobs = AvailableProcessors();
-  options.workerEphemeris = [] {
-    auto worker = std::make_unique<SwissEphemeris>();
-    worker->SetEphePath(kEphemerisDataPath);
-    return worker;
-  };
   for (auto _ : state) {
     std::istringstream in(csv);
     const auto start = std::chrono::steady_clock::now();
@@ -179,6 +143,22 @@ void BM_CliParallelPerCouple(benchmark::State& state) {
     if (status != cli::kExitOk) state.SkipWithError(("RunBatch failed: " + err.str()).c_str());
     state.SetIterationTime(elapsed.count() / couples);
   }
+}
+
+void BM_CliPerCouple(benchmark::State& state) { TimeCliPerCouple(state, cli::BatchOptions{}); }
+BENCHMARK(BM_CliPerCouple)->UseManualTime()->Iterations(3);
+
+// The same run with a worker per processor, as kelvra-cli runs by default;
+// wall time per couple, against one thread's bare library calls.
+void BM_CliParallelPerCouple(benchmark::State& state) {
+  cli::BatchOptions options;
+  options.jobs = cli::AvailableProcessors();
+  options.workerEphemeris = [] {
+    auto worker = std::make_unique<SwissEphemeris>();
+    worker->SetEphePath(kEphemerisDataPath);
+    return worker;
+  };
+  TimeCliPerCouple(state, options);
 }
 BENCHMARK(BM_CliParallelPerCouple)->UseManualTime()->Iterations(3);
 
@@ -233,7 +213,7 @@ int main(int argc, char** argv) {
   PrintRatio(reporter, "BM_CliPerCouple", "BM_WholeAnalysis", "<= 1.2");
   double load[3] = {0, 0, 0};
   getloadavg(load, 3);
-  std::cout << "\nkelvra-cli on " << AvailableProcessors() << " processors (load average " << load[0]
+  std::cout << "\nkelvra-cli on " << cli::AvailableProcessors() << " processors (load average " << load[0]
             << " before the end of the run):\n";
   PrintRatio(reporter, "BM_CliParallelPerCouple", "BM_BareLibraryTwoCharts", "<= 0.75 with two cores free");
   PrintRatio(reporter, "BM_CliParallelPerCouple", "BM_CliPerCouple", "below 1");

@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include <csv.h>
+#include <sched.h>
 #include <rapidjson/encodings.h>
 #include <rapidjson/memorystream.h>
 
@@ -14,6 +15,7 @@
 #include <exception>
 #include <istream>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "cli/chart_workers.h"
@@ -694,6 +696,12 @@ class Batch {
 };
 
 }  // namespace
+
+unsigned AvailableProcessors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+  return std::max(1u, std::thread::hardware_concurrency());
+}
 
 std::string ColumnName(Partner partner, std::string_view column) {
   std::string name = partner == Partner::Male ? "male_" : "female_";

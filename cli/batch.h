@@ -69,6 +69,10 @@ struct BatchOptions {
   bool inputMayWait = true;
 };
 
+/// The processors this process may run on, as the scheduler allows it: the
+/// default number of jobs.
+unsigned AvailableProcessors();
+
 /// Rows a run keeps in flight per worker thread: the memory of a parallel
 /// run is bounded by this, whatever the input's size.
 inline constexpr std::size_t kRowsInFlightPerJob = 64;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // kelvra-cli: the desktop program's analysis over a CSV file of couples.
-#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,7 +8,6 @@
 #include <charconv>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -92,11 +90,16 @@ Options:
   --version        show the version
 )";
 
-// The processors this process may run on, as the scheduler allows it.
-unsigned AvailableProcessors() {
-  cpu_set_t set;
-  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
-  return std::max(1u, std::thread::hardware_concurrency());
+// Whether `arg` is the option `name`, as "--name value" or "--name=value";
+// `value` is then its value, or empty with no data when the value is missing.
+bool TakesValue(std::string_view arg, std::string_view name, int& i, int argc, char** argv, std::string_view& value) {
+  if (arg == name) {
+    value = ++i < argc ? std::string_view(argv[i]) : std::string_view();
+    return true;
+  }
+  if (!arg.starts_with(name) || arg.substr(name.size(), 1) != "=") return false;
+  value = arg.substr(name.size() + 1);
+  return true;
 }
 
 // Regular files never make a read wait; pipes and terminals may.
@@ -115,7 +118,7 @@ int Usage(std::string_view problem) {
 int main(int argc, char** argv) {
   using kelvra::cli::OutputFormat;
   kelvra::cli::BatchOptions options;
-  options.jobs = AvailableProcessors();
+  options.jobs = kelvra::cli::AvailableProcessors();
   std::ios::sync_with_stdio(false);
 
   OutputFormat& format = options.format;
@@ -139,25 +142,15 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--csv-safe") {
       options.csvSafe = true;
-    } else if (arg == "--jobs" || arg.starts_with("--jobs=")) {
-      if (arg == "--jobs") {
-        if (++i == argc) return Usage("--jobs needs a number from 1 to 256");
-        value = argv[i];
-      } else {
-        value = arg.substr(std::string_view("--jobs=").size());
-      }
+    } else if (TakesValue(arg, "--jobs", i, argc, argv, value)) {
+      if (value.data() == nullptr) return Usage("--jobs needs a number from 1 to 256");
       unsigned jobs = 0;
       const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
       if (ec != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > 256)
         return Usage("--jobs needs a number from 1 to 256, not '" + std::string(value) + "'");
       options.jobs = jobs;
-    } else if (arg == "--format" || arg.starts_with("--format=")) {
-      if (arg == "--format") {
-        if (++i == argc) return Usage("--format needs a value: jsonl or csv");
-        value = argv[i];
-      } else {
-        value = arg.substr(std::string_view("--format=").size());
-      }
+    } else if (TakesValue(arg, "--format", i, argc, argv, value)) {
+      if (value.data() == nullptr) return Usage("--format needs a value: jsonl or csv");
       if (value == "jsonl") {
         format = OutputFormat::JsonLines;
       } else if (value == "csv") {
