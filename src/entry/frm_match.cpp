@@ -154,11 +154,18 @@ void Pick(QComboBox& list, int value, int first) {
   if (index >= 0 && index < list.count()) list.setCurrentIndex(index);
 }
 
+// Both persons' lists get the same items, each list in one go: adding items
+// one by one costs a model notification and a size recalculation apiece.
+void Fill(QComboBox& male, QComboBox& female, const QStringList& items) {
+  male.addItems(items);
+  female.addItems(items);
+}
+
 void Fill(QComboBox& male, QComboBox& female, int from, int to) {
-  for (int value = from; value <= to; ++value) {
-    male.addItem(QString::number(value));
-    female.addItem(QString::number(value));
-  }
+  QStringList items;
+  items.reserve(to - from + 1);
+  for (int value = from; value <= to; ++value) items << QString::number(value);
+  Fill(male, female, items);
 }
 
 }  // namespace
@@ -240,8 +247,6 @@ void frmMatch::createControls() {
   cmdNav_->setProperty("index", 1);  // the one element of the cmdNav array
   Place(cmdNav_, 7785, 255, 750, 360);
   ConnectCommand(cmdNav_, &QPushButton::clicked, this, "Exit", &frmMatch::cmdNav_Click);
-
-  createChartTable(central);
 }
 
 void frmMatch::createPersonGroup(Person person, QWidget* central) {
@@ -331,13 +336,16 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
                  male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
 }
 
-void frmMatch::createChartTable(QWidget* central) {
+void frmMatch::createChartTable() {
   // The chart table and the result boxes: filled by the analysis and read by
   // the report, never shown and never focused. They sit in a window of their
   // own that is never shown, which also keeps them out of the form's
-  // accessibility tree.
+  // accessibility tree. Nothing needs them before the first analysis, so
+  // they are made then rather than with the form.
+  if (chartTable_) return;
   auto* hidden = Named(new QWidget(this, Qt::Window), "chartTable");
-  hidden->setGeometry(QRect(0, 0, central->width(), Twips(6000)));
+  chartTable_ = hidden;
+  hidden->setGeometry(QRect(0, 0, centralWidget()->width(), Twips(6000)));
   int row = 0;
   for (const ChartRow& chartRow : kChartRows) {
     for (Person person : {Person::Male, Person::Female}) {
@@ -412,10 +420,9 @@ void frmMatch::Form_Load() {
   PersonControls& m = controls(Person::Male);
   PersonControls& f = controls(Person::Female);
   Fill(*m.cboDate, *f.cboDate, kFirstDay, 31);
-  for (int month = kFirstMonth; month <= 12; ++month) {
-    m.cboMonth->addItem(MonthName(month));
-    f.cboMonth->addItem(MonthName(month));
-  }
+  QStringList months;
+  for (int month = kFirstMonth; month <= 12; ++month) months << MonthName(month);
+  Fill(*m.cboMonth, *f.cboMonth, months);
   Fill(*m.cboYear, *f.cboYear, kFirstYear, kLastYear);
   Fill(*m.cboHH, *f.cboHH, 0, kLastHour);
   Fill(*m.cboMM, *f.cboMM, 0, 59);
@@ -473,17 +480,20 @@ void frmMatch::setEntries(Person person, const PersonEntries& values) {
 
 ChartTexts frmMatch::chartTexts(Person person) const {
   ChartTexts texts;
+  if (!chartTable_) return texts;  // the boxes as they would be made: empty
   const auto& boxes = chartBoxes_[person == Person::Male ? 0 : 1];
   for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
   return texts;
 }
 
 ResultBoxTexts frmMatch::resultTexts() const {
+  if (!chartTable_) return InitialResultBoxTexts();
   return {txtPower_->text().toStdString(), txtHarmony_->text().toStdString(), txtPH_->text().toStdString(),
           txtPHPercentage_->text().toStdString(), txtComment_->text().toStdString()};
 }
 
 void frmMatch::setResultTexts(const ResultBoxTexts& texts) {
+  createChartTable();
   txtPower_->setText(QString::fromStdString(texts.power));
   txtHarmony_->setText(QString::fromStdString(texts.harmony));
   txtPH_->setText(QString::fromStdString(texts.ph));
@@ -563,6 +573,7 @@ bool frmMatch::CalcNatalData() {
 bool frmMatch::UpdateDisplayData() {
   if (!CalcNatalData()) return false;
   const CoupleCharts& charts = director_.entryState().charts;
+  createChartTable();
   for (Person person : {Person::Male, Person::Female}) {
     const ChartTexts texts = ChartTextsOf(person == Person::Male ? charts.male : charts.female);
     const auto& boxes = chartBoxes_[person == Person::Male ? 0 : 1];

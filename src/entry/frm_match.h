@@ -91,7 +91,9 @@ class frmMatch : public QMainWindow, public EntryForm {
 
   void createControls();
   void createPersonGroup(Person person, QWidget* central);
-  void createChartTable(QWidget* central);
+  /// The chart table and the result boxes, made on their first use: before
+  /// it the boxes would read empty and the results their captions.
+  void createChartTable();
   void createMenus();
   void createTabOrder();
   void Form_Load();
@@ -104,6 +106,7 @@ class frmMatch : public QMainWindow, public EntryForm {
 
   WindowDirector& director_;
   std::array<PersonControls, 2> persons_;
+  QWidget* chartTable_ = nullptr;
   std::array<std::array<QLineEdit*, kChartPointCount>, 2> chartBoxes_{};
   QLineEdit* txtPower_ = nullptr;
   QLineEdit* txtHarmony_ = nullptr;
