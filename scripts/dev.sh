@@ -13,7 +13,9 @@ packages=(
   libswe-dev swe-basic-data
   libcsv-dev rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfontconfig-dev libxcb1-dev
   fonts-dejavu-core xvfb
+  dbus-daemon dbus-bin at-spi2-core
   poppler-utils
   desktop-file-utils appstream
 )
