@@ -19,6 +19,7 @@
 
 #include "charts/natal_chart.h"
 #include "cosmodynes/analysis.h"
+#include "cosmodynes/explanation.h"
 #include "charts/swiss_ephemeris.h"
 #include "cli/batch.h"
 
@@ -96,6 +97,19 @@ void BM_WholeAnalysis(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(AnalyzeCouple(kMale, kFemale, ephemeris, memory));
 }
 BENCHMARK(BM_WholeAnalysis);
+
+// What explaining one couple adds: the explanation and the birth-time band
+// (twelve more charts with their contacts and scores).
+void BM_ExplanationAndBand(benchmark::State& state) {
+  SwissEphemeris ephemeris;
+  HarmonyMemory memory;
+  const CoupleAnalysis analysis = AnalyzeCouple(kMale, kFemale, ephemeris, memory);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ExplainAnalysis(analysis, 0.5));
+    benchmark::DoNotOptimize(ComputeBirthTimeBand(kMale, kFemale, analysis, 0.5, analysis.verdict.result, ephemeris));
+  }
+}
+BENCHMARK(BM_ExplanationAndBand);
 
 // 10,000 couples spread over the accepted ranges, some with quoted names.
 std::string CouplesCsv() {
@@ -211,6 +225,10 @@ int main(int argc, char** argv) {
   PrintRatio(reporter, "BM_CalcChartTwoCharts", "BM_BareLibraryTwoCharts", "<= 1.10");
   PrintRatio(reporter, "BM_WholeAnalysis", "BM_BareLibraryTwoCharts", "<= 1.10");
   PrintRatio(reporter, "BM_CliPerCouple", "BM_WholeAnalysis", "<= 1.2");
+  if (const auto e = reporter.seconds.find("BM_ExplanationAndBand"); e != reporter.seconds.end()) {
+    std::cout << "explanation and birth-time band per couple: " << e->second / 1e6 << " ms  (goal < 10 ms)\n";
+  }
+  PrintRatio(reporter, "BM_ExplanationAndBand", "BM_WholeAnalysis", "about 6: twelve charts against two");
   double load[3] = {0, 0, 0};
   getloadavg(load, 3);
   std::cout << "\nkelvra-cli on " << cli::AvailableProcessors() << " processors (load average " << load[0]

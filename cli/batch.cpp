@@ -14,12 +14,14 @@
 #include <deque>
 #include <exception>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <thread>
 #include <vector>
 
 #include "cli/chart_workers.h"
 #include "cli/json_line.h"
+#include "cosmodynes/explanation.h"
 
 #include "charts/chart_point.h"
 #include "charts/zodiac.h"
@@ -470,14 +472,18 @@ class Batch {
     if (!female.birth) return Refuse(female.error);
 
     if (!workers_) {
-      WriteAnalysis(row_, *male.birth, *female.birth,
-                    AnalyzeCouple(*male.birth, *female.birth, ephemeris_, memory_));
+      const double startGain = memory_.lastHarmonyGain;
+      const CoupleAnalysis analysis = AnalyzeCouple(*male.birth, *female.birth, ephemeris_, memory_);
+      ShiftedContacts shifted;
+      if (options_.explain) shifted = ChartBirthTimeShifts(*male.birth, *female.birth, analysis, ephemeris_);
+      WriteAnalysis(row_, *male.birth, *female.birth, analysis, startGain, shifted);
       return;
     }
     PendingRow& pending = pending_.emplace_back();
     pending.row = row_;
     pending.job.male = std::move(*male.birth);
     pending.job.female = std::move(*female.birth);
+    pending.job.shiftBirthTimes = options_.explain;
     workers_->Submit(pending.job);
     Answer(false);
   }
@@ -497,14 +503,18 @@ class Batch {
           workers_->Wait(next.job);
         }
         if (next.job.failure) std::rethrow_exception(next.job.failure);
-        WriteAnalysis(next.row, next.job.male, next.job.female, CompleteAnalysis(std::move(next.job.charts), memory_));
+        const double startGain = memory_.lastHarmonyGain;
+        WriteAnalysis(next.row, next.job.male, next.job.female,
+                      CompleteAnalysis(std::move(next.job.charts), memory_), startGain, next.job.shifted);
       }
       pending_.pop_front();
     }
   }
 
+  // `startGain` is the harmony memory the analysis started from; `shifted`
+  // holds the birth-time shifts' contacts when the run explains its rows.
   void WriteAnalysis(std::uint64_t row, const BirthData& maleBirth, const BirthData& femaleBirth,
-                     const CoupleAnalysis& analysis) {
+                     const CoupleAnalysis& analysis, double startGain, const ShiftedContacts& shifted) {
     const ChartTexts maleTexts = ChartTextsOf(analysis.male);
     const ChartTexts femaleTexts = ChartTextsOf(analysis.female);
     const ReportPerson male = ReportPersonOf(maleBirth);
@@ -513,7 +523,114 @@ class Batch {
       WriteCsvRow(MakeCompatibilityReport(male, female, maleTexts, femaleTexts, analysis.verdict.result));
     } else {
       WriteJsonRow(row, analysis, male, female, maleTexts, femaleTexts);
+      if (options_.explain) {
+        WriteExplanation(ExplainAnalysis(analysis, startGain));
+        WriteBand(ScoreBirthTimeShifts(shifted, startGain, analysis.verdict.result));
+      }
+      json_.EndObject();
+      EmitJson();
     }
+  }
+
+  void WriteOptionalDouble(std::string_view key, const std::optional<double>& value) {
+    json_.Key(key);
+    if (value) {
+      json_.Double(*value);
+    } else {
+      json_.Null();
+    }
+  }
+
+  void WriteExplanation(const Explanation& explanation) {
+    auto& w = json_;
+    w.Key("explanation");
+    w.StartObject();
+    w.Key("startGain");
+    w.Double(explanation.startGain);
+    w.Key("endGain");
+    w.Double(explanation.endGain);
+    w.Key("bias");
+    w.Double(explanation.bias);
+    w.Key("biasSource");
+    if (explanation.biasSource) {
+      w.Uint(*explanation.biasSource);
+    } else {
+      w.Null();
+    }
+    w.Key("deltaSum");
+    w.Double(explanation.deltaSum);
+    WriteOptionalDouble("biasShare", explanation.biasShare);
+    w.Key("contacts");
+    w.StartArray();
+    for (const ContactExplanation& c : explanation.contacts) {
+      w.StartObject();
+      w.Key("strength");
+      w.Double(c.contact.strength);
+      w.Key("harmonyDelta");
+      w.Double(c.harmonyDelta);
+      WriteOptionalDouble("recorded", c.recorded);
+      w.Key("separation");
+      w.Double(c.separation);
+      if (c.contact.kind == ContactKind::Parallel) {
+        w.Key("maleDeclination");
+        w.Double(c.maleDeclination);
+        w.Key("femaleDeclination");
+        w.Double(c.femaleDeclination);
+      }
+      w.Key("detectionOrb");
+      w.Int(c.detectionOrb);
+      w.Key("powerOrb");
+      w.Int(c.powerOrb);
+      w.Key("maleHouse");
+      w.Int(c.maleHouse);
+      w.KeyString("maleHouseClass", HouseClassName(c.maleHouseClass));
+      w.Key("femaleHouse");
+      w.Int(c.femaleHouse);
+      w.KeyString("femaleHouseClass", HouseClassName(c.femaleHouseClass));
+      w.Key("effects");
+      w.StartArray();
+      for (const HarmonyEffect& effect : c.effects) {
+        w.StartObject();
+        w.KeyString("rule", effect.rule);
+        w.Key("amount");
+        w.Double(effect.amount);
+        WriteOptionalDouble("records", effect.records);
+        w.EndObject();
+      }
+      w.EndArray();
+      w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+  }
+
+  void WriteRange(std::string_view key, const FigureRange& range) {
+    json_.Key(key);
+    json_.StartArray();
+    json_.Int(range.low);
+    json_.Int(range.high);
+    json_.EndArray();
+  }
+
+  void WritePersonBand(std::string_view key, const PersonBand& band) {
+    json_.Key(key);
+    json_.StartObject();
+    WriteRange("ph15", band.ph15);
+    WriteRange("percentage15", band.percentage15);
+    WriteRange("ph60", band.ph60);
+    WriteRange("percentage60", band.percentage60);
+    json_.Key("commentChanges15");
+    json_.Bool(band.commentChanges15);
+    json_.EndObject();
+  }
+
+  void WriteBand(const BirthTimeBand& band) {
+    json_.Key("birthTimeBand");
+    json_.StartObject();
+    WritePersonBand("male", band.male);
+    WritePersonBand("female", band.female);
+    json_.KeyString("mostSensitive", SensitivityName(band.mostSensitive));
+    json_.EndObject();
   }
 
   ReportPerson ReportPersonOf(const BirthData& birth) const {
@@ -571,6 +688,7 @@ class Batch {
     w.EndObject();
   }
 
+  // Leaves the row's object open for what follows it.
   void WriteJsonRow(std::uint64_t row, const CoupleAnalysis& analysis, const ReportPerson& male,
                     const ReportPerson& female, const ChartTexts& maleTexts, const ChartTexts& femaleTexts) {
     auto& w = json_;
@@ -609,8 +727,6 @@ class Batch {
     w.Key("phPercentage");
     w.Int(result.phPercentage);
     w.KeyString("comment", result.strComment);
-    w.EndObject();
-    EmitJson();
   }
 
   void WriteCsvRow(const CompatibilityReport& report) {

@@ -55,6 +55,9 @@ struct BatchOptions {
   /// CSV only: text cells that a spreadsheet would take as a formula (starting
   /// with =, +, -, @, a tab or a carriage return) get a leading apostrophe.
   bool csvSafe = false;
+  /// JSON Lines only: each analysed row also explains its score and shows
+  /// how moving each birth time changes the figures.
+  bool explain = false;
   std::string inputName = "standard input";    ///< as messages name the input
   std::string outputName = "standard output";  ///< as messages name the output
   /// Threads that compute the couples' charts and contacts ahead; 1 does all

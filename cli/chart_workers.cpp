@@ -56,6 +56,7 @@ void ChartWorkers::Work(const EphemerisMaker& makeEphemeris) {
     try {
       if (noEphemeris) std::rethrow_exception(noEphemeris);
       job->charts = ChartCouple(job->male, job->female, *ephemeris);
+      if (job->shiftBirthTimes) job->shifted = ChartBirthTimeShifts(job->male, job->female, job->charts, *ephemeris);
     } catch (...) {
       job->failure = std::current_exception();
     }

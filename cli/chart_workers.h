@@ -13,6 +13,7 @@
 #include "charts/birth_data.h"
 #include "charts/ephemeris.h"
 #include "cosmodynes/analysis.h"
+#include "cosmodynes/explanation.h"
 
 namespace kelvra::cli {
 
@@ -20,7 +21,9 @@ namespace kelvra::cli {
 struct ChartJob {
   BirthData male;
   BirthData female;
-  CoupleCharts charts;         ///< the result
+  bool shiftBirthTimes = false;  ///< also compute the birth-time shifts
+  CoupleCharts charts;           ///< the result
+  ShiftedContacts shifted;       ///< with shiftBirthTimes: the shifts' contacts
   std::exception_ptr failure;  ///< what the stage threw instead
 
  private:

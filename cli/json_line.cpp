@@ -80,6 +80,11 @@ void JsonLine::Null() {
   text_ += "null";
 }
 
+void JsonLine::Bool(bool value) {
+  BeforeValue();
+  text_ += value ? "true" : "false";
+}
+
 namespace {
 
 // Bytes that must be escaped: the quote, the backslash and the controls.

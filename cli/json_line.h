@@ -31,6 +31,7 @@ class JsonLine {
   void Uint(std::uint64_t value);
   void Double(double value);
   void Null();
+  void Bool(bool value);
 
   /// Ends the text with a line feed, as a JSON Lines record.
   void EndLine();

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--jobs N] [FILE]
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--jobs N] [FILE]
 
 Rates the compatibility of each couple in FILE (or standard input when FILE
 is missing or "-") exactly as Kelvra does, one couple per CSV row.
@@ -81,6 +81,22 @@ Options:
                    so a spreadsheet shows it as text instead of running it
                    as a formula; the figures are never changed. Without it
                    every cell is written exactly as computed.
+  --explain        with --format jsonl: each analysed row also gets
+                   "explanation" (per contact, in the order of "contacts":
+                   separation, orbs, houses, strength, harmony delta and the
+                   rules that made it, each with the amount it added and
+                   recorded; the harmony memory before and after, the bias
+                   100 x endGain and "biasSource", the index of the contact
+                   that recorded it, or null when it was carried from an
+                   earlier row) and "birthTimeBand" (for each person, the
+                   range of PH and phPercentage with that birth time moved
+                   by -15..+15 and -60..+60 minutes, whether the comment
+                   changes within 15 minutes, and "mostSensitive"). E.g.
+                   "birthTimeBand": {"male": {"ph15": [5, 9],
+                   "percentage15": [370, 670], "ph60": [3, 12],
+                   "percentage60": [280, 1120], "commentChanges15": false},
+                   "female": {...}, "mostSensitive": "male"}.
+                   Nothing else in the line changes.
   --jobs N         compute the charts of N couples at a time, on N threads
                    (default: the number of processors this process may
                    use); totals, verdicts and output keep the input's order,
@@ -142,6 +158,8 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--csv-safe") {
       options.csvSafe = true;
+    } else if (arg == "--explain") {
+      options.explain = true;
     } else if (TakesValue(arg, "--jobs", i, argc, argv, value)) {
       if (value.data() == nullptr) return Usage("--jobs needs a number from 1 to 256");
       unsigned jobs = 0;
@@ -162,6 +180,8 @@ int main(int argc, char** argv) {
       return Usage("unknown option '" + std::string(arg) + "'");
     }
   }
+
+  if (options.explain && format != OutputFormat::JsonLines) return Usage("--explain needs --format jsonl");
 
   std::ifstream stream;
   std::istream* in = &std::cin;

@@ -52,11 +52,14 @@ double HouseOf(double housePosition) {
 
 }  // namespace
 
-NatalChart CalcChart(const BirthData& birth, Ephemeris& ephemeris) {
+NatalChart CalcChart(const BirthData& birth, Ephemeris& ephemeris) { return CalcShiftedChart(birth, 0, ephemeris); }
+
+NatalChart CalcShiftedChart(const BirthData& birth, int shiftMinutes, Ephemeris& ephemeris) {
   const double latitude = GeographicLatitude(birth);
   const double longitude = GeographicLongitude(birth);
 
-  const double hour = birth.Hour + birth.Minute / 60.0;
+  double hour = birth.Hour + birth.Minute / 60.0;
+  if (shiftMinutes != 0) hour += shiftMinutes / 60.0;
   const double jd = ephemeris.JulDay(DateField(birth.Year, "Year"), birth.Month, DateField(birth.Day, "Day"), hour,
                                      swe_codes::kGregorianCalendar);
 

@@ -37,4 +37,9 @@ struct NatalChart {
 /// entry form's lists and the batch reader never produce such text.
 NatalChart CalcChart(const BirthData& birth, Ephemeris& ephemeris);
 
+/// CalcChart with the birth time moved by `shiftMinutes`: the hour passed on
+/// is moved, and may fall below 0 or reach 24 and beyond, which the Julian
+/// day takes as the day before or after. 0 gives CalcChart's chart exactly.
+NatalChart CalcShiftedChart(const BirthData& birth, int shiftMinutes, Ephemeris& ephemeris);
+
 }  // namespace kelvra

@@ -15,6 +15,9 @@ struct EntryState {
   BirthData female;            ///< fName, fDate, ...
   CoupleCharts charts;         ///< both published charts and their contacts
   CompatibilityResult result;  ///< Power, Harmony, PH, phPercentage, strComment
+  /// lastHarmonyGain as the last analysis found it, so that analysis can be
+  /// explained and re-run without touching the program's harmony memory.
+  double startGain = 0;
   bool bMaleSearch = false;    ///< which birthplace the lookup browser searches
 };
 

@@ -8,8 +8,6 @@ namespace kelvra {
 
 namespace {
 
-enum class HouseClass { Angular = 0, Succedent = 1, Cadent = 2 };
-
 HouseClass ClassOf(double house) {
   // Charts hold houses 1..12; anything else is read round the circle of twelve.
   if (!std::isfinite(house)) return HouseClass::Angular;
@@ -52,9 +50,28 @@ bool Holds(const AspectTest& test, double d, const OrbSet& detect) {
 
 }  // namespace
 
+HouseClass OrbHouseClass(ChartPoint point, double house) {
+  return point == ChartPoint::Ascendant ? HouseClass::Angular : ClassOf(house);
+}
+
+std::string_view HouseClassName(HouseClass houseClass) {
+  switch (houseClass) {
+    case HouseClass::Angular: return "angular";
+    case HouseClass::Succedent: return "succedent";
+    case HouseClass::Cadent: return "cadent";
+  }
+  return {};
+}
+
+int OrbSlot(ContactKind kind) {
+  for (const auto& test : kAspectTests) {
+    if (ToContactKind(test.aspect) == kind) return test.slot;
+  }
+  return 5;  // the parallel
+}
+
 PointOrbs OrbsFor(ChartPoint point, double house) {
-  const auto houseClass = point == ChartPoint::Ascendant ? HouseClass::Angular : ClassOf(house);
-  const auto row = static_cast<std::size_t>(houseClass);
+  const auto row = static_cast<std::size_t>(OrbHouseClass(point, house));
   switch (point) {
     case ChartPoint::Sun:
     case ChartPoint::Moon: return {kLuminaryOrbs[row], kLuminaryOrbs[row]};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "charts/chart_point.h"
@@ -27,6 +28,19 @@ struct PointOrbs {
   OrbSet power;
   bool operator==(const PointOrbs&) const = default;
 };
+
+/// The three house classes that choose a point's orbs.
+enum class HouseClass { Angular = 0, Succedent = 1, Cadent = 2 };
+
+/// The class of `house` for `point`'s orbs: angular 1, 4, 7, 10; succedent
+/// 2, 5, 8, 11; cadent 3, 6, 9, 12. The Ascendant always counts as angular.
+HouseClass OrbHouseClass(ChartPoint point, double house);
+
+/// "angular", "succedent" or "cadent".
+std::string_view HouseClassName(HouseClass houseClass);
+
+/// The orb slot (1..5) that serves a contact kind; the parallel uses slot 5.
+int OrbSlot(ContactKind kind);
 
 /// The orbs of `point` lying in `house` (1..12) of its own chart, by the
 /// point's class and the house's class (angular 1, 4, 7, 10; succedent 2, 5,

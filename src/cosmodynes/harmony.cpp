@@ -22,19 +22,51 @@ class Pair {
   P a_, b_;
 };
 
-// A rule's effect: its delta and, for a recording rule, the amount recorded.
+// A rule's name for the explanation, spelled out only when one is asked for.
+struct RuleName {
+  enum class Form { Kind, Row, Hard, Modifier } form;
+  AspectKind aspect = AspectKind::None;
+  P x = P::Sun, y = P::Sun;
+
+  static RuleName Kind(AspectKind aspect) { return {Form::Kind, aspect}; }
+  static RuleName Row(AspectKind aspect, P x, P y) { return {Form::Row, aspect, x, y}; }
+  static RuleName Hard(P point) { return {Form::Hard, AspectKind::Opposition, point}; }
+  static RuleName Modifier(P point) { return {Form::Modifier, AspectKind::None, point}; }
+
+  std::string Text() const {
+    std::string text;
+    if (form != Form::Modifier) text = AspectKindName(aspect);
+    if (form != Form::Kind) {
+      if (!text.empty()) text += ' ';
+      text += ChartPointName(x);
+    }
+    if (form == Form::Row) {
+      text += '-';
+      text += ChartPointName(y);
+    }
+    return text;
+  }
+};
+
+// A contact's running harmony delta: each rule's effect is added in the
+// order the rules apply, and an effect that records sets the memory.
 class Score {
  public:
-  explicit Score(HarmonyMemory& memory) : memory_(memory) {}
-  void Add(double delta) { total_ += delta; }
-  void AddAndRecord(double delta, double recorded) {
+  Score(HarmonyMemory& memory, std::vector<HarmonyEffect>* effects) : memory_(memory), effects_(effects) {}
+  void Add(double delta, const RuleName& rule) {
+    total_ += delta;
+    if (effects_) effects_->push_back({rule.Text(), delta, std::nullopt});
+  }
+  void AddAndRecord(double delta, double recorded, const RuleName& rule) {
     total_ += delta;
     memory_.lastHarmonyGain = recorded;
+    if (effects_) effects_->push_back({rule.Text(), delta, recorded});
   }
   double total() const { return total_; }
 
  private:
   HarmonyMemory& memory_;
+  std::vector<HarmonyEffect>* effects_;
   double total_ = 0;
 };
 
@@ -73,11 +105,15 @@ bool OtherIsNoneOf(const Pair& pair, P hard, std::initializer_list<P> excused) {
 }
 
 void ScoreOpposition(const Pair& pair, double s, Score& score) {
-  if (OtherIsNoneOf(pair, P::Mars, {P::Jupiter, P::Ascendant, P::Venus})) score.Add(-s);
-  if (OtherIsNoneOf(pair, P::Saturn, {P::Jupiter, P::Ascendant, P::Mars})) score.Add(pair.Both(P::Saturn) ? 0 : -s);
-  if (OtherIsNoneOf(pair, P::Pluto, {P::Jupiter, P::Ascendant, P::Mars, P::Saturn})) score.Add(-s);
+  if (OtherIsNoneOf(pair, P::Mars, {P::Jupiter, P::Ascendant, P::Venus})) score.Add(-s, RuleName::Hard(P::Mars));
+  if (OtherIsNoneOf(pair, P::Saturn, {P::Jupiter, P::Ascendant, P::Mars})) {
+    score.Add(pair.Both(P::Saturn) ? 0 : -s, RuleName::Hard(P::Saturn));
+  }
+  if (OtherIsNoneOf(pair, P::Pluto, {P::Jupiter, P::Ascendant, P::Mars, P::Saturn})) {
+    score.Add(-s, RuleName::Hard(P::Pluto));
+  }
   for (const auto& rule : kOppositionRules) {
-    if (pair.Is(rule.x, rule.y)) score.AddAndRecord(rule.share * s, s);
+    if (pair.Is(rule.x, rule.y)) score.AddAndRecord(rule.share * s, s, RuleName::Row(AspectKind::Opposition, rule.x, rule.y));
   }
 }
 
@@ -85,17 +121,18 @@ void ScoreAspect(AspectKind aspect, const Pair& pair, double s, Score& score) {
   switch (aspect) {
     case AspectKind::Sextile:
     case AspectKind::Trine:
-    case AspectKind::SemiSextile: score.AddAndRecord(s, s); break;
+    case AspectKind::SemiSextile: score.AddAndRecord(s, s, RuleName::Kind(aspect)); break;
     case AspectKind::Square:
     case AspectKind::SemiSquare:
-    case AspectKind::Sesquiquadrate: score.Add(-s); break;
+    case AspectKind::Sesquiquadrate: score.Add(-s, RuleName::Kind(aspect)); break;
     case AspectKind::Conjunction:
       for (const auto& rule : kConjunctionRules) {
         if (!pair.Is(rule.x, rule.y)) continue;
+        const RuleName name = RuleName::Row(aspect, rule.x, rule.y);
         if (rule.records) {
-          score.AddAndRecord(rule.share * s, s);
+          score.AddAndRecord(rule.share * s, s, name);
         } else {
-          score.Add(rule.share * s);
+          score.Add(rule.share * s, name);
         }
         break;
       }
@@ -108,25 +145,27 @@ void ScoreAspect(AspectKind aspect, const Pair& pair, double s, Score& score) {
 
 }  // namespace
 
-double ScoreContactHarmony(const Contact& contact, HarmonyMemory& memory) {
+double ScoreContactHarmony(const Contact& contact, HarmonyMemory& memory, std::vector<HarmonyEffect>* effects) {
   const Pair pair(contact.malePoint, contact.femalePoint);
   const double s = contact.strength;
   const bool parallel = contact.kind == ContactKind::Parallel;
   // A parallel is judged by its pair's aspect for the Jupiter and Saturn exceptions.
   const AspectKind aspect = parallel ? contact.pairAspect : static_cast<AspectKind>(static_cast<int>(contact.kind));
-  Score score(memory);
+  Score score(memory, effects);
 
   if (!parallel) ScoreAspect(aspect, pair, s, score);
 
   if (pair.Has(P::Jupiter) && !(pair.Both(P::Jupiter) && aspect == AspectKind::Conjunction)) {
-    score.AddAndRecord(s / 2, s / 2);
+    score.AddAndRecord(s / 2, s / 2, RuleName::Modifier(P::Jupiter));
   }
   const bool venusExcused =
       pair.HasOuterPlanet() && (parallel || aspect == AspectKind::Conjunction || aspect == AspectKind::Opposition ||
                                 aspect == AspectKind::Quincunx);
-  if (pair.Has(P::Venus) && !venusExcused) score.AddAndRecord(s / 4, s / 4);
-  if (pair.Has(P::Saturn) && !(pair.Both(P::Saturn) && aspect == AspectKind::Conjunction)) score.Add(-s / 2);
-  if (pair.Has(P::Mars)) score.Add(-s / 4);
+  if (pair.Has(P::Venus) && !venusExcused) score.AddAndRecord(s / 4, s / 4, RuleName::Modifier(P::Venus));
+  if (pair.Has(P::Saturn) && !(pair.Both(P::Saturn) && aspect == AspectKind::Conjunction)) {
+    score.Add(-s / 2, RuleName::Modifier(P::Saturn));
+  }
+  if (pair.Has(P::Mars)) score.Add(-s / 4, RuleName::Modifier(P::Mars));
 
   return score.total();
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "charts/natal_chart.h"
 #include "cosmodynes/contacts.h"
@@ -15,9 +18,21 @@ struct HarmonyMemory {
   double lastHarmonyGain = 0;
 };
 
+/// One harmony rule applied to one contact: its name ("Trine", "Opposition
+/// Sun-Moon", "Opposition Mars", "Jupiter", ...), the amount it added and
+/// the amount it recorded into lastHarmonyGain, if it records.
+struct HarmonyEffect {
+  std::string rule;
+  double amount = 0;
+  std::optional<double> records;
+  bool operator==(const HarmonyEffect&) const = default;
+};
+
 /// The harmony delta of one contact by the rule tables, positive or negative;
 /// a recording rule sets memory.lastHarmonyGain, the later rule winning.
-double ScoreContactHarmony(const Contact& contact, HarmonyMemory& memory);
+/// With `effects`, every rule that applied is appended to it in order.
+double ScoreContactHarmony(const Contact& contact, HarmonyMemory& memory,
+                           std::vector<HarmonyEffect>* effects = nullptr);
 
 /// 100 x lastHarmonyGain.
 double HarmonyBias(const HarmonyMemory& memory);

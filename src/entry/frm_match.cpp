@@ -584,6 +584,7 @@ bool frmMatch::UpdateDisplayData() {
 
 void frmMatch::CalcDualCosmodynes() {
   EntryState& state = director_.entryState();
+  state.startGain = director_.harmonyMemory().lastHarmonyGain;
   const CoupleScore score = ScoreCouple(state.charts, director_.harmonyMemory());
   state.result = score.verdict.result;
   setResultTexts(ResultBoxTextsOf(score.verdict));

@@ -485,6 +485,42 @@ TEST_F(Batch, EveryJobCountWritesTheSameOutput) {
   }
 }
 
+// Explaining adds two objects to the end of each analysed line and changes
+// nothing before them: not the line, not the memory the next row starts from;
+// and the explained output is the same for every job count.
+TEST_F(Batch, ExplainingAddsToEachAnalysedLineAndChangesNothingElse) {
+  std::vector<int> everyYear;
+  for (int year = 1900; year <= 2050; ++year) everyYear.push_back(year);
+  const std::string input = ManyCouples(150, everyYear);
+  auto run = [&](unsigned jobs, bool explain) {
+    BatchOptions options = Parallel(jobs);
+    options.explain = explain;
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    return Outcome{RunBatch(in, out, err, options, ephemeris_), out.str(), err.str()};
+  };
+  const Outcome plain = run(1, false);
+  const Outcome explained = run(1, true);
+  EXPECT_EQ(explained.code, plain.code);
+  EXPECT_EQ(explained.err, plain.err);
+  std::istringstream plainLines(plain.out), explainedLines(explained.out);
+  std::string before, after;
+  int analysed = 0;
+  while (std::getline(plainLines, before) && std::getline(explainedLines, after)) {
+    if (before.find("\"error\"") != std::string::npos) {
+      EXPECT_EQ(after, before);
+      continue;
+    }
+    ++analysed;
+    before.pop_back();  // the closing brace
+    EXPECT_EQ(after.substr(0, before.size() + 16), before + ",\"explanation\":{") << before;
+    EXPECT_NE(after.find(",\"birthTimeBand\":{\"male\":{\"ph15\":["), std::string::npos);
+  }
+  EXPECT_FALSE(std::getline(explainedLines, after));
+  EXPECT_GT(analysed, 100);
+  for (unsigned jobs : {2u, 4u}) EXPECT_TRUE(run(jobs, true).out == explained.out) << jobs << " jobs";
+}
+
 // Streams that fail as a device does, leaving the reason in errno.
 struct FailingStream : std::streambuf {
   explicit FailingStream(int error) : error_(error) {}

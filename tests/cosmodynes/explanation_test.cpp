@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cosmodynes/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "charts/swiss_ephemeris.h"
+#include "recording_ephemeris.h"
+
+namespace kelvra {
+namespace {
+
+using P = ChartPoint;
+using A = AspectKind;
+using K = ContactKind;
+
+BirthData Birth(int day, int month, int year, int hour, int minute) {
+  BirthData birth;
+  birth.Name = "Someone";
+  birth.Day = std::to_string(day);
+  birth.Month = month;
+  birth.Year = std::to_string(year);
+  birth.Hour = hour;
+  birth.Minute = minute;
+  return birth;
+}
+
+NatalChart RandomChart(std::mt19937& random) {
+  std::uniform_real_distribution<double> longitude(0, 360), declination(-26, 26);
+  NatalChart chart;
+  for (ChartPoint point : kAllChartPoints) {
+    chart.Longitude[point] = longitude(random);
+    chart.Declination[point] = declination(random);
+    chart.House[point] = 1 + static_cast<int>(random() % 12);
+  }
+  return chart;
+}
+
+// Over many couples analysed one after another, the explanation adds up to
+// the totals bit for bit, and tells the same memory the analysis leaves.
+TEST(ExplainAnalysis, AddsUpToTheTotalsBitForBit) {
+  std::mt19937 random(8122026);
+  HarmonyMemory memory;
+  int carried = 0;
+  for (int couple = 0; couple < 3000; ++couple) {
+    CoupleCharts charts{RandomChart(random), RandomChart(random), {}};
+    // Now and then a couple without contacts, which carries the gain over.
+    if (couple % 97 != 0) charts.contacts = FindContacts(charts.male, charts.female);
+    const double startGain = memory.lastHarmonyGain;
+    const Explanation e = ExplainAnalysis(charts, startGain);
+    const CosmodyneTotals totals = ComputeCosmodyneTotals(charts.contacts, memory);
+    ASSERT_EQ(e.contacts.size(), charts.contacts.size());
+    EXPECT_EQ(e.powerTotal, totals.powerTotal) << couple;
+    EXPECT_EQ(e.harmonyTotal, totals.harmonyTotal) << couple;
+    EXPECT_EQ(e.startGain, startGain);
+    EXPECT_EQ(e.endGain, memory.lastHarmonyGain);
+    EXPECT_EQ(e.bias, 100 * e.endGain);
+    std::optional<std::size_t> lastRecording;
+    for (std::size_t i = 0; i < e.contacts.size(); ++i) {
+      const ContactExplanation& c = e.contacts[i];
+      EXPECT_EQ(c.contact, charts.contacts[i]);
+      double sum = 0;
+      for (const HarmonyEffect& effect : c.effects) sum += effect.amount;
+      EXPECT_EQ(sum, c.harmonyDelta);
+      if (c.recorded) lastRecording = i;
+      // The orbs and the separation are the ones that made the contact.
+      EXPECT_LE(c.detectionOrb, c.powerOrb + 2);
+      if (c.contact.kind == K::Parallel) {
+        EXPECT_LT(c.separation, 1);
+        EXPECT_EQ(c.contact.strength, c.powerOrb * (1 - c.separation));
+      } else {
+        EXPECT_GE(c.separation, 0);
+        EXPECT_LE(c.separation, 180);
+        EXPECT_EQ(DetectAspect(c.separation, PairOrbs(OrbsFor(c.contact.malePoint, c.maleHouse),
+                                                      OrbsFor(c.contact.femalePoint, c.femaleHouse)))
+                      .strength,
+                  c.contact.strength);
+      }
+    }
+    EXPECT_EQ(e.biasSource, lastRecording);
+    if (!e.biasSource) {
+      ++carried;
+      EXPECT_EQ(e.endGain, startGain);
+    }
+    if (e.biasShare) {
+      EXPECT_EQ(*e.biasShare, e.bias / e.harmonyTotal);
+    }
+  }
+  EXPECT_GT(carried, 10);
+}
+
+struct EffectsRow {
+  P male, female;
+  K kind;
+  A pairAspect;
+  double s;
+  std::vector<HarmonyEffect> effects;
+};
+
+TEST(ScoreContactHarmony, NamesEveryRuleThatAppliesInOrder) {
+  const EffectsRow rows[] = {
+      {P::Sun, P::Mercury, K::Trine, A::Trine, 4, {{"Trine", 4, 4}}},
+      {P::Venus, P::Jupiter, K::Opposition, A::Opposition, 4,
+       {{"Opposition Venus-Jupiter", 4, 4}, {"Jupiter", 2, 2}, {"Venus", 1, 1}}},
+      {P::Mars, P::Saturn, K::Opposition, A::Opposition, 2,
+       {{"Opposition Mars", -2, {}}, {"Saturn", -1, {}}, {"Mars", -0.5, {}}}},
+      {P::Saturn, P::Saturn, K::Opposition, A::Opposition, 2, {{"Opposition Saturn", 0, {}}, {"Saturn", -1, {}}}},
+      {P::Moon, P::Sun, K::Conjunction, A::Conjunction, 3, {{"Conjunction Sun-Moon", 3, 3}}},
+      {P::Ascendant, P::Pluto, K::Conjunction, A::Conjunction, 2, {{"Conjunction Pluto-Ascendant", -1, {}}}},
+      {P::Pluto, P::Moon, K::Square, A::Square, 1, {{"Square", -1, {}}}},
+      {P::Saturn, P::Saturn, K::Conjunction, A::Conjunction, 5, {}},
+      {P::Venus, P::Uranus, K::Parallel, A::None, 2, {}},
+      {P::Venus, P::Sun, K::Parallel, A::Square, 2, {{"Venus", 0.5, 0.5}}},
+      {P::Jupiter, P::Pluto, K::Opposition, A::Opposition, 2, {{"Jupiter", 1, 1}}},
+  };
+  for (const EffectsRow& row : rows) {
+    HarmonyMemory memory{-1};
+    std::vector<HarmonyEffect> effects;
+    const double delta =
+        ScoreContactHarmony({row.male, row.female, row.kind, row.pairAspect, row.s}, memory, &effects);
+    const auto what = ::testing::Message() << ChartPointName(row.male) << '-' << ChartPointName(row.female) << ' '
+                                           << ContactKindName(row.kind);
+    EXPECT_EQ(effects, row.effects) << what;
+    HarmonyMemory untraced{-1};
+    EXPECT_EQ(delta, ScoreContactHarmony({row.male, row.female, row.kind, row.pairAspect, row.s}, untraced)) << what;
+  }
+}
+
+TEST(ExplainAnalysis, TellsTheOrbsHousesAndSeparationOfAContact) {
+  NatalChart male, female;
+  male.Longitude[P::Sun] = 10;
+  male.House[P::Sun] = 2;      // succedent: luminary orbs 3 5 7 10 13
+  female.Longitude[P::Moon] = 247;
+  female.House[P::Moon] = 6;   // cadent: luminary orbs 2 4 6 8 11
+  male.Declination[P::Sun] = 5;
+  female.Declination[P::Moon] = -5.25;
+  const Contact trine{P::Sun, P::Moon, K::Trine, A::Trine, 7};
+  const Contact parallel{P::Sun, P::Moon, K::Parallel, A::Trine, 9.75};
+  const Explanation e = ExplainAnalysis({male, female, {trine, parallel}}, 1.5);
+  ASSERT_EQ(e.contacts.size(), 2u);
+  const ContactExplanation& t = e.contacts[0];
+  EXPECT_EQ(t.separation, 123);
+  EXPECT_EQ(t.detectionOrb, 10);
+  EXPECT_EQ(t.powerOrb, 10);
+  EXPECT_EQ(t.maleHouse, 2);
+  EXPECT_EQ(t.maleHouseClass, HouseClass::Succedent);
+  EXPECT_EQ(t.femaleHouse, 6);
+  EXPECT_EQ(t.femaleHouseClass, HouseClass::Cadent);
+  EXPECT_EQ(t.effects, (std::vector<HarmonyEffect>{{"Trine", 7, 7}}));
+  const ContactExplanation& p = e.contacts[1];
+  EXPECT_EQ(p.separation, 0.25);
+  EXPECT_EQ(p.maleDeclination, 5);
+  EXPECT_EQ(p.femaleDeclination, -5.25);
+  EXPECT_EQ(p.powerOrb, 13);
+  EXPECT_TRUE(p.effects.empty());
+  EXPECT_EQ(e.biasSource, 0u);
+  EXPECT_EQ(e.bias, 700);
+  EXPECT_EQ(e.harmonyTotal, 707);
+}
+
+// The shifts move the hour handed to the Julian day, past midnight too,
+// and recompute only the shifted person's chart.
+TEST(BirthTimeBand, ShiftsTheHourOfOnePersonAtATime) {
+  testing::RecordingEphemeris ephemeris;
+  const BirthData male = Birth(1, 1, 1980, 0, 15);
+  const BirthData female = Birth(31, 12, 1980, 23, 30);
+  const CoupleCharts charts = ChartCouple(male, female, ephemeris);
+  ephemeris.calls.clear();
+  ChartBirthTimeShifts(male, female, charts, ephemeris);
+  std::vector<double> hours;
+  for (const auto& call : ephemeris.calls) {
+    if (call.function == "swe_julday") hours.push_back(call.args[3]);
+  }
+  const std::vector<double> expected = {0.25 - 1,    23.5 - 1,    0.25 - 0.5,  23.5 - 0.5,  0.25 - 0.25, 23.5 - 0.25,
+                                        0.25 + 0.25, 23.5 + 0.25, 0.25 + 0.5,  23.5 + 0.5,  0.25 + 1,    23.5 + 1};
+  ASSERT_EQ(hours.size(), expected.size());
+  for (std::size_t i = 0; i < hours.size(); ++i) EXPECT_NEAR(hours[i], expected[i], 1e-12) << i;
+}
+
+// With the real ephemeris: the band holds the real figures, the quarter-hour
+// ranges lie within the hour ranges, and the analyses around it find the
+// same memory as without it.
+TEST(BirthTimeBand, HoldsTheRealFiguresAndLeavesTheMemoryAlone) {
+  SwissEphemeris ephemeris;
+  ephemeris.SetEphePath(kEphemerisDataPath);
+  std::mt19937 random(1208);
+  HarmonyMemory memory, withoutBand;
+  for (int couple = 0; couple < 12; ++couple) {
+    auto person = [&] {
+      BirthData birth = Birth(1 + random() % 28, 1 + random() % 12, 1900 + random() % 150, random() % 24,
+                              random() % 60);
+      birth.LatDeg = random() % 60;
+      birth.LongDeg = random() % 180;
+      return birth;
+    };
+    const BirthData male = person(), female = person();
+    const double startGain = memory.lastHarmonyGain;
+    const CoupleAnalysis analysis = AnalyzeCouple(male, female, ephemeris, memory);
+    const BirthTimeBand band =
+        ComputeBirthTimeBand(male, female, analysis, startGain, analysis.verdict.result, ephemeris);
+    EXPECT_EQ(AnalyzeCouple(male, female, ephemeris, withoutBand).verdict.result, analysis.verdict.result);
+    const CompatibilityResult& real = analysis.verdict.result;
+    for (const PersonBand* b : {&band.male, &band.female}) {
+      EXPECT_LE(b->ph15.low, real.PH);
+      EXPECT_GE(b->ph15.high, real.PH);
+      EXPECT_LE(b->percentage15.low, real.phPercentage);
+      EXPECT_GE(b->percentage15.high, real.phPercentage);
+      EXPECT_LE(b->ph60.low, b->ph15.low);
+      EXPECT_GE(b->ph60.high, b->ph15.high);
+      EXPECT_LE(b->percentage60.low, b->percentage15.low);
+      EXPECT_GE(b->percentage60.high, b->percentage15.high);
+    }
+    const auto width = [](const FigureRange& r) { return r.high - r.low; };
+    const int m = width(band.male.percentage60), f = width(band.female.percentage60);
+    EXPECT_EQ(band.mostSensitive, m > f ? Sensitivity::Male : f > m ? Sensitivity::Female : Sensitivity::Equal);
+  }
+}
+
+}  // namespace
+}  // namespace kelvra
