@@ -17,6 +17,7 @@
 #include "loopback_server.h"
 #include "program/program.h"
 #include "report/frm_report.h"
+#include "report/frm_why.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
 #include "shell/message.h"
@@ -146,6 +147,10 @@ int Run(const QString& folder) {
   results->MDIForm_Activate();
   if (!shooter.save(results, "results-window-large")) return 1;
   if (!shooter.save(results->report(), "report-page")) return 1;
+
+  results->findChild<QPushButton*>(QStringLiteral("cmdWhy"))->click();
+  if (!WaitFor([&] { return program.whyWindow() != nullptr; }, kWindowTimeoutMs, "the why window")) return 1;
+  if (!shooter.save(program.whyWindow(), "why-window")) return 1;
 
   {
     frmAbout about;

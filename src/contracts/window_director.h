@@ -31,6 +31,12 @@ class WindowDirector {
   virtual void showResultsWindow() = 0;
   virtual void closeResultsWindow() = 0;
 
+  /// Opens the window that explains the last analysis, a top-level window of
+  /// its own, or raises it when it is open already. It belongs to the
+  /// results: whatever ends them closes it.
+  virtual void showWhyWindow() = 0;
+  virtual void closeWhyWindow() = 0;
+
   /// Opens the lookup browser for the birthplace entryState().bMaleSearch names.
   virtual void showLookupBrowser() = 0;
   virtual void closeLookupBrowser() = 0;

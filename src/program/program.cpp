@@ -3,6 +3,7 @@
 
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
+#include "report/frm_why.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
 #include "shell/message.h"
@@ -30,12 +31,14 @@ Program::Program(Ephemeris& ephemeris) : ephemeris_(ephemeris) {}
 Program::~Program() {
   // Windows still open when the program object goes (tests) go with it.
   delete browser_.data();
+  delete why_.data();
   delete results_.data();
   delete entry_.data();
 }
 
 frmMatch* Program::entryWindow() const { return Open(entry_); }
 MDIForm1* Program::resultsWindow() const { return Open(results_); }
+frmWhy* Program::whyWindow() const { return Open(why_); }
 QWidget* Program::lookupBrowser() const { return Open(browser_); }
 
 EntryForm* Program::entryForm() { return entryWindow(); }
@@ -58,6 +61,18 @@ void Program::showResultsWindow() {
 }
 
 void Program::closeResultsWindow() { Close(resultsWindow()); }
+
+void Program::showWhyWindow() {
+  if (!Open(why_)) {
+    why_ = new frmWhy(ExplainLastAnalysis(entryState_, ephemeris_));  // top-level, without an owner
+    why_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  why_->show();
+  why_->raise();
+  why_->activateWindow();
+}
+
+void Program::closeWhyWindow() { Close(whyWindow()); }
 
 void Program::showLookupBrowser() {
   QString failure;

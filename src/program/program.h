@@ -11,6 +11,7 @@
 namespace kelvra {
 
 class frmMatch;
+class frmWhy;
 class MDIForm1;
 
 /// The running program, its composition root: the ephemeris, the state that
@@ -33,6 +34,8 @@ class Program final : public WindowDirector {
   void closeEntryForm() override;
   void showResultsWindow() override;
   void closeResultsWindow() override;
+  void showWhyWindow() override;
+  void closeWhyWindow() override;
   void showLookupBrowser() override;
   void closeLookupBrowser() override;
   void showAbout(QWidget* owner) override;
@@ -40,6 +43,7 @@ class Program final : public WindowDirector {
   /// The open windows, or nullptr.
   frmMatch* entryWindow() const;
   MDIForm1* resultsWindow() const;
+  frmWhy* whyWindow() const;
   QWidget* lookupBrowser() const;
 
  private:
@@ -48,6 +52,7 @@ class Program final : public WindowDirector {
   HarmonyMemory harmonyMemory_;
   QPointer<frmMatch> entry_;
   QPointer<MDIForm1> results_;
+  QPointer<frmWhy> why_;
   QPointer<QWidget> browser_;
 };
 

@@ -2,6 +2,7 @@
 #include "report/mdi_form1.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -82,7 +83,9 @@ MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(pare
 
   createActions();
   createMenus();
-  resize(Twips(10470), Twips(5985) + menuBar()->sizeHint().height());
+  // As wide as the report page and its scroll bar (11325 + 315), which also
+  // keeps the bar's four buttons clear of the co-branding link.
+  resize(Twips(11640), Twips(5985) + menuBar()->sizeHint().height());
 }
 
 void MDIForm1::createBanner(QWidget* central) {
@@ -117,9 +120,11 @@ void MDIForm1::createCommandBar(QWidget* central) {
   Label3_->setGeometry(TwipsRect(4500, 0, 1950, 495));
   ConnectCommand(Label3_, &LinkLabel::clicked, this, "Co-branding Information", &MDIForm1::Label3_Click);
 
+  cmdWhy_ = BarButton(Picture1_, "cmdWhy", "&Why...", false);
   cmdPrint_ = BarButton(Picture1_, "cmdPrint", "&Print", true);
   cmdBack_ = BarButton(Picture1_, "cmdBack", "&Back", false);
   cmdExit_ = BarButton(Picture1_, "cmdExit", "&Exit", false);
+  ConnectCommand(cmdWhy_, &QPushButton::clicked, this, "Why this result", &MDIForm1::cmdWhy_Click);
   ConnectCommand(cmdPrint_, &QPushButton::clicked, this, "Print", &MDIForm1::cmdPrint_Click);
   ConnectCommand(cmdBack_, &QPushButton::clicked, this, "Back", &MDIForm1::cmdBack_Click);
   ConnectCommand(cmdExit_, &QPushButton::clicked, this, "Exit", &MDIForm1::cmdExit_Click);
@@ -127,6 +132,7 @@ void MDIForm1::createCommandBar(QWidget* central) {
 
 void MDIForm1::createActions() {
   mnuPrint_ = NamedAction(this, "mnuPrint", "&Print");
+  mnuWhy_ = NamedAction(this, "mnuWhy", "&Why this result...");
   mnuBack_ = NamedAction(this, "mnuBack", "&Back");
   mnuExit_ = NamedAction(this, "mnuExit", "&Exit");
   mnuOnline_ = NamedAction(this, "mnuOnline", "&Online Help");
@@ -135,6 +141,7 @@ void MDIForm1::createActions() {
   mnuAbout_ = NamedAction(this, "mnuAbout", "&About Software");
   mnuDonate_ = NamedAction(this, "mnuDonate", "&Donate");
   ConnectCommand(mnuPrint_, &QAction::triggered, this, "Print", &MDIForm1::mnuPrint_Click);
+  ConnectCommand(mnuWhy_, &QAction::triggered, this, "Why this result", &MDIForm1::mnuWhy_Click);
   ConnectCommand(mnuBack_, &QAction::triggered, this, "Back", &MDIForm1::mnuBack_Click);
   ConnectCommand(mnuExit_, &QAction::triggered, this, "Exit", &MDIForm1::mnuExit_Click);
   ConnectCommand(mnuOnline_, &QAction::triggered, this, "Online Help", &MDIForm1::mnuOnline_Click);
@@ -148,6 +155,7 @@ void MDIForm1::createMenus() {
   mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile_->setObjectName(QStringLiteral("mnuFile"));
   mnuFile_->addAction(mnuPrint_);
+  mnuFile_->addAction(mnuWhy_);
   mnuFile_->addAction(mnuBack_);
   mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuB"));
   mnuFile_->addAction(mnuExit_);
@@ -190,6 +198,13 @@ void MDIForm1::resizeEvent(QResizeEvent* event) {
   MDIForm_Resize();
 }
 
+void MDIForm1::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // The explanation belongs to these results: Back, Exit and the title bar
+  // all end them here.
+  if (event->isAccepted()) director_.closeWhyWindow();
+}
+
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize && (watched == picTop_ || watched == Picture1_)) MDIForm_Resize();
   // The report is the window's only content: it closes with the window, never alone.
@@ -223,9 +238,12 @@ void MDIForm1::MDIForm_Resize() {
   cmdExit_->move(Twips(bar.cmdExitLeft), cmdExit_->y());
   cmdBack_->move(Twips(bar.cmdBackLeft), cmdBack_->y());
   cmdPrint_->move(Twips(bar.cmdPrintLeft), cmdPrint_->y());
+  cmdWhy_->move(Twips(bar.cmdWhyLeft), cmdWhy_->y());
   lblHeading_->move(Twips(bar.lblHeadingLeft), lblHeading_->y());
   lblURL_->move(Twips(bar.lblURLLeft), lblURL_->y());
 }
+
+void MDIForm1::cmdWhy_Click() { director_.showWhyWindow(); }
 
 void MDIForm1::cmdPrint_Click() {
   if (report_) PrintReportPage(*report_, this);
@@ -238,6 +256,7 @@ void MDIForm1::cmdBack_Click() {
 }
 
 void MDIForm1::cmdExit_Click() { ShutDownProgram(); }
+void MDIForm1::mnuWhy_Click() { cmdWhy_Click(); }
 void MDIForm1::mnuPrint_Click() { cmdPrint_Click(); }
 void MDIForm1::mnuBack_Click() { ReturnToEmptyEntryForm(director_); }
 void MDIForm1::mnuExit_Click() { ShutDownProgram(); }

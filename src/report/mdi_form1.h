@@ -17,9 +17,10 @@ class WindowDirector;
 class frmReport;
 
 /// The results window: a banner, the report as the only child of a
-/// multiple-document area, and a command bar with Print, Back and Exit.
+/// multiple-document area, and a command bar with Why, Print, Back and Exit.
 /// It owns no data; the report is filled from the entry form when the window
-/// is first shown or activated, whichever comes first.
+/// is first shown or activated, whichever comes first. Why opens the
+/// explanation in a window of its own, which closes with this one.
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -36,9 +37,11 @@ class MDIForm1 : public QMainWindow {
 
   void MDIForm_Activate();
   void MDIForm_Resize();
+  void cmdWhy_Click();
   void cmdPrint_Click();
   void cmdBack_Click();
   void cmdExit_Click();
+  void mnuWhy_Click();
   void mnuPrint_Click();
   void mnuBack_Click();
   void mnuExit_Click();
@@ -55,6 +58,7 @@ class MDIForm1 : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -70,6 +74,7 @@ class MDIForm1 : public QMainWindow {
   QLabel* lblHeading_ = nullptr;
   LinkLabel* lblURL_ = nullptr;
   QWidget* Picture1_ = nullptr;
+  QPushButton* cmdWhy_ = nullptr;
   QPushButton* cmdPrint_ = nullptr;
   QPushButton* cmdBack_ = nullptr;
   QPushButton* cmdExit_ = nullptr;
@@ -78,6 +83,7 @@ class MDIForm1 : public QMainWindow {
 
   QMenu* mnuFile_ = nullptr;
   QMenu* mnuHelp_ = nullptr;
+  QAction* mnuWhy_ = nullptr;
   QAction* mnuPrint_ = nullptr;
   QAction* mnuBack_ = nullptr;
   QAction* mnuExit_ = nullptr;

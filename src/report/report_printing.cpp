@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/report_printing.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWidget>
 
 #include "shell/message.h"
@@ -29,9 +31,9 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
   return printer;
 }
 
-QString AskPdfFileName(QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Save a PDF copy of the report"),
-                     QDir::home().filePath(QStringLiteral("Kelvra report.pdf")), QStringLiteral("PDF files (*.pdf)"));
+QString AskPdfFileName(QWidget* parent, const PdfSaveQuestion& question) {
+  QFileDialog dialog(parent, question.title, QDir::home().filePath(question.suggestedName),
+                     QStringLiteral("PDF files (*.pdf)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted) return {};
@@ -89,14 +91,50 @@ bool WritePagePdf(QWidget& page, const QString& fileName) {
   return painter.end();
 }
 
+bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QString& title,
+                      QPageLayout::Orientation orientation) {
+  QPdfWriter writer(fileName);
+  writer.setCreator(QStringLiteral("Kelvra"));
+  writer.setTitle(title);
+  writer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+  writer.setResolution(1200);
+  // QTextDocument::print would do the same but cannot say when the file
+  // fails to open: the painter can.
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  const std::unique_ptr<QTextDocument> copy(document.clone());
+  copy->documentLayout()->setPaintDevice(&writer);
+  const QSizeF page = writer.pageLayout().paintRectPixels(writer.resolution()).size();
+  copy->setPageSize(page);
+  for (int i = 0; i < copy->pageCount(); ++i) {
+    if (i > 0 && !writer.newPage()) return false;
+    const QRectF shown(0, i * page.height(), page.width(), page.height());
+    painter.save();
+    painter.translate(0, -shown.top());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = shown;
+    copy->documentLayout()->draw(&painter, context);
+    painter.restore();
+  }
+  return painter.end();
+}
+
+void SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,
+                 const std::function<bool(const QString& fileName)>& write) {
+  const QString fileName = CurrentSaveFileName()(dialogParent, question);
+  if (fileName.isEmpty()) return;
+  if (!write(fileName))
+    ShowMessage(dialogParent, QStringLiteral("The PDF copy could not be written to %1.").arg(QDir::toNativeSeparators(fileName)));
+}
+
 void PrintReportPage(QWidget& page, QWidget* dialogParent) {
   if (std::unique_ptr<QPrinter> printer = CurrentPrinter()(); printer && PrintPageImage(page, *printer)) return;
   ShowMessage(dialogParent, QStringLiteral("The report could not be printed: no printer is available or the "
                                            "printer failed. You can save a PDF copy of the report instead."));
-  const QString fileName = CurrentSaveFileName()(dialogParent);
-  if (fileName.isEmpty()) return;
-  if (!WritePagePdf(page, fileName))
-    ShowMessage(dialogParent, QStringLiteral("The PDF copy could not be written to %1.").arg(QDir::toNativeSeparators(fileName)));
+  SavePdfCopy(dialogParent,
+              {QStringLiteral("Save a PDF copy of the report"), QStringLiteral("Kelvra report.pdf")},
+              [&page](const QString& fileName) { return WritePagePdf(page, fileName); });
 }
 
 PrinterFunction SetPrinterFunction(PrinterFunction function) {

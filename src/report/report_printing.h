@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "shell/scoped_replacement.h"
 
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 namespace kelvra {
@@ -20,6 +22,23 @@ bool PrintPageImage(QWidget& page, QPrinter& printer);
 /// Writes `page` to a one-page PDF file, its texts kept as text. False when
 /// the file cannot be written.
 bool WritePagePdf(QWidget& page, const QString& fileName);
+
+/// Writes `document` to A4 pages of a PDF file, as many as it needs, its text
+/// kept as text; `title` goes into the file's properties. False when the file
+/// cannot be written.
+bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QString& title,
+                      QPageLayout::Orientation orientation = QPageLayout::Portrait);
+
+/// What a save dialog asks: its title and the file name it suggests.
+struct PdfSaveQuestion {
+  QString title;
+  QString suggestedName;
+};
+
+/// Asks where to save a PDF copy and writes it there with `write`; cancelling
+/// writes nothing, and a failed write is reported in a message.
+void SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,
+                 const std::function<bool(const QString& fileName)>& write);
 
 /// Print: the page goes to the default printer without a dialog. When there
 /// is no printer or printing fails, says so in one message and offers to save
@@ -35,10 +54,10 @@ PrinterFunction SetPrinterFunction(PrinterFunction function);
 /// SetPrinterFunction for the guard's lifetime.
 using ScopedPrinterFunction = ScopedReplacement<PrinterFunction, &SetPrinterFunction>;
 
-/// Asks where to save the PDF copy; an empty name means the user cancelled.
+/// Asks where to save a PDF copy; an empty name means the user cancelled.
 /// Tests answer without a dialog; an empty function restores the standard
 /// save dialog. Returns the previous function.
-using SaveFileNameFunction = std::function<QString(QWidget* parent)>;
+using SaveFileNameFunction = std::function<QString(QWidget* parent, const PdfSaveQuestion& question)>;
 SaveFileNameFunction SetSaveFileNameFunction(SaveFileNameFunction function);
 
 /// SetSaveFileNameFunction for the guard's lifetime.

@@ -17,6 +17,7 @@ ResultsBarLayout LayOutResultsBar(int outerWidth, int bannerWidth, const Results
   layout.cmdExitLeft = outerWidth - widths.cmdExit - 300;
   layout.cmdBackLeft = layout.cmdExitLeft - widths.cmdBack - 100;
   layout.cmdPrintLeft = layout.cmdBackLeft - widths.cmdPrint - 100;
+  layout.cmdWhyLeft = layout.cmdPrintLeft - widths.cmdWhy - 100;
   layout.lblHeadingLeft = WholeTwips((bannerWidth - widths.lblHeading) / 2.0);
   layout.lblURLLeft = WholeTwips((bannerWidth - widths.lblURL) / 2.0);
   return layout;

@@ -8,6 +8,7 @@ struct ResultsBarWidths {
   int cmdExit = 1092;
   int cmdBack = 1092;
   int cmdPrint = 1092;
+  int cmdWhy = 1092;
   int lblHeading = 8550;
   int lblURL = 5520;
 };
@@ -17,12 +18,13 @@ struct ResultsBarLayout {
   int cmdExitLeft = 0;
   int cmdBackLeft = 0;
   int cmdPrintLeft = 0;
+  int cmdWhyLeft = 0;
   int lblHeadingLeft = 0;
   int lblURLLeft = 0;
   bool operator==(const ResultsBarLayout&) const = default;
 };
 
-/// The buttons stand at the bar's right end, Print, Back, Exit, 100 apart and
+/// The buttons stand at the bar's right end, Why, Print, Back, Exit, 100 apart and
 /// 300 short of the window's outer width (frame included); the banner labels
 /// are centred in the banner. All measures in twips.
 ResultsBarLayout LayOutResultsBar(int outerWidth, int bannerWidth, const ResultsBarWidths& widths = {});

@@ -21,6 +21,7 @@
 #include "entry/frm_match.h"
 #include "fake_entry_form.h"
 #include "report/frm_report.h"
+#include "report/frm_why.h"
 #include "report/mdi_form1.h"
 #include "shell/about.h"
 #include "shell/message.h"
@@ -76,7 +77,8 @@ Grab Take(const QString& name, QWidget* window) {
 }
 
 // The entry form filled in, then the results window with its report after
-// the analysis, and an About box: every window a user sees but the browser.
+// the analysis, the explanation of the result, and an About box: every window
+// a user sees but the browser.
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -98,7 +100,8 @@ class Windows : public ::testing::Test {
   }
 
   /// Grabs the entry form while it is open, then runs the analysis and opens
-  /// the About box; returns every window with its screenshot name.
+  /// the explanation and the About box; returns every window with its
+  /// screenshot name.
   std::vector<Grab> GrabAll() {
     std::vector<Grab> grabs;
     grabs.push_back(Take(QStringLiteral("entry-form"), program_->entryWindow()));
@@ -114,6 +117,12 @@ class Windows : public ::testing::Test {
     QCoreApplication::processEvents();
     grabs.push_back(Take(QStringLiteral("results-window"), results));
     if (results->report()) grabs.push_back(Take(QStringLiteral("report-page"), results->report()));
+    results->findChild<QPushButton*>(QStringLiteral("cmdWhy"))->click();
+    QCoreApplication::processEvents();
+    if (frmWhy* why = program_->whyWindow())
+      grabs.push_back(Take(QStringLiteral("why-window"), why));
+    else
+      ADD_FAILURE() << "no why window";
     about_ = std::make_unique<frmAbout>();
     about_->show();
     QCoreApplication::processEvents();
@@ -170,7 +179,7 @@ TEST_F(Windows, KeepTheirProportionsAtTheScreensPixelRatio) {
   const int scale = Scale();
   ASSERT_TRUE(QDir().mkpath(QFileInfo(ScreenshotFile(scale, QStringLiteral("x"))).path()));
   const auto grabs = GrabAll();
-  ASSERT_EQ(grabs.size(), 4u);
+  ASSERT_EQ(grabs.size(), 5u);
   for (const Grab& shot : grabs) {
     SCOPED_TRACE(shot.name.toStdString());
     const QImage image = shot.pixmap.toImage().convertToFormat(QImage::Format_RGB32);

@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <unistd.h>
 
 #include "charts/swiss_ephemeris.h"
@@ -22,6 +24,7 @@
 #include "fake_entry_form.h"
 #include "recording_ephemeris.h"
 #include "report/frm_report.h"
+#include "report/frm_why.h"
 #include "report/mdi_form1.h"
 #include "shell/message.h"
 #include "shell/shutdown.h"
@@ -208,6 +211,46 @@ TEST_F(WholeProgram, ExitClosesEveryWindow) {
   EXPECT_EQ(exitCodes, QList<int>{0});
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(Form(), nullptr);
+}
+
+int VisibleWindows() {
+  const auto windows = QApplication::topLevelWidgets();
+  return int(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+TEST_F(WholeProgram, TheWhyWindowOpensOnceAndEndsWithTheResults) {
+  const struct {
+    const char* ending;
+    std::function<void(MDIForm1&)> end;
+    int windowsLeft;  // the entry form after Back; none once the program ends
+  } endings[] = {
+      {"Back button", [](MDIForm1& r) { r.findChild<QPushButton*>("cmdBack")->click(); }, 1},
+      {"Back menu", [](MDIForm1& r) { r.findChild<QAction*>("mnuBack")->trigger(); }, 1},
+      {"Exit", [](MDIForm1& r) { r.findChild<QPushButton*>("cmdExit")->click(); }, 0},
+      {"title bar", [](MDIForm1& r) { r.close(); }, 0},
+  };
+  SwissEphemeris ephemeris;
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.ending);
+    Program& program = StartProgram(ephemeris);
+    FillCouple();
+    Analyse(false);
+    const double gain = program.harmonyMemory().lastHarmonyGain;
+
+    Results()->findChild<QAction*>("mnuWhy")->trigger();
+    frmWhy* why = program.whyWindow();
+    ASSERT_NE(why, nullptr);
+    EXPECT_TRUE(why->wordsView()->toPlainText().contains(QStringLiteral("Why this result: Arthur and Guinevere")));
+    Results()->findChild<QPushButton*>("cmdWhy")->click();
+    EXPECT_EQ(program.whyWindow(), why);
+    EXPECT_EQ(VisibleWindows(), 2);  // the results and one explanation
+    EXPECT_EQ(program.harmonyMemory().lastHarmonyGain, gain);  // explaining changes no later analysis
+
+    ending.end(*Results());
+    EXPECT_EQ(program.whyWindow(), nullptr);
+    EXPECT_EQ(VisibleWindows(), ending.windowsLeft);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+  }
 }
 
 TEST_F(WholeProgram, EveryEntryFormLinkOpensItsAddress) {

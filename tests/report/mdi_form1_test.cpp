@@ -112,6 +112,7 @@ TEST(MDIForm1, ResizeKeepsButtonsRightAlignedAndHeadingCentred) {
   for (int width : {520, 698, 1000, 1600}) {
     results.window->resize(width, 450);
     QCoreApplication::processEvents();
+    const QRect why = results.Control("cmdWhy")->geometry();
     const QRect print = results.Control("cmdPrint")->geometry();
     const QRect back = results.Control("cmdBack")->geometry();
     const QRect exit = results.Control("cmdExit")->geometry();
@@ -120,12 +121,22 @@ TEST(MDIForm1, ResizeKeepsButtonsRightAlignedAndHeadingCentred) {
     EXPECT_NEAR(outer - (exit.x() + exit.width()), 300 / 15.0, 1.0) << width;
     EXPECT_NEAR(exit.x() - (back.x() + back.width()), 100 / 15.0, 1.0) << width;
     EXPECT_NEAR(back.x() - (print.x() + print.width()), 100 / 15.0, 1.0) << width;
+    EXPECT_NEAR(print.x() - (why.x() + why.width()), 100 / 15.0, 1.0) << width;
+    EXPECT_EQ(why.size(), print.size()) << width;
     const int banner = results.Control("picTop")->width();
     for (const char* label : {"lblHeading", "lblURL"}) {
       const QRect geometry = results.Control(label)->geometry();
       EXPECT_NEAR(geometry.x() + geometry.width() / 2.0, banner / 2.0, 1.0) << width << label;
     }
   }
+}
+
+TEST(MDIForm1, AtItsOpeningSizeTheWholePageWidthShowsAndTheButtonsClearTheLinks) {
+  Results results;
+  results.Present();
+  QCoreApplication::processEvents();
+  EXPECT_GE(results.window->mdiArea()->width(), Twips(11325 + kReportScrollBarWidth));
+  EXPECT_GT(results.Control("cmdWhy")->x(), results.Control("Label3")->geometry().right());
 }
 
 TEST(MDIForm1, MenusInOrder) {
@@ -137,7 +148,7 @@ TEST(MDIForm1, MenusInOrder) {
       for (QAction* item : top->menu()->actions()) entry += QLatin1Char(' ') + item->objectName();
     bar << entry;
   }
-  EXPECT_EQ(bar, QStringList({"mnuFile mnuPrint mnuBack mnuB mnuExit",
+  EXPECT_EQ(bar, QStringList({"mnuFile mnuPrint mnuWhy mnuBack mnuB mnuExit",
                               "mnuHelp mnuOnline mnuVisit mnuHelpSep1 mnuUpdate mnuHelpSep2 mnuAbout", "mnuDonate"}));
 }
 
@@ -180,6 +191,21 @@ TEST(MDIForm1, BackMenuShowsTheEntryFormEmptied) {
   results.Action("mnuBack")->trigger();
   EXPECT_EQ(results.director.calls, QStringList({"closeResultsWindow", "showEntryForm"}));
   EXPECT_EQ(results.director.form.calls, QStringList({"emptyEntries", "focusEntry M Name"}));
+}
+
+TEST(MDIForm1, WhyButtonAndMenuOpenTheExplanationAndClosingTheWindowClosesIt) {
+  for (const char* trigger : {"cmdWhy", "mnuWhy"}) {
+    Results results;
+    results.Present();
+    if (QAction* action = results.Action(trigger))
+      action->trigger();
+    else
+      static_cast<QPushButton*>(results.Control(trigger))->click();
+    EXPECT_EQ(results.director.calls, QStringList{"showWhyWindow"}) << trigger;
+    EXPECT_TRUE(results.window->report()->isVisible()) << trigger;  // the report page stays as it is
+    results.window->close();
+    EXPECT_EQ(results.director.calls, QStringList({"showWhyWindow", "closeWhyWindow"})) << trigger;
+  }
 }
 
 TEST(MDIForm1, AboutIsOwnedByTheResultsWindow) {

@@ -11,21 +11,24 @@ TEST(LayOutResultsBar, ButtonsRightAlignedAndBannerCentred) {
     int outerWidth, bannerWidth;
     ResultsBarLayout expected;
   } cases[] = {
-      // The design size: 10470 inside, frame borders make it 10590 outside.
-      {10590, 10470, {9198, 8006, 6814, 960, 2475}},
+      // The original design size: 10470 inside, frame borders make it 10590 outside.
+      {10590, 10470, {9198, 8006, 6814, 5622, 960, 2475}},
+      // The opening size, page and scroll bar wide: Why clears the co-branding link's right edge, 6450.
+      {11760, 11640, {10368, 9176, 7984, 6792, 1545, 3060}},
       // Narrower than the buttons: positions run negative, nothing is clamped.
-      {2000, 1880, {608, -584, -1776, -3335, -1820}},
+      {2000, 1880, {608, -584, -1776, -2968, -3335, -1820}},
       // An odd difference lands on the even twip.
-      {20001, 8551, {18609, 17417, 16225, 0, 1516}},
+      {20001, 8551, {18609, 17417, 16225, 15033, 0, 1516}},
   };
   for (const auto& c : cases) EXPECT_EQ(LayOutResultsBar(c.outerWidth, c.bannerWidth), c.expected) << c.outerWidth;
 }
 
 TEST(LayOutResultsBar, FollowsTheButtonsOwnWidths) {
-  const ResultsBarLayout layout = LayOutResultsBar(10000, 9000, {1000, 800, 600, 2000, 3000});
+  const ResultsBarLayout layout = LayOutResultsBar(10000, 9000, {1000, 800, 600, 500, 2000, 3000});
   EXPECT_EQ(layout.cmdExitLeft, 10000 - 1000 - 300);
   EXPECT_EQ(layout.cmdBackLeft, layout.cmdExitLeft - 800 - 100);
   EXPECT_EQ(layout.cmdPrintLeft, layout.cmdBackLeft - 600 - 100);
+  EXPECT_EQ(layout.cmdWhyLeft, layout.cmdPrintLeft - 500 - 100);
   EXPECT_EQ(layout.lblHeadingLeft, 3500);
   EXPECT_EQ(layout.lblURLLeft, 3000);
 }

@@ -38,6 +38,8 @@ class FakeDirector : public WindowDirector {
   }
   void showResultsWindow() override { Record("showResultsWindow"); }
   void closeResultsWindow() override { Record("closeResultsWindow"); }
+  void showWhyWindow() override { Record("showWhyWindow"); }
+  void closeWhyWindow() override { Record("closeWhyWindow"); }
   void showLookupBrowser() override { Record("showLookupBrowser"); }
   void closeLookupBrowser() override { Record("closeLookupBrowser"); }
   void showAbout(QWidget*) override { Record("showAbout"); }
