@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/chart_workers.h"
+#include "birthtime/birth_time.h"
 #include "cli/json_line.h"
 #include "cosmodynes/explanation.h"
 
@@ -166,7 +167,7 @@ std::string SnakeCase(std::string_view name) {
   return snake;
 }
 
-std::string CsvHeaderLine() {
+std::string CsvHeaderLine(bool trueUt) {
   std::string line;
   const auto add = [&line](std::string_view prefix, std::string_view name) {
     if (!line.empty()) line += ',';
@@ -179,7 +180,87 @@ std::string CsvHeaderLine() {
     for (const ChartPoint point : kAllChartPoints) add(prefix, SnakeCase(ChartPointName(point)));
   }
   for (const std::string_view column : kVerdictColumns) add("", column);
+  if (trueUt) {
+    add("male_", "ut");
+    add("female_", "ut");
+  }
   return line + "\r\n";
+}
+
+// A clock time converted to Universal Time, as the output states it.
+struct Conversion {
+  std::string ut;         ///< "1950-07-01T16:00:00"
+  std::string utcOffset;  ///< "-04:00", "+03:06:52"
+};
+using Conversions = std::array<std::optional<Conversion>, 2>;  ///< male, female
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+std::string ClockText(const BirthData& birth) { return TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute); }
+
+// Converts one person's clock time to UT, by the zone column, else the
+// offset column, else the atlas; sets birth.Ut. Gives the refusal instead.
+std::optional<std::string> ConvertBirthTime(Partner partner, BirthData& birth, std::string_view zoneColumn,
+                                            std::string_view offsetColumn, const PlaceZoneFinder& findPlaceZone,
+                                            Conversion& conversion) {
+  const auto column = [partner](std::string_view name) { return ColumnName(partner, name) + ": "; };
+  const LocalBirthTime local{std::stoi(birth.Year), birth.Month, std::stoi(birth.Day), birth.Hour, birth.Minute};
+  UtConversion result;
+  std::string zone;
+  if (!zoneColumn.empty()) {
+    zone = zoneColumn;
+    if (!IsValidZone(QByteArray::fromStdString(zone)))
+      return column("tz") + "unknown time zone '" + zone + "'; use a tz database name such as Europe/London";
+    result = ConvertToUt(local, QByteArray::fromStdString(zone), GeographicLongitude(birth));
+  } else if (!offsetColumn.empty()) {
+    const std::optional<int> offset = ParseUtcOffset(offsetColumn);
+    if (!offset) return column("utc_offset") + "must be +HH:MM or -HH:MM, hours 00 to 14 and minutes 00 to 59";
+    zone = "UTC" + std::string(offsetColumn);
+    result = ConvertWithOffset(local, *offset);
+  } else {
+    const std::string place = birth.City + ", " + (birth.State.empty() ? "" : birth.State + ", ") + birth.Country;
+    const PlaceZone found = findPlaceZone ? findPlaceZone(birth.City, birth.State, birth.Country) : PlaceZone{};
+    if (found.found == PlaceZone::Found::None) {
+      return column("city") + "no atlas place matches " + place + "; give " + ColumnName(partner, "tz") + " or " +
+             ColumnName(partner, "utc_offset");
+    }
+    if (found.found == PlaceZone::Found::Several) {
+      std::string which;
+      for (std::size_t i = 0; i < found.candidates.size() && i < 3; ++i) which += (i ? "; " : "") + found.candidates[i];
+      if (found.candidates.size() > 3) which += "; ...";
+      return column("city") + "more than one atlas place matches " + place + " (" + which + "); give " +
+             ColumnName(partner, "state") + ", " + ColumnName(partner, "tz") + " or " + ColumnName(partner, "utc_offset");
+    }
+    zone = found.zone;
+    if (!IsValidZone(QByteArray::fromStdString(zone)))
+      return column("city") + "the atlas gives the time zone " + zone + ", which this system does not know";
+    result = ConvertToUt(local, QByteArray::fromStdString(zone), GeographicLongitude(birth));
+  }
+  const std::string day = birth.Year + "-" + TwoDigits(birth.Month) + "-" + TwoDigits(std::stoi(birth.Day));
+  const auto offsets = [&result] {
+    return OffsetText(result.candidates[0].offsetSeconds).toStdString() + " and " +
+           OffsetText(result.candidates[1].offsetSeconds).toStdString();
+  };
+  switch (result.outcome) {
+    case UtConversion::Outcome::Converted: break;
+    case UtConversion::Outcome::InvalidDate:
+      return column("day") + "there is no such day in that month, so the time cannot be converted";
+    case UtConversion::Outcome::UnknownZone: return column("tz") + "unknown time zone '" + zone + "'";
+    case UtConversion::Outcome::DoesNotExist:
+      return column("hour") + ClockText(birth) + " does not exist in " + zone + " on " + day +
+             ": the clocks went from " + OffsetText(result.candidates[0].offsetSeconds).toStdString() + " to " +
+             OffsetText(result.candidates[1].offsetSeconds).toStdString();
+    case UtConversion::Outcome::Ambiguous:
+      return column("hour") + ClockText(birth) + " happens twice in " + zone + " on " + day + ", at " + offsets() +
+             "; give " + ColumnName(partner, "utc_offset");
+  }
+  const UtCandidate& moment = result.candidates.front();
+  const QDate date = moment.ut.date();
+  const QTime time = moment.ut.time();
+  birth.Ut = UniversalMoment{date.year(), date.month(), date.day(),
+                             time.hour() + time.minute() / 60.0 + time.second() / 3600.0};
+  conversion = {UtText(moment.ut).toStdString(), OffsetText(moment.offsetSeconds).toStdString()};
+  return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------
@@ -187,8 +268,13 @@ std::string CsvHeaderLine() {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::size_t kRequiredColumns = 2 * kPersonColumns.size();
+// Optional columns after the required ones: each person's time zone and
+// fixed offset, read only when times are converted.
+constexpr std::array<std::string_view, 2> kZoneColumns = {"tz", "utc_offset"};
+constexpr std::size_t kKeptColumns = kRequiredColumns + 2 * kZoneColumns.size();
 
-// What the reader keeps of a row: the values of the 32 required columns, found
+// What the reader keeps of a row: the values of the 32 required columns (and
+// of the four zone columns when times are converted), found
 // by their place in the header, and nothing of other columns but their
 // count. Header names are kept for messages, for this many columns and up to
 // this length; the reader's own buffer holds one field at a time.
@@ -396,8 +482,8 @@ class Batch {
   }
 
   void KeepValue(std::string_view field) {
-    if (nextRequired_ < requiredByPlace_.size() && requiredByPlace_[nextRequired_].first == fieldCount_)
-      values_[requiredByPlace_[nextRequired_++].second].assign(field);
+    if (nextRequired_ < keptByPlace_.size() && keptByPlace_[nextRequired_].first == fieldCount_)
+      values_[keptByPlace_[nextRequired_++].second].assign(field);
   }
 
   void KeepHeaderName(std::string_view field) {
@@ -406,9 +492,10 @@ class Batch {
                                                                             field.starts_with("\xFE\xFF"))))
       headerProblem_ = "the input looks like UTF-16";
     if (fieldCount_ < kNamedColumns) headerNames_.emplace_back(field.substr(0, kLongestColumnName + 1));
-    for (std::size_t c = 0; c < kRequiredColumns; ++c) {
-      if (field != RequiredColumn(c)) continue;
-      if (columns_[c] != kAbsent && duplicate_.empty()) duplicate_ = std::string(field);
+    for (std::size_t c = 0; c < kKeptColumns; ++c) {
+      if (field != KeptColumn(c)) continue;
+      const bool used = c < kRequiredColumns || options_.trueUt;
+      if (columns_[c] != kAbsent && duplicate_.empty() && used) duplicate_ = std::string(field);
       columns_[c] = fieldCount_;
     }
   }
@@ -436,7 +523,7 @@ class Batch {
     }
     std::string missing;
     for (std::size_t c = 0; c < kRequiredColumns; ++c) {
-      if (columns_[c] == kAbsent) missing += (missing.empty() ? "" : ", ") + RequiredColumn(c);
+      if (columns_[c] == kAbsent) missing += (missing.empty() ? "" : ", ") + KeptColumn(c);
     }
     if (!missing.empty()) {
       // A wrong encoding hides every column; say so rather than list them all.
@@ -444,14 +531,27 @@ class Batch {
                                   : headerProblem_ + "; kelvra-cli reads UTF-8");
       return;
     }
-    for (std::size_t c = 0; c < kRequiredColumns; ++c) requiredByPlace_[c] = {columns_[c], c};
-    std::sort(requiredByPlace_.begin(), requiredByPlace_.end());
-    if (options_.format == OutputFormat::Csv) Emit(CsvHeaderLine());
+    for (std::size_t c = 0; c < kKeptColumns; ++c) {
+      // The zone columns count only when times are converted.
+      if (columns_[c] != kAbsent && (c < kRequiredColumns || options_.trueUt)) keptByPlace_.push_back({columns_[c], c});
+    }
+    std::sort(keptByPlace_.begin(), keptByPlace_.end());
+    if (options_.format == OutputFormat::Csv) Emit(CsvHeaderLine(options_.trueUt));
   }
 
-  static std::string RequiredColumn(std::size_t c) {
+  static std::string KeptColumn(std::size_t c) {
+    if (c >= kRequiredColumns) {
+      const std::size_t z = c - kRequiredColumns;
+      return ColumnName(z < kZoneColumns.size() ? Partner::Male : Partner::Female, kZoneColumns[z % kZoneColumns.size()]);
+    }
     const Partner partner = c < kPersonColumns.size() ? Partner::Male : Partner::Female;
     return ColumnName(partner, kPersonColumns[c % kPersonColumns.size()]);
+  }
+
+  // The value of a kept column in the current row; empty where the column is
+  // missing or the row ends before it.
+  std::string_view KeptValue(std::size_t c) const {
+    return columns_[c] < fieldCount_ ? std::string_view(values_[c]) : std::string_view();
   }
 
   PersonFields FieldsOf(Partner partner) const {
@@ -466,26 +566,39 @@ class Batch {
 
   void Row() {
     ++row_;
+    Conversions conversions;
     PersonResult male = ReadPerson(Partner::Male, FieldsOf(Partner::Male));
     if (!male.birth) return Refuse(male.error);
+    if (const auto refusal = Convert(Partner::Male, *male.birth, conversions)) return Refuse(*refusal);
     PersonResult female = ReadPerson(Partner::Female, FieldsOf(Partner::Female));
     if (!female.birth) return Refuse(female.error);
+    if (const auto refusal = Convert(Partner::Female, *female.birth, conversions)) return Refuse(*refusal);
 
     if (!workers_) {
       const double startGain = memory_.lastHarmonyGain;
       const CoupleAnalysis analysis = AnalyzeCouple(*male.birth, *female.birth, ephemeris_, memory_);
       ShiftedContacts shifted;
       if (options_.explain) shifted = ChartBirthTimeShifts(*male.birth, *female.birth, analysis, ephemeris_);
-      WriteAnalysis(row_, *male.birth, *female.birth, analysis, startGain, shifted);
+      WriteAnalysis(row_, *male.birth, *female.birth, analysis, startGain, shifted, conversions);
       return;
     }
     PendingRow& pending = pending_.emplace_back();
     pending.row = row_;
+    pending.conversions = std::move(conversions);
     pending.job.male = std::move(*male.birth);
     pending.job.female = std::move(*female.birth);
     pending.job.shiftBirthTimes = options_.explain;
     workers_->Submit(pending.job);
     Answer(false);
+  }
+
+  // With --true-ut: the person's clock time converted by their zone columns
+  // or birthplace; the refusal when it cannot be.
+  std::optional<std::string> Convert(Partner partner, BirthData& birth, Conversions& conversions) {
+    if (!options_.trueUt) return std::nullopt;
+    const std::size_t zone = kRequiredColumns + (partner == Partner::Male ? 0 : kZoneColumns.size());
+    Conversion& conversion = conversions[partner == Partner::Male ? 0 : 1].emplace();
+    return ConvertBirthTime(partner, birth, KeptValue(zone), KeptValue(zone + 1), options_.findPlaceZone, conversion);
   }
 
   // Writes the rows in flight that are finished, in row order, finishing each
@@ -505,7 +618,8 @@ class Batch {
         if (next.job.failure) std::rethrow_exception(next.job.failure);
         const double startGain = memory_.lastHarmonyGain;
         WriteAnalysis(next.row, next.job.male, next.job.female,
-                      CompleteAnalysis(std::move(next.job.charts), memory_), startGain, next.job.shifted);
+                      CompleteAnalysis(std::move(next.job.charts), memory_), startGain, next.job.shifted,
+                      next.conversions);
       }
       pending_.pop_front();
     }
@@ -514,15 +628,17 @@ class Batch {
   // `startGain` is the harmony memory the analysis started from; `shifted`
   // holds the birth-time shifts' contacts when the run explains its rows.
   void WriteAnalysis(std::uint64_t row, const BirthData& maleBirth, const BirthData& femaleBirth,
-                     const CoupleAnalysis& analysis, double startGain, const ShiftedContacts& shifted) {
+                     const CoupleAnalysis& analysis, double startGain, const ShiftedContacts& shifted,
+                     const Conversions& conversions) {
     const ChartTexts maleTexts = ChartTextsOf(analysis.male);
     const ChartTexts femaleTexts = ChartTextsOf(analysis.female);
     const ReportPerson male = ReportPersonOf(maleBirth);
     const ReportPerson female = ReportPersonOf(femaleBirth);
     if (options_.format == OutputFormat::Csv) {
-      WriteCsvRow(MakeCompatibilityReport(male, female, maleTexts, femaleTexts, analysis.verdict.result));
+      WriteCsvRow(MakeCompatibilityReport(male, female, maleTexts, femaleTexts, analysis.verdict.result),
+                  conversions);
     } else {
-      WriteJsonRow(row, analysis, male, female, maleTexts, femaleTexts);
+      WriteJsonRow(row, analysis, male, female, maleTexts, femaleTexts, conversions);
       if (options_.explain) {
         WriteExplanation(ExplainAnalysis(analysis, startGain));
         WriteBand(ScoreBirthTimeShifts(shifted, startGain, analysis.verdict.result));
@@ -642,7 +758,7 @@ class Batch {
   void Refuse(const std::string& message) {
     if (status_ == kExitOk) status_ = kExitRowRefused;
     if (!workers_) return WriteRefusal(row_, message);
-    pending_.push_back({row_, message, {}});
+    pending_.push_back({row_, message, {}, {}});
     Answer(false);
   }
 
@@ -661,7 +777,8 @@ class Batch {
     EmitJson();
   }
 
-  void WritePerson(const ReportPerson& person, const NatalChart& chart, const ChartTexts& texts) {
+  void WritePerson(const ReportPerson& person, const NatalChart& chart, const ChartTexts& texts,
+                   const std::optional<Conversion>& conversion) {
     auto& w = json_;
     w.StartObject();
     w.KeyString("name", person.name);
@@ -685,21 +802,26 @@ class Batch {
       w.EndObject();
     }
     w.EndArray();
+    if (conversion) {
+      w.KeyString("ut", conversion->ut);
+      w.KeyString("utcOffset", conversion->utcOffset);
+    }
     w.EndObject();
   }
 
   // Leaves the row's object open for what follows it.
   void WriteJsonRow(std::uint64_t row, const CoupleAnalysis& analysis, const ReportPerson& male,
-                    const ReportPerson& female, const ChartTexts& maleTexts, const ChartTexts& femaleTexts) {
+                    const ReportPerson& female, const ChartTexts& maleTexts, const ChartTexts& femaleTexts,
+                    const Conversions& conversions) {
     auto& w = json_;
     w.Clear();
     w.StartObject();
     w.Key("row");
     w.Uint(row);
     w.Key("male");
-    WritePerson(male, analysis.male, maleTexts);
+    WritePerson(male, analysis.male, maleTexts, conversions[0]);
     w.Key("female");
-    WritePerson(female, analysis.female, femaleTexts);
+    WritePerson(female, analysis.female, femaleTexts, conversions[1]);
     w.Key("contacts");
     w.StartArray();
     for (const Contact& c : analysis.contacts) {
@@ -729,7 +851,7 @@ class Batch {
     w.KeyString("comment", result.strComment);
   }
 
-  void WriteCsvRow(const CompatibilityReport& report) {
+  void WriteCsvRow(const CompatibilityReport& report, const Conversions& conversions) {
     line_.clear();
     bool first = true;
     for (const auto& [name, member] : kReportFields) {
@@ -741,6 +863,9 @@ class Batch {
       } else {
         AppendCsvField(line_, field, scratch_);
       }
+    }
+    for (const std::optional<Conversion>& conversion : conversions) {
+      if (conversion) line_.append(",").append(conversion->ut);
     }
     line_ += "\r\n";
     Emit(line_);
@@ -781,8 +906,8 @@ class Batch {
 
   // The header: where each required column stands, a name per column for
   // messages, and what made it unreadable.
-  std::array<std::size_t, kRequiredColumns> columns_ = [] {
-    std::array<std::size_t, kRequiredColumns> absent{};
+  std::array<std::size_t, kKeptColumns> columns_ = [] {
+    std::array<std::size_t, kKeptColumns> absent{};
     absent.fill(kAbsent);
     return absent;
   }();
@@ -791,9 +916,9 @@ class Batch {
   std::string headerProblem_;
 
   // The current row: the required columns' values, reused from row to row.
-  std::array<std::pair<std::size_t, std::size_t>, kRequiredColumns> requiredByPlace_{};  // (place, column)
+  std::vector<std::pair<std::size_t, std::size_t>> keptByPlace_;  // (place, column), present columns only
   std::size_t nextRequired_ = 0;
-  std::array<std::string, kRequiredColumns> values_;
+  std::array<std::string, kKeptColumns> values_;
   std::size_t fieldCount_ = 0;
 
   JsonLine json_;
@@ -804,6 +929,7 @@ class Batch {
   struct PendingRow {
     std::uint64_t row = 0;
     std::string refusal;  ///< refused with this message when not empty
+    Conversions conversions;
     ChartJob job;
   };
   std::deque<PendingRow> pending_;

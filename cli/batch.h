@@ -49,6 +49,18 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRowRefused = 1;
 inline constexpr int kExitFailure = 2;
 
+/// What the atlas says of a birthplace: its time zone, or why there is none.
+struct PlaceZone {
+  enum class Found { One, None, Several };
+  Found found = Found::None;
+  std::string zone;  ///< with One: the place's tz database zone
+  std::vector<std::string> candidates;  ///< with Several: "City, State, Country" of each, largest first
+};
+
+/// Looks a birthplace up by city, state (may be empty) and country.
+using PlaceZoneFinder = std::function<PlaceZone(std::string_view city, std::string_view state,
+                                                std::string_view country)>;
+
 /// How a batch run reads and writes.
 struct BatchOptions {
   OutputFormat format = OutputFormat::JsonLines;
@@ -58,6 +70,11 @@ struct BatchOptions {
   /// JSON Lines only: each analysed row also explains its score and shows
   /// how moving each birth time changes the figures.
   bool explain = false;
+  /// Converts each clock time to Universal Time before the chart: by the
+  /// P_tz column, else P_utc_offset, else the zone of the atlas place found
+  /// by city, state and country (through findPlaceZone).
+  bool trueUt = false;
+  PlaceZoneFinder findPlaceZone;
   std::string inputName = "standard input";    ///< as messages name the input
   std::string outputName = "standard output";  ///< as messages name the output
   /// Threads that compute the couples' charts and contacts ahead; 1 does all

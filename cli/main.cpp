@@ -14,11 +14,12 @@
 #include <string_view>
 
 #include "charts/swiss_ephemeris.h"
+#include "atlas/atlas.h"
 #include "cli/batch.h"
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--jobs N] [FILE]
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [FILE]
 
 Rates the compatibility of each couple in FILE (or standard input when FILE
 is missing or "-") exactly as Kelvra does, one couple per CSV row.
@@ -97,6 +98,20 @@ Options:
                    "percentage60": [280, 1120], "commentChanges15": false},
                    "female": {...}, "mostSensitive": "male"}.
                    Nothing else in the line changes.
+  --true-ut        convert each clock time to Universal Time before its
+                   chart, with the optional column P_tz (a tz database zone
+                   such as Europe/Oslo), else P_utc_offset (exactly +HH:MM or
+                   -HH:MM), else the zone of the offline atlas's place of
+                   that city, state and country (city in any case, with or
+                   without accents; country by name or ISO code). Before a
+                   zone kept standard time, the mean time of the birth
+                   longitude is used. A time that does not exist or happens
+                   twice on that day, an unknown zone or place, or several
+                   places of that name refuse the row, naming the column.
+                   Each person's JSON object gains "ut"
+                   ("1950-07-01T16:00:00") and "utcOffset" ("-04:00"); CSV
+                   output gains male_ut and female_ut after comment. Without
+                   --true-ut, P_tz and P_utc_offset are ignored.
   --jobs N         compute the charts of N couples at a time, on N threads
                    (default: the number of processors this process may
                    use); totals, verdicts and output keep the input's order,
@@ -122,6 +137,29 @@ bool TakesValue(std::string_view arg, std::string_view name, int& i, int argc, c
 bool MayWait(int fd) {
   struct stat status {};
   return fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
+}
+
+// The atlas place of a birthplace, from the atlas held in memory: built on
+// the first row that needs it, never searched by the library per row.
+kelvra::cli::PlaceZone FindPlaceZone(std::string_view city, std::string_view state, std::string_view country) {
+  using kelvra::cli::PlaceZone;
+  const kelvra::AtlasFindResult result = kelvra::AtlasIndex::Instance().Find(city, state, country);
+  PlaceZone zone;
+  switch (result.outcome) {
+    case kelvra::AtlasFindResult::Outcome::Found:
+      zone.found = PlaceZone::Found::One;
+      zone.zone = result.Place()->timeZone;
+      break;
+    case kelvra::AtlasFindResult::Outcome::NotFound: zone.found = PlaceZone::Found::None; break;
+    case kelvra::AtlasFindResult::Outcome::Ambiguous:
+      zone.found = PlaceZone::Found::Several;
+      for (const kelvra::AtlasPlace* place : result.places) {
+        zone.candidates.push_back(place->city + ", " + (place->state.empty() ? "" : place->state + ", ") +
+                                  place->country);
+      }
+      break;
+  }
+  return zone;
 }
 
 int Usage(std::string_view problem) {
@@ -160,6 +198,9 @@ int main(int argc, char** argv) {
       options.csvSafe = true;
     } else if (arg == "--explain") {
       options.explain = true;
+    } else if (arg == "--true-ut") {
+      options.trueUt = true;
+      options.findPlaceZone = FindPlaceZone;
     } else if (TakesValue(arg, "--jobs", i, argc, argv, value)) {
       if (value.data() == nullptr) return Usage("--jobs needs a number from 1 to 256");
       unsigned jobs = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kelvra {
@@ -9,9 +10,21 @@ namespace kelvra {
 enum class LatitudeDirection { North, South };
 enum class LongitudeDirection { East, West };
 
+/// A birth moment in Universal Time, for a clock time converted with its
+/// time zone.
+struct UniversalMoment {
+  std::int32_t Year = 2000;
+  std::int32_t Month = 1;
+  std::int32_t Day = 1;
+  double Hour = 0;  ///< 0 <= Hour < 24, minutes and seconds included
+  bool operator==(const UniversalMoment&) const = default;
+};
+
 /// One person's birth record as entered. Day and Year stay text, as the
 /// lists give them, and become numbers only when the chart is computed.
-/// Times are local clock time as typed; no time zone is applied anywhere.
+/// Times are local clock time as typed, and the chart is computed for them
+/// as if they were Universal Time, unless the record carries the converted
+/// moment in Ut.
 struct BirthData {
   std::string Name;
   std::string Day;   ///< "1".."31"; not checked against the month
@@ -29,6 +42,9 @@ struct BirthData {
   std::string City;
   std::string State;
   std::string Country;
+  /// When set, the chart is computed for this moment instead of the clock
+  /// time above, which is then kept for what the report shows.
+  std::optional<UniversalMoment> Ut;
 };
 
 /// Geographic latitude in decimal degrees, north positive:

@@ -58,10 +58,12 @@ NatalChart CalcShiftedChart(const BirthData& birth, int shiftMinutes, Ephemeris&
   const double latitude = GeographicLatitude(birth);
   const double longitude = GeographicLongitude(birth);
 
-  double hour = birth.Hour + birth.Minute / 60.0;
+  const std::optional<UniversalMoment>& ut = birth.Ut;
+  double hour = ut ? ut->Hour : birth.Hour + birth.Minute / 60.0;
   if (shiftMinutes != 0) hour += shiftMinutes / 60.0;
-  const double jd = ephemeris.JulDay(DateField(birth.Year, "Year"), birth.Month, DateField(birth.Day, "Day"), hour,
-                                     swe_codes::kGregorianCalendar);
+  const double jd = ut ? ephemeris.JulDay(ut->Year, ut->Month, ut->Day, hour, swe_codes::kGregorianCalendar)
+                       : ephemeris.JulDay(DateField(birth.Year, "Year"), birth.Month, DateField(birth.Day, "Day"),
+                                          hour, swe_codes::kGregorianCalendar);
 
   std::array<double, 14> cusps{};
   std::array<double, 11> angles{};

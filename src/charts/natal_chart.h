@@ -26,6 +26,8 @@ struct NatalChart {
 /// The hour passed on is Hour + Minute / 60: the second never enters the
 /// chart and the clock time is used as entered, with no time-zone or
 /// summer-time correction and the same Julian day for houses and bodies.
+/// A record that carries its converted moment (Ut) is computed for that
+/// moment instead.
 ///
 /// Values the library leaves undefined (not seen with the Debian data, but
 /// the library's return codes are not examined) are replaced by defined ones

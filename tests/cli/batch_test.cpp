@@ -521,6 +521,75 @@ TEST_F(Batch, ExplainingAddsToEachAnalysedLineAndChangesNothingElse) {
   for (unsigned jobs : {2u, 4u}) EXPECT_TRUE(run(jobs, true).out == explained.out) << jobs << " jobs";
 }
 
+// With --true-ut each clock time is converted by its zone, else its offset;
+// a time the zone skips or repeats refuses the row. Without the flag the
+// zone columns are ignored.
+TEST_F(Batch, TrueUtConvertsByZoneOrOffsetAndRefusesWhatCannotBe) {
+  const struct {
+    const char *date, *time, *zone, *offset, *longitude;
+    const char* expected;  // the male's "ut", or the start of the refusal
+  } rows[] = {
+      {"1950-07-01", "12:00", "America/New_York", "", "074", "1950-07-01T16:00:00"},
+      {"1950-01-15", "12:00", "America/New_York", "", "074", "1950-01-15T17:00:00"},
+      {"1985-07-01", "12:00", "Europe/Kyiv", "", "030", "1985-07-01T08:00:00"},
+      {"1985-01-15", "12:00", "Europe/Kiev", "", "030", "1985-01-15T09:00:00"},
+      {"1942-12-01", "12:00", "Asia/Kolkata", "", "073", "1942-12-01T05:30:00"},
+      {"1960-07-01", "12:00", "Europe/Oslo", "", "010", "1960-07-01T10:00:00"},
+      {"1970-01-15", "12:00", "Europe/London", "", "000", "1970-01-15T11:00:00"},
+      {"1930-07-01", "12:00", "Asia/Riyadh", "", "045", "1930-07-01T09:00:00"},
+      {"1950-07-01", "12:00", "", "-04:00", "074", "1950-07-01T16:00:00"},
+      {"1950-07-01", "24:30", "", "+05:30", "073", "1950-07-01T19:00:00"},
+      {"2021-03-14", "02:30", "America/New_York", "", "074", "male_hour: 02:30 does not exist"},
+      {"2021-11-07", "01:30", "America/New_York", "", "074", "male_hour: 01:30 happens twice"},
+      {"1950-07-01", "12:00", "Mars/Olympus", "", "074", "male_tz: unknown time zone"},
+      {"1950-07-01", "12:00", "", "+5:30", "074", "male_utc_offset: must be +HH:MM"},
+  };
+  std::string csv = "male_tz,male_utc_offset,female_utc_offset," + Line(Header());
+  for (const auto& r : rows) {
+    Couple couple = kCoupleB;
+    const std::string date = r.date, time = r.time;
+    couple[1] = date.substr(8, 2);
+    couple[2] = std::to_string(std::stoi(date.substr(5, 2)));
+    couple[3] = date.substr(0, 4);
+    couple[4] = time.substr(0, 2);
+    couple[5] = time.substr(3, 2);
+    couple[10] = r.longitude;
+    couple[11] = "0";
+    couple[12] = "E";
+    csv += std::string(r.zone) + "," + r.offset + ",+00:00," + Line(couple);
+  }
+  BatchOptions options;
+  options.trueUt = true;
+  std::istringstream in(csv);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(in, out, err, options, ephemeris_), kExitRowRefused);
+  const std::vector<Json> lines = JsonLines(out.str());
+  ASSERT_EQ(lines.size(), std::size(rows));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string expected = rows[i].expected;
+    if (expected.starts_with("male_")) {
+      ASSERT_TRUE(lines[i].HasMember("error")) << expected;
+      EXPECT_EQ(Str(lines[i]["error"]).substr(0, expected.size()), expected);
+      continue;
+    }
+    ASSERT_FALSE(lines[i].HasMember("error")) << Str(lines[i]["error"]);
+    EXPECT_EQ(Str(lines[i]["male"]["ut"]), expected) << i;
+    EXPECT_EQ(Str(lines[i]["female"]["utcOffset"]), "+00:00");
+  }
+  // The chart is the one of the converted moment.
+  BirthData male = Birth(kCoupleB, Partner::Male);
+  male.Day = "1", male.Month = 7, male.Year = "1950", male.Hour = 12, male.Minute = 0, male.LongDeg = 74,
+  male.LongMin = 0, male.LongDir = LongitudeDirection::East;
+  male.Ut = UniversalMoment{1950, 7, 1, 16};
+  EXPECT_EQ(lines[0]["male"]["chart"][std::size_t{0}]["longitude"].GetDouble(),
+            CalcChart(male, ephemeris_).Longitude[ChartPoint::Sun]);
+  // Without the flag the zone columns change nothing.
+  std::istringstream again(csv);
+  std::ostringstream plain, plainErr;
+  RunBatch(again, plain, plainErr, BatchOptions{}, ephemeris_);
+  EXPECT_EQ(plain.str().find("\"ut\""), std::string::npos);
+}
+
 // Streams that fail as a device does, leaving the reason in errno.
 struct FailingStream : std::streambuf {
   explicit FailingStream(int error) : error_(error) {}

@@ -90,7 +90,7 @@ TEST_F(KelvraCli, ExitCodes) {
       {"--frobnicate", kExitFailure, "", "kelvra-cli: unknown option"},
       {"'" + good + "' '" + good + "'", kExitFailure, "", "kelvra-cli: only one input file"},
       {"--version", kExitOk, "kelvra-cli 1.0\n", ""},
-      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--jobs N] [FILE]", ""},
+      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [FILE]", ""},
       {"--explain --format csv '" + good + "'", kExitFailure, "", "kelvra-cli: --explain needs --format jsonl\n"},
       {"--format=csv --explain", kExitFailure, "", "kelvra-cli: --explain needs --format jsonl\n"},
       {"--format csv --csv-safe '" + good + "'", kExitOk, "male_name,", ""},
@@ -108,6 +108,24 @@ TEST_F(KelvraCli, ExitCodes) {
       EXPECT_EQ(r.err, "") << c.args;
     }
   }
+}
+
+// Without a zone column, --true-ut takes the zone of the atlas place, found
+// by name in any spelling; a name the atlas cannot pin refuses the row.
+TEST_F(KelvraCli, TrueUtFindsTheZoneOfTheBirthplaceInTheAtlas) {
+  const std::string input = WriteInput(
+      "places.csv",
+      Header() +
+          "A,1,7,1950,12,0,0,40,43,N,74,0,W,new york,New York,US,B,1,7,1960,12,0,0,69,39,N,18,57,E,Tromso,"
+          "Troms og Finnmark,Norway\n"
+          "C,1,7,1950,12,0,0,40,43,N,74,0,W,Springfield,Somewhere,US,D,1,7,1960,12,0,0,18,31,N,73,51,E,Pune,"
+          "Maharashtra,IN\n");
+  const Outcome r = RunCli("--true-ut '" + input + "'");
+  EXPECT_EQ(r.code, kExitRowRefused);
+  EXPECT_NE(r.out.find("\"ut\":\"1950-07-01T16:00:00\",\"utcOffset\":\"-04:00\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"ut\":\"1960-07-01T10:00:00\",\"utcOffset\":\"+02:00\""), std::string::npos);
+  EXPECT_NE(r.out.find("{\"row\":2,\"error\":\"male_city: no atlas place matches Springfield, Somewhere, US"),
+            std::string::npos);
 }
 
 // A full disk is told with the stream and the system's reason.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Each folder of src/ includes only the folders below it:
-#   program -> entry, report, lookup -> contracts, shell -> charts, cosmodynes
-# and the core includes no Qt. Usage: layers_test.sh SOURCE_DIR
+#   program -> entry, report, lookup -> contracts, shell -> atlas, birthtime
+#   -> charts, cosmodynes
+# and the core includes no Qt; birthtime uses Qt Core only. Usage: layers_test.sh SOURCE_DIR
 set -euo pipefail
 src="$1/src"
 
@@ -9,11 +10,13 @@ declare -A allowed=(
   [charts]="charts"
   [cosmodynes]="charts cosmodynes"
   [shell]="shell"
-  [contracts]="contracts charts cosmodynes"
-  [entry]="entry contracts shell charts cosmodynes"
-  [report]="report contracts shell charts cosmodynes"
+  [birthtime]="birthtime"
+  [atlas]="atlas"
+  [contracts]="contracts charts cosmodynes birthtime atlas"
+  [entry]="entry contracts shell charts cosmodynes birthtime atlas"
+  [report]="report contracts shell charts cosmodynes birthtime"
   [lookup]="lookup contracts shell"
-  [program]="program entry report lookup contracts shell charts cosmodynes"
+  [program]="program entry report lookup contracts shell charts cosmodynes birthtime atlas"
 )
 
 status=0
@@ -32,6 +35,10 @@ for folder in charts cosmodynes; do
     status=1
   fi
 done
+if grep -rnE '^#include <Q(tGui|tWidgets|Widget|Gui|Application|Window)' "$src/birthtime"; then
+  echo "birthtime uses more of Qt than Qt Core"
+  status=1
+fi
 for folder in "$src"/*/; do
   name=$(basename "$folder")
   [[ -n ${allowed[$name]+set} ]] || { echo "src/$name has no place among the layers"; status=1; }

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+// The birthplace atlas: libgeonames' copy of the GeoNames cities (about 24,000
+// towns, most with 15,000 people or more). Plain C++ with UTF-8 strings, so the
+// CLI needs no Qt; GLib stays inside the .cpp files. Nothing here does any work
+// until first called.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvra {
+
+namespace atlas_detail {
+struct QueryState;
+}
+
+/// The attribution the place data's licence (CC BY 4.0) asks for, for the
+/// About box and the CLI's --version text.
+inline constexpr std::string_view kAtlasCredit =
+    "Place data: GeoNames (https://www.geonames.org), licensed under CC BY 4.0";
+
+struct AtlasPlace {
+  std::string city;
+  std::string state;        ///< first-level division: US state, Indian state, Norwegian county...
+  std::string country;
+  std::string countryCode;  ///< ISO 3166-1 alpha-2, upper case
+  std::string timeZone;     ///< IANA name as the atlas spells it, e.g. "Europe/Kiev"
+  double latitude = 0;      ///< degrees, north positive
+  double longitude = 0;     ///< degrees, east positive
+  long population = 0;
+};
+
+/// One search as the user types, answered by libgeonames' own ranked query
+/// (which also knows alternate names). Names come in the user's language, as
+/// the process locale selects. Run blocks, so call it off the GUI thread; the
+/// searches of all queries are answered one at a time, needing no GLib main
+/// loop. Cancel, from any thread, makes Run return at once. A cancelled query
+/// stays cancelled: use a new one for the next keystroke.
+class AtlasQuery {
+ public:
+  AtlasQuery();
+  ~AtlasQuery();  ///< cancels
+  AtlasQuery(const AtlasQuery&) = delete;
+  AtlasQuery& operator=(const AtlasQuery&) = delete;
+
+  /// At most `maxResults` places, best first; empty when cancelled, when
+  /// `text` is blank or when nothing fits.
+  std::vector<AtlasPlace> Run(const std::string& text, std::size_t maxResults);
+  void Cancel();
+  bool IsCancelled() const;
+
+ private:
+  std::shared_ptr<atlas_detail::QueryState> state_;
+};
+
+/// What AtlasIndex::Find made of a city, state and country.
+struct AtlasFindResult {
+  enum class Outcome { Found, NotFound, Ambiguous };
+  Outcome outcome = Outcome::NotFound;
+  /// Every place that fits, most populous first: one when Found, two or more
+  /// when Ambiguous (so the caller can list them), none when NotFound.
+  std::vector<const AtlasPlace*> places;
+
+  const AtlasPlace* Place() const { return outcome == Outcome::Found ? places.front() : nullptr; }
+};
+
+struct AtlasNearest {
+  const AtlasPlace* place = nullptr;  ///< null only for coordinates that are not numbers
+  double distanceKm = 0;
+};
+
+/// Every atlas place in memory, for lookups that must not run the library's
+/// query (about 50 ms each) per CSV row. Names are the atlas' English ones
+/// whatever the locale, so the CLI reads the same files the same way anywhere.
+class AtlasIndex {
+ public:
+  /// Built on the first call (about 0.15 s, 10 MB), from any thread.
+  static const AtlasIndex& Instance();
+
+  /// In libgeonames' order.
+  const std::vector<AtlasPlace>& Places() const;
+
+  /// The place with this city name, compared by FoldForSearch ("tromso"
+  /// finds "Tromsø", "St. Louis" finds "St Louis"). `state` is a name,
+  /// `country` a name or ISO code; either may be empty for "any".
+  AtlasFindResult Find(std::string_view city, std::string_view state, std::string_view country) const;
+
+  /// The place nearest by great-circle distance, for coordinates typed by hand.
+  AtlasNearest Nearest(double latitude, double longitude) const;
+
+  /// Every time zone the atlas names, sorted, each once.
+  const std::vector<std::string>& TimeZones() const;
+
+ private:
+  AtlasIndex();
+  struct UnitVector {
+    double x, y, z;
+  };
+  std::vector<AtlasPlace> places_;
+  std::vector<std::string> foldedCities_;  // parallel to places_
+  std::vector<std::size_t> byCity_;        // places_ indices, ordered by folded city
+  std::vector<UnitVector> positions_;      // parallel to places_, so Nearest needs no trigonometry per place
+  std::vector<std::string> timeZones_;
+};
+
+/// The key names are compared by: lower case, accents and apostrophes dropped,
+/// Latin letters such as ø, ß, ł spelt in ASCII, and any run of punctuation or
+/// spaces made one space. Other scripts are kept, lower-cased.
+std::string FoldForSearch(std::string_view utf8);
+
+/// Great-circle distance in km on a sphere of the Earth's mean radius.
+double GreatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);
+
+}  // namespace kelvra
