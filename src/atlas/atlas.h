@@ -12,27 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "atlas/atlas_types.h"
+
 namespace kelvra {
 
 namespace atlas_detail {
 struct QueryState;
 }
-
-/// The attribution the place data's licence (CC BY 4.0) asks for, for the
-/// About box and the CLI's --version text.
-inline constexpr std::string_view kAtlasCredit =
-    "Place data: GeoNames (https://www.geonames.org), licensed under CC BY 4.0";
-
-struct AtlasPlace {
-  std::string city;
-  std::string state;        ///< first-level division: US state, Indian state, Norwegian county...
-  std::string country;
-  std::string countryCode;  ///< ISO 3166-1 alpha-2, upper case
-  std::string timeZone;     ///< IANA name as the atlas spells it, e.g. "Europe/Kiev"
-  double latitude = 0;      ///< degrees, north positive
-  double longitude = 0;     ///< degrees, east positive
-  long population = 0;
-};
 
 /// One search as the user types, answered by libgeonames' own ranked query
 /// (which also knows alternate names). Names come in the user's language, as
@@ -55,22 +41,6 @@ class AtlasQuery {
 
  private:
   std::shared_ptr<atlas_detail::QueryState> state_;
-};
-
-/// What AtlasIndex::Find made of a city, state and country.
-struct AtlasFindResult {
-  enum class Outcome { Found, NotFound, Ambiguous };
-  Outcome outcome = Outcome::NotFound;
-  /// Every place that fits, most populous first: one when Found, two or more
-  /// when Ambiguous (so the caller can list them), none when NotFound.
-  std::vector<const AtlasPlace*> places;
-
-  const AtlasPlace* Place() const { return outcome == Outcome::Found ? places.front() : nullptr; }
-};
-
-struct AtlasNearest {
-  const AtlasPlace* place = nullptr;  ///< null only for coordinates that are not numbers
-  double distanceKm = 0;
 };
 
 /// Every atlas place in memory, for lookups that must not run the library's
