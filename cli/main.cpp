@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
       std::cout << kHelp;
       return 0;
     } else if (arg == "--version") {
-      std::cout << "kelvra-cli " << KELVRA_VERSION << '\n';
+      std::cout << "kelvra-cli " << KELVRA_VERSION << '\n' << kelvra::kAtlasCredit << '\n';
       return 0;
     } else if (arg == "--csv-safe") {
       options.csvSafe = true;

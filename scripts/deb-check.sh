@@ -82,8 +82,18 @@ if [[ $installed != "$built" ]]; then
   exit 1
 fi
 
+step "converting a birth time through the atlas and the tz database"
+ut=$(in_root sh -c "head -1 /tmp/couples.csv; echo 'A,1,7,1950,12,0,0,40,43,N,74,0,W,New York,New York,US,B,1,7,1960,12,0,0,69,39,N,18,57,E,Tromso,Troms og Finnmark,NO'" |
+  in_root kelvra-cli --true-ut --format csv | tail -1)
+echo "$ut"
+if [[ $ut != *",1950-07-01T16:00:00,1960-07-01T10:00:00"* ]]; then
+  echo "deb-check: FAIL: the installed kelvra-cli did not convert the birth times" >&2
+  exit 1
+fi
+
 step "starting kelvra (offscreen, 5 seconds)"
-for binary in /usr/bin/kelvra /usr/bin/kelvra-cli /usr/lib/kelvra/kelvra_lookup_browser.so; do
+for binary in /usr/bin/kelvra /usr/bin/kelvra-cli /usr/lib/kelvra/kelvra_lookup_browser.so \
+  /usr/lib/kelvra/kelvra_atlas_module.so; do
   if in_root ldd "$binary" | grep 'not found'; then
     echo "deb-check: FAIL: $binary lacks libraries" >&2
     exit 1
