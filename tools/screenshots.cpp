@@ -3,7 +3,11 @@
 // at the screen's device pixel ratio, for a reviewer to look at. The lookup
 // browser searches a loopback server, so no picture depends on the network.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +15,7 @@
 #include <functional>
 
 #include "charts/swiss_ephemeris.h"
+#include "entry/frm_atlas.h"
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
 #include "lookup/web_sandbox.h"
@@ -153,7 +158,7 @@ int Run(const QString& folder) {
   if (!shooter.save(program.whyWindow(), "why-window")) return 1;
 
   {
-    frmAbout about;
+    frmAbout about(nullptr, ProgramCredits());
     about.show();
     if (!shooter.save(&about, "about-box")) return 1;
   }
@@ -169,6 +174,36 @@ int Run(const QString& folder) {
                kBrowserTimeoutMs, "the lookup browser's results page"))
     return 1;
   if (!shooter.save(program.lookupBrowser(), "lookup-browser")) return 1;
+  program.closeLookupBrowser();
+
+  // Birth times converted to UT: the form's zone rows, the atlas window and
+  // the report's birth time rows.
+  frmMatch* form = program.entryWindow();
+  FillBoth(program);
+  form->findChild<QCheckBox*>(QStringLiteral("chkTrueUt"))->click();
+  if (!WaitFor([&] { return !form->findChild<QLabel*>(QStringLiteral("lblFZone"))->text().contains("looking"); },
+               kWindowTimeoutMs, "the nearest-place suggestion"))
+    return 1;
+  if (!shooter.save(form, "entry-form-true-ut")) return 1;
+  form->findChild<QPushButton*>(QStringLiteral("cmdMAtlas"))->click();
+  auto* atlas = form->findChild<frmAtlas*>();
+  if (!atlas) return Fail(QStringLiteral("no atlas window"));
+  auto* search = atlas->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+  search->selectAll();
+  QTest::keyClicks(search, QStringLiteral("Tromso"));
+  if (!WaitFor([&] { return !atlas->search().pending() && !atlas->places().empty(); }, kWindowTimeoutMs,
+               "the atlas' places"))
+    return 1;
+  if (!shooter.save(atlas, "atlas-window")) return 1;
+  QTest::keyClicks(search, QStringLiteral("xyz"));
+  if (!WaitFor([&] { return !atlas->search().pending(); }, kWindowTimeoutMs, "the atlas' empty answer")) return 1;
+  if (!shooter.save(atlas, "atlas-window-nothing-found")) return 1;
+  QTest::keyClick(search, Qt::Key_Escape);
+  form->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
+  if (!WaitFor([&] { return program.resultsWindow() && program.resultsWindow()->report() && !program.entryForm(); },
+               kWindowTimeoutMs, "the results window with birth times"))
+    return 1;
+  if (!shooter.save(program.resultsWindow()->report(), "report-page-true-ut")) return 1;
 
   return messaged ? Fail(QStringLiteral("the program showed a message")) : 0;
 }

@@ -6,7 +6,7 @@
 namespace kelvra {
 namespace {
 
-class LibrarySearch final : public AtlasSearch {
+class LibrarySearch final : public PlaceSearch {
  public:
   std::vector<AtlasPlace> Run(const std::string& text, std::size_t maxResults) override {
     return query_.Run(text, maxResults);
@@ -19,7 +19,7 @@ class LibrarySearch final : public AtlasSearch {
 
 class LibraryAtlas final : public AtlasService {
  public:
-  std::unique_ptr<AtlasSearch> NewSearch() override { return std::make_unique<LibrarySearch>(); }
+  std::unique_ptr<PlaceSearch> NewSearch() override { return std::make_unique<LibrarySearch>(); }
   AtlasFindResult Find(std::string_view city, std::string_view state, std::string_view country) const override {
     return AtlasIndex::Instance().Find(city, state, country);
   }

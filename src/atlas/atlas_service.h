@@ -17,9 +17,9 @@ namespace kelvra {
 
 /// One search as the user types; Run blocks (call it off the GUI thread) and
 /// Cancel, from any thread, makes it return at once, empty.
-class AtlasSearch {
+class PlaceSearch {
  public:
-  virtual ~AtlasSearch() = default;
+  virtual ~PlaceSearch() = default;
   virtual std::vector<AtlasPlace> Run(const std::string& text, std::size_t maxResults) = 0;
   virtual void Cancel() = 0;
 };
@@ -29,7 +29,7 @@ class AtlasSearch {
 class AtlasService {
  public:
   virtual ~AtlasService() = default;
-  virtual std::unique_ptr<AtlasSearch> NewSearch() = 0;
+  virtual std::unique_ptr<PlaceSearch> NewSearch() = 0;
   virtual AtlasFindResult Find(std::string_view city, std::string_view state, std::string_view country) const = 0;
   virtual AtlasNearest Nearest(double latitude, double longitude) const = 0;
   virtual const std::vector<std::string>& TimeZones() const = 0;

@@ -26,7 +26,9 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void FilteredLineEdit::handleTextEdited(const QString& text) {
-  if (TextFollowsRule(rule_, text)) {
+  // Only what the edit brings in is judged: text the program set (an atlas
+  // name such as "Tromsø") stays editable around its own letters.
+  if (TextFollowsRule(rule_, InsertedText(accepted_, text))) {
     accepted_ = text;
     return;
   }

@@ -10,7 +10,8 @@ namespace kelvra {
 /// A text entry that admits only what its rule accepts. Typed characters are
 /// offered to the rule one by one; text arriving any other way (paste, drop,
 /// middle click, input method) must follow the rule as a whole or the entry
-/// keeps its previous text. Either refusal shows the rule's message, and a
+/// keeps its previous text. Only the arriving text is judged, so text the
+/// program set can be edited around. Either refusal shows the rule's message, and a
 /// letters entry takes the focus back afterwards. Text the program sets with
 /// setText() is not filtered.
 class FilteredLineEdit : public QLineEdit {

@@ -2,6 +2,7 @@
 #include "entry/frm_match.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,9 +20,15 @@
 #include "contracts/entry_state.h"
 #include "contracts/window_director.h"
 #include "cosmodynes/analysis.h"
+#include "entry/atlas_search.h"
 #include "entry/birth_entries.h"
+#include "entry/birth_place.h"
+#include "entry/birth_zone.h"
+#include "entry/entry_dialogs.h"
 #include "entry/filtered_line_edit.h"
+#include "entry/frm_atlas.h"
 #include "entry/result_boxes.h"
+#include "entry/ut_reading.h"
 #include "entry/validation.h"
 #include "shell/command.h"
 #include "shell/link_label.h"
@@ -42,6 +49,15 @@ constexpr int kFirstMonth = 1;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 constexpr int kLastHour = 24;  // 24 is offered: the next day's 0 hours
+
+// Form geometry in twips. The zone rows show only with the UT option, under
+// the analysis command, so the option's check box stays where it was clicked
+// and only the co-branding frame and the form's bottom move down.
+constexpr int kFormWidth = 8715;
+constexpr int kFormHeight = 5700;
+constexpr int kFrame5Top = 4980;
+constexpr int kZoneRowsTop = 5040;
+constexpr int kZoneRowsHeight = 510;
 
 // Captions of labels show a doubled ampersand as one, as buttons do.
 QString LabelCaption(const char* caption) { return QString::fromUtf8(caption).replace("&&", "&"); }
@@ -183,7 +199,7 @@ frmMatch::frmMatch(WindowDirector& director, QWidget* parent) : QMainWindow(pare
 
 void frmMatch::createControls() {
   auto* central = Named(new QWidget(this), "centralWidget");
-  central->setFixedSize(Twips(8715), Twips(5700));
+  central->setFixedSize(Twips(kFormWidth), Twips(kFormHeight));
   central->setFont(QFont(QStringLiteral("Verdana"), 8));
   const QFont small(QStringLiteral("Verdana"), 7);
   setCentralWidget(central);
@@ -222,8 +238,19 @@ void frmMatch::createControls() {
   Place(cmdCalculate_, 3225, 4605, 2250, 360);
   ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, "Analyze Compatibility", &frmMatch::cmdCalculate_Click);
 
+  // Beside the command it changes; its right edge is the female frame's.
+  chkTrueUt_ = Named(new QCheckBox(QStringLiteral("Convert birth times to UT"), central), "chkTrueUt");
+  Place(chkTrueUt_, 5595, 4635, 3060, 300);
+  chkTrueUt_->setToolTip(QStringLiteral(
+      "Convert each birth time to Universal Time by the birthplace's time zone, summer time included, before the "
+      "charts are computed. Off: the times are used as typed."));
+  ConnectCommand(chkTrueUt_, &QCheckBox::clicked, this, "Convert birth times to UT", &frmMatch::chkTrueUt_Click);
+  createZoneRow(Person::Male, central);
+  createZoneRow(Person::Female, central);
+
   auto* cobrand = Named(new QGroupBox(QStringLiteral("Co-Brand Options"), central), "Frame5");
-  Place(cobrand, 60, 4980, 8595, 720);
+  Frame5_ = cobrand;
+  Place(cobrand, 60, kFrame5Top, 8595, 720);
   auto* pitch = Caption(cobrand, "Label60",
                         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
                         "your site's name &&  link here.",
@@ -322,7 +349,17 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
   std::tie(c.optEast, c.optWest) = directions(labels.longFrame, "Longitude", "East", "West", 1710);
 
   Caption(group, labels.city, "City:", 90, 2070, 1230);
-  c.txtCity = lineEdit("City", "City", KeyRule::Letters, 1320, 2070, 2850);
+  // The city ends where the month and seconds lists end; the atlas button
+  // takes the year list's column.
+  c.txtCity = lineEdit("City", "City", KeyRule::Letters, 1320, 2070, 1950);
+  c.atlas = Named(new QPushButton(QStringLiteral("Atlas..."), group), name("cmd", "Atlas"));
+  const QString atlasCommand = QStringLiteral("Find ") + spokenPerson + QStringLiteral("Birthplace in Atlas");
+  c.atlas->setAccessibleName(atlasCommand);
+  c.atlas->setToolTip(QStringLiteral("Choose the birthplace from the offline atlas: fills the city, state, country "
+                                     "and coordinates"));
+  Place(c.atlas, 3300, 2070, 870, 300);
+  ConnectCommand(c.atlas, &QPushButton::clicked, this, atlasCommand.toUtf8().constData(),
+                 male ? &frmMatch::cmdMAtlas_Click : &frmMatch::cmdFAtlas_Click);
   Caption(group, labels.state, "State:", 90, 2430, 1230);
   c.txtState = lineEdit("State", "State", KeyRule::Letters, 1320, 2430, 2850);
   Caption(group, labels.country, "Country:", 90, 2790, 1230);
@@ -334,6 +371,45 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
   Place(c.lookup, 90, 3180, 4080, 330);
   ConnectCommand(c.lookup, &QPushButton::clicked, this, command.toUtf8().constData(),
                  male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
+
+  // Typing in the place or the coordinates, or choosing a direction, makes
+  // them the user's own: a zone taken from an atlas place no longer fits.
+  for (QLineEdit* edit : {c.txtLD, c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry})
+    connect(edit, &QLineEdit::textEdited, this, [this, person] { handlePlaceEdited(person); });
+  for (QRadioButton* option : {c.optNorth, c.optSouth, c.optEast, c.optWest})
+    connect(option, &QRadioButton::clicked, this, [this, person] { handlePlaceEdited(person); });
+}
+
+void frmMatch::createZoneRow(Person person, QWidget* central) {
+  const bool male = person == Person::Male;
+  PersonControls& c = controls(person);
+  const int frameLeft = male ? 60 : 4395;  // the person's frame above
+  const QString spokenPerson = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
+  c.zoneNote = Named(new QLabel(central), male ? "lblMZone" : "lblFZone");
+  c.zoneNote->setFont(QFont(QStringLiteral("Verdana"), 7));
+  c.zoneNote->setTextFormat(Qt::PlainText);
+  c.zoneNote->setAccessibleName(spokenPerson + QStringLiteral("Time Zone"));
+  Place(c.zoneNote, frameLeft + 90, kZoneRowsTop, 3180, 360);
+  c.zonePick = Named(new QPushButton(QStringLiteral("Zone..."), central), male ? "cmdMZone" : "cmdFZone");
+  const QString command = QStringLiteral("Pick ") + spokenPerson + QStringLiteral("Time Zone");
+  c.zonePick->setAccessibleName(command);
+  // Under the atlas button, in its column.
+  Place(c.zonePick, frameLeft + 3300, kZoneRowsTop + 30, 870, 300);
+  ConnectCommand(c.zonePick, &QPushButton::clicked, this, command.toUtf8().constData(),
+                 male ? &frmMatch::cmdMZone_Click : &frmMatch::cmdFZone_Click);
+  c.zoneNote->hide();
+  c.zonePick->hide();
+}
+
+void frmMatch::layOutZoneRows() {
+  const bool on = director_.entryState().convertToUt;
+  for (Person person : {Person::Male, Person::Female}) {
+    controls(person).zoneNote->setVisible(on);
+    controls(person).zonePick->setVisible(on);
+  }
+  const int grow = on ? kZoneRowsHeight : 0;
+  Frame5_->move(Frame5_->x(), Twips(kFrame5Top + grow));
+  centralWidget()->setFixedSize(Twips(kFormWidth), Twips(kFormHeight + grow));
 }
 
 void frmMatch::createChartTable() {
@@ -382,6 +458,11 @@ void frmMatch::createMenus() {
 
   QMenu* file = Named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
   action(file, "&Analyze Compatibility", "mnuCalculate", "Analyze Compatibility", &frmMatch::mnuCalculate_Click);
+  separator(file, "mnuAtlasSep");
+  action(file, "Find &Male Birthplace in Atlas...", "mnuMAtlas", "Find Male Birthplace in Atlas",
+         &frmMatch::cmdMAtlas_Click);
+  action(file, "Find &Female Birthplace in Atlas...", "mnuFAtlas", "Find Female Birthplace in Atlas",
+         &frmMatch::cmdFAtlas_Click);
   separator(file, "mnuFileSep");
   action(file, "&Exit", "mnuExit", "Exit", &frmMatch::mnuExit_Click);
 
@@ -405,14 +486,15 @@ void frmMatch::createTabOrder() {
   for (Person person : {Person::Male, Person::Female}) {
     const PersonControls& c = controls(person);
     order.insert(order.end(), {c.txtName, c.cboDate, c.cboMonth, c.cboYear, c.cboHH, c.cboMM, c.cboSS, c.txtLD,
-                               c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry});
+                               c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry, c.atlas});
   }
   order.insert(order.end(), {cmdCalculate_, Command3_, cmdNav_});
   for (Person person : {Person::Male, Person::Female}) {
     const PersonControls& c = controls(person);
     order.insert(order.end(), {c.optNorth, c.optSouth, c.optEast, c.optWest});
   }
-  order.insert(order.end(), {controls(Person::Male).lookup, controls(Person::Female).lookup});
+  order.insert(order.end(), {controls(Person::Male).lookup, controls(Person::Female).lookup, chkTrueUt_,
+                             controls(Person::Male).zonePick, controls(Person::Female).zonePick});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -432,6 +514,14 @@ void frmMatch::Form_Load() {
     list->setCurrentIndex(0);
   }
   director_.ephemeris().SetEphePath(kEphemerisDataPath);
+
+  // A new form's places are empty, so no zone of an earlier place is kept;
+  // the option is the program's and stays as the user left it.
+  EntryState& state = director_.entryState();
+  state.zones = {};
+  chkTrueUt_->setChecked(state.convertToUt);
+  layOutZoneRows();
+  for (Person person : {Person::Male, Person::Female}) refreshZone(person);
 }
 
 PersonEntries frmMatch::entries(Person person) const {
@@ -460,6 +550,7 @@ PersonEntries frmMatch::entries(Person person) const {
 
 void frmMatch::setEntries(Person person, const PersonEntries& values) {
   PersonControls& c = controls(person);
+  const bool placeChanged = PlaceDiffers(entries(person), values);
   c.txtName->setText(values.name);
   Pick(*c.cboDate, values.day, kFirstDay);
   Pick(*c.cboMonth, values.month, kFirstMonth);
@@ -476,6 +567,7 @@ void frmMatch::setEntries(Person person, const PersonEntries& values) {
   c.txtCity->setText(values.city);
   c.txtState->setText(values.state);
   c.txtCountry->setText(values.country);
+  if (placeChanged) handlePlaceEdited(person);
 }
 
 ChartTexts frmMatch::chartTexts(Person person) const {
@@ -509,6 +601,8 @@ void frmMatch::emptyEntries() {
     for (QLineEdit* box : {c.txtLD, c.txtLM, c.txtLoD, c.txtLoM, c.txtCity, c.txtState, c.txtCountry}) box->clear();
     for (QRadioButton* option : {c.optEast, c.optWest, c.optNorth, c.optSouth}) Unselect(*option);
   }
+  director_.entryState().zones = {};
+  for (Person person : {Person::Male, Person::Female}) refreshZone(person);
 }
 
 void frmMatch::focusEntry(Person person, EntryField field) {
@@ -557,16 +651,70 @@ bool frmMatch::ValidateEntries() {
 
 bool frmMatch::CalcNatalData() {
   EntryState& state = director_.entryState();
+  std::array<BirthData, 2> births;
+  std::array<std::optional<ConvertedBirthTime>, 2> converted;
   for (Person person : {Person::Male, Person::Female}) {
+    const std::size_t index = person == Person::Male ? 0 : 1;
     auto read = ReadBirthData(entries(person));
     if (const auto* error = std::get_if<EntryError>(&read)) {
       ShowMessage(this, error->message);
       control(person, error->field)->setFocus();
       return false;
     }
-    (person == Person::Male ? state.male : state.female) = std::get<BirthData>(std::move(read));
+    births[index] = std::get<BirthData>(std::move(read));
+    if (state.convertToUt && !convertBirthTime(person, births[index], converted[index])) return false;
   }
+  // Published only once both persons are read, so a stopped analysis leaves
+  // the last one's records whole.
+  state.male = std::move(births[0]);
+  state.female = std::move(births[1]);
+  state.birthTimes = converted;
   state.charts = ChartCouple(state.male, state.female, director_.ephemeris());
+  return true;
+}
+
+std::optional<BirthZone> frmMatch::zoneForAnalysis(Person person) {
+  std::optional<BirthZone>& zone = director_.entryState().zone(person);
+  if (WantsSuggestion(zone)) {
+    // The suggestion may not be in yet when the user is quick; the analysis
+    // waits for the atlas rather than go on without a zone.
+    const auto point = TypedCoordinates(entries(person));
+    zone = point ? ZoneOfNearestPlace(AtlasIndexNow().Nearest(point->latitude, point->longitude)) : std::nullopt;
+    refreshZone(person);
+  }
+  return zone;
+}
+
+bool frmMatch::convertBirthTime(Person person, BirthData& birth, std::optional<ConvertedBirthTime>& converted) {
+  const std::optional<BirthZone> zone = zoneForAnalysis(person);
+  if (!zone) {
+    ShowMessage(this, MissingZoneMessage(person));
+    controls(person).zonePick->setFocus();
+    return false;
+  }
+  const LocalBirthTime local = LocalBirthTimeOf(birth);
+  const UtConversion conversion = ConvertToUt(local, zone->id, GeographicLongitude(birth));
+  const UtReading reading = DecideUtReading(person, local, zone->id, conversion);
+  std::size_t chosen = reading.candidate;
+  switch (reading.step) {
+    case UtReading::Step::Use: break;
+    case UtReading::Step::Ask: {
+      const std::optional<int> answer = AskWhichReading(this, reading.question);
+      if (!answer || *answer < 0 || static_cast<std::size_t>(*answer) >= conversion.candidates.size()) return false;
+      chosen = static_cast<std::size_t>(*answer);
+      break;
+    }
+    case UtReading::Step::Stop:
+      ShowMessage(this, reading.message);
+      // An unknown zone is mended by picking another one.
+      (conversion.outcome == UtConversion::Outcome::UnknownZone ? controls(person).zonePick
+                                                                : control(person, reading.field))
+          ->setFocus();
+      return false;
+  }
+  const UtCandidate& candidate = conversion.candidates.at(chosen);
+  birth.Ut = UniversalMomentOf(candidate.ut);
+  converted = ConvertedBirthTime{zone->id, local, candidate};
   return true;
 }
 
@@ -617,6 +765,68 @@ void frmMatch::requestLookup(Person person) {
   // Every request gets a fresh browser that reads the entries as they are now.
   director_.closeLookupBrowser();
   director_.showLookupBrowser();
+}
+
+void frmMatch::cmdMAtlas_Click() { openAtlas(Person::Male); }
+void frmMatch::cmdFAtlas_Click() { openAtlas(Person::Female); }
+
+void frmMatch::openAtlas(Person person) {
+  auto* atlas = new frmAtlas(person, controls(person).txtCity->text(), this);
+  atlas->setAttribute(Qt::WA_DeleteOnClose);
+  connect(atlas, &frmAtlas::placeChosen, this,
+          [this, person](const AtlasPlace& place) { useAtlasPlace(person, place); });
+  atlas->open();  // modal to the form, without blocking the analysis' callers
+}
+
+void frmMatch::useAtlasPlace(Person person, const AtlasPlace& place) {
+  setEntries(person, WithAtlasPlace(entries(person), place));
+  director_.entryState().zone(person) = ZoneOfAtlasPlace(place);
+  refreshZone(person);
+}
+
+void frmMatch::cmdMZone_Click() { pickZone(Person::Male); }
+void frmMatch::cmdFZone_Click() { pickZone(Person::Female); }
+
+void frmMatch::pickZone(Person person) {
+  QList<QByteArray> atlasZones;
+  for (const std::string& zone : AtlasIndexNow().TimeZones()) atlasZones << QByteArray::fromStdString(zone);
+  std::optional<BirthZone>& zone = director_.entryState().zone(person);
+  const ZoneQuestion question{person == Person::Male ? QStringLiteral("Time zone of the male birthplace:")
+                                                     : QStringLiteral("Time zone of the female birthplace:"),
+                              PickerZones(ZoneIdsForPicker(atlasZones)), zone ? zone->id : QByteArray()};
+  const std::optional<QByteArray> picked = PickZone(this, question);
+  if (!picked) return;
+  zone = ZonePickedByHand(*picked);
+  refreshZone(person);
+}
+
+void frmMatch::chkTrueUt_Click() {
+  director_.entryState().convertToUt = chkTrueUt_->isChecked();
+  layOutZoneRows();
+  for (Person person : {Person::Male, Person::Female}) refreshZone(person);
+}
+
+void frmMatch::handlePlaceEdited(Person person) {
+  std::optional<BirthZone>& zone = director_.entryState().zone(person);
+  zone = ZoneAfterPlaceEdit(zone);
+  refreshZone(person);
+}
+
+void frmMatch::refreshZone(Person person) {
+  const EntryState& state = director_.entryState();
+  std::optional<BirthZone>& zone = director_.entryState().zone(person);
+  bool searching = false;
+  // Without the option nothing reads the atlas: it stays unloaded.
+  if (state.convertToUt && WantsSuggestion(zone)) {
+    if (const AtlasService* index = AtlasIndexIfReady()) {
+      const auto point = TypedCoordinates(entries(person));
+      zone = point ? ZoneOfNearestPlace(index->Nearest(point->latitude, point->longitude)) : std::nullopt;
+    } else {
+      searching = true;
+      WhenAtlasIndexReady(this, [this, person] { refreshZone(person); });
+    }
+  }
+  controls(person).zoneNote->setText(ZoneNote(zone, searching));
 }
 
 void frmMatch::Command3_Click() { OpenDonatePage(); }

@@ -2,6 +2,7 @@
 #include "entry/keystroke_rules.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace kelvra {
 
@@ -25,6 +26,15 @@ bool TextFollowsRule(KeyRule rule, const QString& text) {
     if (!Accepts(rule, c.unicode())) return false;
   }
   return true;
+}
+
+QString InsertedText(const QString& before, const QString& after) {
+  const qsizetype shorter = std::min(before.size(), after.size());
+  qsizetype head = 0;
+  while (head < shorter && before[head] == after[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+  return after.mid(head, after.size() - head - tail);
 }
 
 std::optional<int> KeystrokeCode(const QKeyEvent& event) {

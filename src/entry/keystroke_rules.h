@@ -28,6 +28,10 @@ QString RefusalMessage(KeyRule rule);
 /// rule as typing.
 bool TextFollowsRule(KeyRule rule, const QString& text);
 
+/// What an edit added: the text of `after` between the beginning and the end
+/// it shares with `before`. An edit that only removed text added nothing.
+QString InsertedText(const QString& before, const QString& after);
+
 /// The character code a key press offers to the rules, or nothing when the
 /// press is no keystroke and passes on silently: a press without text (a lone
 /// modifier, arrows) and Tab or Backtab. Ctrl plus a letter is that control

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "program/program.h"
 
+#include "atlas/atlas_types.h"
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
 #include "report/frm_why.h"
@@ -87,6 +88,8 @@ void Program::showLookupBrowser() {
 
 void Program::closeLookupBrowser() { Close(lookupBrowser()); }
 
-void Program::showAbout(QWidget* owner) { RunAboutBox(owner); }
+QString ProgramCredits() { return QString::fromUtf8(kAtlasCredit.data(), static_cast<qsizetype>(kAtlasCredit.size())); }
+
+void Program::showAbout(QWidget* owner) { RunAboutBox(owner, ProgramCredits()); }
 
 }  // namespace kelvra

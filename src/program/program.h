@@ -14,6 +14,10 @@ class frmMatch;
 class frmWhy;
 class MDIForm1;
 
+/// The credits the About box shows for the data the program ships: the
+/// atlas' place data, whose licence asks for it.
+QString ProgramCredits();
+
 /// The running program, its composition root: the ephemeris, the state that
 /// outlives windows, and at most one window of each kind. Windows are created
 /// when first shown and deleted when closed; closing the last one ends the

@@ -9,6 +9,7 @@
 #include "contracts/entry_form.h"
 #include "contracts/entry_state.h"
 #include "contracts/window_director.h"
+#include "report/birth_time_row.h"
 #include "shell/month_name.h"
 #include "shell/product.h"
 #include "shell/twips.h"
@@ -41,6 +42,21 @@ constexpr const char* kIdentityCaptions[] = {"Name:", "Date of Birth:", "City:",
 constexpr const char* kMaleIdentityFields[] = {"mName", "mDOB", "mCity", "mState", "Mcountry"};
 constexpr const char* kFemaleIdentityFields[] = {"fName", "fDOB", "fCity", "fState", "fCountry"};
 constexpr int kIdentityRowTops[] = {240, 525, 810, 1095, 1380};
+constexpr int kBirthTimeRowTop = 1665;  // the sixth row, one row pitch under Country
+
+// The page's layout in twips; the birth time rows push everything under the
+// persons' frames down by one row.
+constexpr int kPageWidth = 11325;
+constexpr int kPageHeight = 10800;
+constexpr int kIdentityFrameHeight = 1725;
+constexpr int kScrollBarWidth = 315;
+struct TwipsBox {
+  int left, top, width, height;
+  QRect moved(int down) const { return TwipsRect(left, top + down, width, height); }
+};
+constexpr TwipsBox kFrame3Box{525, 2550, 10275, 4365};
+constexpr TwipsBox kFrame5Box{510, 7005, 10275, 3255};
+constexpr TwipsBox kCreditBox{5805, 10260, 4335, 270};
 
 constexpr const char* kFigureCaptions[] = {"Power", "Harmony", "P * H", "Percentage", "Comment"};
 constexpr const char* kFigureFields[] = {"Power", "Harmony", "PH", "Percentage", "Comment"};
@@ -143,7 +159,7 @@ CompatibilityReport ReadCompatibilityReport(const EntryForm* entryForm, const Co
 frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmReport"));
   setWindowTitle(ProductCaption());
-  setFixedSize(Twips(11325), Twips(10800));
+  setFixedSize(Twips(kPageWidth), Twips(kPageHeight));
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   white.setColor(QPalette::WindowText, Qt::black);
@@ -160,11 +176,13 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   title->setObjectName(QStringLiteral("Label1"));
   SetColour(title, kMagenta);
 
-  addIdentity("Frame1", "Male:", TwipsRect(525, 720, 5085, 1725), 120, 1650, true);
-  addIdentity("Frame2", "Female:", TwipsRect(5715, 720, 5085, 1725), 150, 1680, false);
+  identityFrames_[0] = addIdentity("Frame1", "Male:", TwipsRect(525, 720, 5085, kIdentityFrameHeight), 120, 1650, true);
+  identityFrames_[1] =
+      addIdentity("Frame2", "Female:", TwipsRect(5715, 720, 5085, kIdentityFrameHeight), 150, 1680, false);
 
   auto* frame3 = new ReportFrame(this, "Frame3", QStringLiteral("Compatibility:"), VerdanaFont(12, true),
-                                 TwipsRect(525, 2550, 10275, 4365));
+                                 kFrame3Box.moved(0));
+  frame3_ = frame3;
   const struct {
     const char* name;
     const char* text;
@@ -193,25 +211,27 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   }
 
   auto* frame5 = new ReportFrame(this, "Frame5", QStringLiteral("Natal Position Data:"), VerdanaFont(12, true),
-                                 TwipsRect(510, 7005, 10275, 3255));
+                                 kFrame5Box.moved(0));
+  frame5_ = frame5;
   addChart(frame5, "Frame6", "Male:", TwipsRect(300, 300, 4725, 2865), true);
   addChart(frame5, "Frame7", "Female:", TwipsRect(5280, 300, 4725, 2865), false);
 
   QFont creditFont = VerdanaFont(11.25, true);
   creditFont.setUnderline(true);
-  AddLabel(this, QStringLiteral("Compiled by ") + SiteHost(), creditFont, TwipsRect(5805, 10260, 4335, 270))
-      ->setObjectName(QStringLiteral("Label21"));
+  credit_ = AddLabel(this, QStringLiteral("Compiled by ") + SiteHost(), creditFont, kCreditBox.moved(0));
+  credit_->setObjectName(QStringLiteral("Label21"));
 
   // Drawn only: the page never scrolls itself, the results window does.
   auto* scrollBar = new QScrollBar(Qt::Vertical, this);
+  scrollBar_ = scrollBar;
   scrollBar->setObjectName(QStringLiteral("VScroll1"));
-  scrollBar->setGeometry(TwipsRect(11325 - 315, 0, 315, 10800));
+  scrollBar->setGeometry(TwipsRect(kPageWidth - kScrollBarWidth, 0, kScrollBarWidth, kPageHeight));
   scrollBar->setRange(0, 0);
   scrollBar->setFocusPolicy(Qt::NoFocus);
 }
 
-void frmReport::addIdentity(const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
-                            int valueLeft, bool male) {
+QWidget* frmReport::addIdentity(const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
+                                int valueLeft, bool male) {
   auto* frame = new ReportFrame(this, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
   const auto& fields = male ? kMaleIdentityFields : kFemaleIdentityFields;
   for (int row = 0; row < 5; ++row) {
@@ -220,6 +240,38 @@ void frmReport::addIdentity(const char* frameName, const char* caption, const QR
     addField(frame, fields[row], VerdanaFont(9.75), TwipsRect(valueLeft, kIdentityRowTops[row], 3285, 225),
              Qt::AlignLeft | Qt::AlignVCenter);
   }
+  // Where the birth time row goes if the analysis converted the times.
+  frame->setProperty("captionLeft", captionLeft);
+  frame->setProperty("valueLeft", valueLeft);
+  return frame;
+}
+
+void frmReport::showBirthTimes(const ConvertedBirthTime& male, const ConvertedBirthTime& female) {
+  if (birthTimeRowsShown_) return;
+  birthTimeRowsShown_ = true;
+  const int down = kBirthTimeRowHeight;
+  const std::pair<const ConvertedBirthTime*, const char*> rows[] = {{&male, "mBirthTime"}, {&female, "fBirthTime"}};
+  for (std::size_t i = 0; i < 2; ++i) {
+    QWidget* frame = identityFrames_[i];
+    const int captionLeft = frame->property("captionLeft").toInt();
+    const int valueLeft = frame->property("valueLeft").toInt();
+    const QRect box = frame->geometry();
+    frame->setGeometry(QRect(box.topLeft(), QSize(box.width(), Twips(kIdentityFrameHeight + down))));
+    FitCaption(AddLabel(frame, QStringLiteral("Birth time:"), VerdanaFont(9.75, true),
+                        TwipsRect(captionLeft, kBirthTimeRowTop, 1485, 225)));
+    const BirthTimeRow row = BirthTimeRowOf(*rows[i].first);
+    QLabel* value = AddLabel(frame, row.text, VerdanaFont(9.75), TwipsRect(valueLeft, kBirthTimeRowTop, 3285, 225));
+    value->setObjectName(QString::fromLatin1(rows[i].second));
+    value->setToolTip(row.toolTip);
+    FitCaption(value);  // a date change and an old mean time's seconds make the longest texts
+    value->show();
+  }
+  frame3_->setGeometry(kFrame3Box.moved(down));
+  frame5_->setGeometry(kFrame5Box.moved(down));
+  credit_->setGeometry(kCreditBox.moved(down));
+  scrollBar_->setGeometry(TwipsRect(kPageWidth - kScrollBarWidth, 0, kScrollBarWidth, kPageHeight + down));
+  setFixedSize(Twips(kPageWidth), Twips(kPageHeight + down));
+  update();
 }
 
 void frmReport::addChart(QWidget* parent, const char* frameName, const char* caption, const QRect& geometry,
@@ -251,7 +303,10 @@ QLabel* frmReport::addField(QWidget* parent, std::string_view name, const QFont&
 }
 
 void frmReport::FillReport(WindowDirector& director) {
-  showReport(ReadCompatibilityReport(director.entryForm(), director.entryState().result));
+  const EntryState& state = director.entryState();
+  showReport(ReadCompatibilityReport(director.entryForm(), state.result));
+  if (state.birthTime(Person::Male) && state.birthTime(Person::Female))
+    showBirthTimes(*state.birthTime(Person::Male), *state.birthTime(Person::Female));
   director.closeEntryForm();
 }
 
@@ -270,7 +325,8 @@ void frmReport::paintEvent(QPaintEvent*) {
   // Line1 to Line8: a double magenta border around the page.
   QPainter painter(this);
   painter.setPen(QPen(kMagenta, 1));
-  for (const QRect& border : {TwipsRect(300, 15, 10650, 10740), TwipsRect(360, 60, 10530, 10650)})
+  const int down = birthTimeRowsShown_ ? kBirthTimeRowHeight : 0;
+  for (const QRect& border : {TwipsRect(300, 15, 10650, 10740 + down), TwipsRect(360, 60, 10530, 10650 + down)})
     painter.drawRect(border.adjusted(0, 0, -1, -1));
 }
 

@@ -45,11 +45,14 @@ QLabel* TextLabel(QWidget* parent, const QString& text, const QFont& font) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+frmAbout::frmAbout(QWidget* owner, const QString& credits) : QDialog(owner) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(ProductCaption());
   setModal(true);
-  setFixedSize(Twips(6435), Twips(3555));
+  // The credits line sits between the co-branding link and the rule; the
+  // rule, the button and the bottom move down by its height.
+  const int creditsHeight = credits.isEmpty() ? 0 : 270;
+  setFixedSize(Twips(6435), Twips(3555 + creditsHeight));
   QPalette background = palette();
   background.setColor(QPalette::Window, kBackground);
   setPalette(background);
@@ -71,7 +74,14 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   label1->setPalette(yellow);
   label1->setAutoFillBackground(true);
 
-  auto* line2 = Place(new QFrame(this), "Line2", QRect(QPoint(Twips(150), Twips(3030)), QPoint(Twips(6300), Twips(3030))));
+  if (!credits.isEmpty()) {
+    QLabel* creditLine =
+        Place(TextLabel(this, credits, VerdanaFont(6.75)), "lblCredits", TwipsRect(150, 2970, 6165, 210));
+    creditLine->setWordWrap(false);
+  }
+  const int lineTop = 3030 + creditsHeight;
+  auto* line2 =
+      Place(new QFrame(this), "Line2", QRect(QPoint(Twips(150), Twips(lineTop)), QPoint(Twips(6300), Twips(lineTop))));
   line2->setFrameShape(QFrame::HLine);
   line2->setFrameShadow(QFrame::Plain);
   line2->setFixedHeight(1);
@@ -90,7 +100,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   lblCoBrand_->setTextFormat(Qt::PlainText);
   ConnectCommand(lblCoBrand_, &LinkLabel::clicked, this, "Co-branding Information", &frmAbout::lblCoBrand_Click);
 
-  cmdOK_ = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", TwipsRect(5070, 3120, 1260, 345));
+  cmdOK_ = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK",
+                 TwipsRect(5070, 3120 + creditsHeight, 1260, 345));
   cmdOK_->setDefault(true);
   cmdOK_->setAutoDefault(true);
   ConnectCommand(cmdOK_, &QPushButton::clicked, this, "OK", &frmAbout::cmdOK_Click);
@@ -105,8 +116,8 @@ void frmAbout::lblCoBrand_Click() { OpenCoBrandPage(); }
 
 void frmAbout::reject() { cmdOK_->click(); }
 
-void RunAboutBox(QWidget* owner) {
-  frmAbout box(owner);
+void RunAboutBox(QWidget* owner, const QString& credits) {
+  frmAbout box(owner, credits);
   box.exec();
 }
 

@@ -10,12 +10,14 @@ namespace kelvra {
 class LinkLabel;
 
 /// The About box: the product, its description, the links to the maker's
-/// site and an OK button that answers both Enter and Escape.
+/// site and an OK button that answers both Enter and Escape. Credits that the
+/// data the program ships asks for (the atlas' place data) go on a line of
+/// their own above the OK button; the box grows by that line.
 class frmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmAbout(QWidget* owner = nullptr);
+  explicit frmAbout(QWidget* owner = nullptr, const QString& credits = {});
 
   void cmdOK_Click();
   void lblHomePage_Click();
@@ -31,6 +33,6 @@ class frmAbout : public QDialog {
 };
 
 /// Shows a new About box modally over `owner` and returns when it closes.
-void RunAboutBox(QWidget* owner);
+void RunAboutBox(QWidget* owner, const QString& credits = {});
 
 }  // namespace kelvra

@@ -8,9 +8,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include <memory>
 
 #include "charts/swiss_ephemeris.h"
+#include "entry/frm_atlas.h"
 #include "entry/frm_match.h"
 #include "fake_entry_form.h"
 #include "report/frm_report.h"
@@ -76,9 +79,10 @@ Grab Take(const QString& name, QWidget* window) {
   return {name, window, window->size(), window->grab(), window->windowIcon(), UnnamedInputs(window)};
 }
 
-// The entry form filled in, then the results window with its report after
-// the analysis, the explanation of the result, and an About box: every window
-// a user sees but the browser.
+// The entry form filled in, with the UT option off and on, the atlas window,
+// then the results window with its report after the analysis, the
+// explanation of the result, and an About box: every window a user sees but
+// the browser.
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -104,7 +108,24 @@ class Windows : public ::testing::Test {
   /// screenshot name.
   std::vector<Grab> GrabAll() {
     std::vector<Grab> grabs;
-    grabs.push_back(Take(QStringLiteral("entry-form"), program_->entryWindow()));
+    frmMatch* form = program_->entryWindow();
+    grabs.push_back(Take(QStringLiteral("entry-form"), form));
+    auto* option = form->findChild<QCheckBox*>(QStringLiteral("chkTrueUt"));
+    option->click();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !form->findChild<QLabel*>(QStringLiteral("lblFZone"))->text().contains("looking"); }, 10000));
+    grabs.push_back(Take(QStringLiteral("entry-form-true-ut"), form));
+    form->findChild<QPushButton*>(QStringLiteral("cmdMAtlas"))->click();
+    if (auto* atlas = form->findChild<frmAtlas*>()) {
+      QTest::keyClicks(atlas->findChild<QLineEdit*>(QStringLiteral("txtSearch")), QStringLiteral("Tromso"));
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !atlas->search().pending(); }, 10000));
+      QCoreApplication::processEvents();
+      grabs.push_back(Take(QStringLiteral("atlas-window"), atlas));
+      atlas->reject();
+    } else {
+      ADD_FAILURE() << "no atlas window";
+    }
+    option->click();  // the report below is the one without birth time rows
     program_->entryWindow()->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     MDIForm1* results = program_->resultsWindow();
@@ -123,7 +144,7 @@ class Windows : public ::testing::Test {
       grabs.push_back(Take(QStringLiteral("why-window"), why));
     else
       ADD_FAILURE() << "no why window";
-    about_ = std::make_unique<frmAbout>();
+    about_ = std::make_unique<frmAbout>(nullptr, ProgramCredits());
     about_->show();
     QCoreApplication::processEvents();
     grabs.push_back(Take(QStringLiteral("about-box"), about_.get()));
@@ -179,7 +200,7 @@ TEST_F(Windows, KeepTheirProportionsAtTheScreensPixelRatio) {
   const int scale = Scale();
   ASSERT_TRUE(QDir().mkpath(QFileInfo(ScreenshotFile(scale, QStringLiteral("x"))).path()));
   const auto grabs = GrabAll();
-  ASSERT_EQ(grabs.size(), 5u);
+  ASSERT_EQ(grabs.size(), 7u);
   for (const Grab& shot : grabs) {
     SCOPED_TRACE(shot.name.toStdString());
     const QImage image = shot.pixmap.toImage().convertToFormat(QImage::Format_RGB32);

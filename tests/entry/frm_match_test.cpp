@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -22,13 +23,18 @@
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
 #include "cosmodynes/harmony.h"
+#include "entry/atlas_search.h"
 #include "entry/birth_entries.h"
+#include "entry/birth_zone.h"
+#include "entry/entry_dialogs.h"
+#include "entry/frm_atlas.h"
 #include "entry/result_boxes.h"
 #include "fake_director.h"
 #include "recording_ephemeris.h"
 #include "shell/command.h"
 #include "shell/message.h"
 #include "shell/month_name.h"
+#include "shell/twips.h"
 
 namespace kelvra {
 namespace {
@@ -46,6 +52,8 @@ class MatchForm : public ::testing::Test {
   void TearDown() override { delete form; }
 
   QLineEdit* text(const char* name) { return form->findChild<QLineEdit*>(name); }
+  QCheckBox* utOption() { return form->findChild<QCheckBox*>("chkTrueUt"); }
+  QLabel* zoneNote(const char* name) { return form->findChild<QLabel*>(name); }
   QComboBox* list(const char* name) { return form->findChild<QComboBox*>(name); }
   QRadioButton* option(const char* name) { return form->findChild<QRadioButton*>(name); }
 
@@ -199,7 +207,9 @@ TEST_F(MatchForm, MenusInOrder) {
       for (QAction* item : top->menu()->actions()) names << "  " + item->objectName() + " " + item->text();
     }
   }
-  EXPECT_EQ(names, (QStringList{"mnuFile", "  mnuCalculate &Analyze Compatibility", "  mnuFileSep ", "  mnuExit &Exit",
+  EXPECT_EQ(names, (QStringList{"mnuFile", "  mnuCalculate &Analyze Compatibility", "  mnuAtlasSep ",
+                                "  mnuMAtlas Find &Male Birthplace in Atlas...",
+                                "  mnuFAtlas Find &Female Birthplace in Atlas...", "  mnuFileSep ", "  mnuExit &Exit",
                                 "mnuHelp", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                                 "  mnuHelpSep1 ", "  mnuUpdate Check for Software &Update", "  mnuHelpSep2 ",
                                 "  mnuAbout &About Software", "mnuDonate"}));
@@ -209,11 +219,18 @@ TEST_F(MatchForm, TabOrder) {
   QStringList expected;
   for (const char* p : {"M", "F"}) {
     for (const char* n : {"txt%1Name", "cbo%1Date", "cbo%1Month", "cbo%1Year", "cbo%1HH", "cbo%1MM", "cbo%1SS",
-                          "txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM", "txt%1City", "txt%1State", "txt%1Country"}) {
+                          "txt%1LD", "txt%1LM", "txt%1LoD", "txt%1LoM", "txt%1City", "txt%1State", "txt%1Country",
+                          "cmd%1Atlas"}) {
       expected << QString::fromLatin1(n).arg(QLatin1String(p));
     }
   }
   expected << "cmdCalculate" << "Command3" << "cmdNav";
+  for (const char* p : {"M", "F"}) {
+    for (const char* n : {"opt%1North", "opt%1South", "opt%1East", "opt%1West"})
+      expected << QString::fromLatin1(n).arg(QLatin1String(p));
+  }
+  // The zone buttons follow the option that shows them.
+  expected << "Command1" << "Command2" << "chkTrueUt" << "cmdMZone" << "cmdFZone";
   QStringList chain;
   QWidget* widget = text("txtMName");
   for (int i = 0; i < expected.size(); ++i) {
@@ -557,6 +574,263 @@ TEST_F(MatchForm, AFailingAnalysisIsToldAndTheFormCarriesOn) {
   EXPECT_TRUE(failingDirector.calls.isEmpty());  // no results window
   EXPECT_TRUE(other.isVisible());
   EXPECT_EQ(other.entries(Person::Female), typed);
+}
+
+// ---------------------------------------------------------------------------
+// The atlas and "Convert birth times to UT"
+
+AtlasPlace Oslo() { return {"Oslo", "Oslo", "Norway", "NO", "Europe/Oslo", 59.91273, 10.74609, 580000}; }
+
+// Answers the zone list with one zone, checking it was offered.
+ZonePickFunction Picks(const char* zone) {
+  return [zone](QWidget*, const ZoneQuestion& question) -> std::optional<QByteArray> {
+    EXPECT_TRUE(question.zones.contains(zone)) << zone;
+    return QByteArray(zone);
+  };
+}
+
+TEST(MatchFormStartUp, ReadsNothingOfTheAtlas) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        SwissEphemeris ephemeris;
+        FakeDirector director(ephemeris);
+        frmMatch form(director);
+        form.show();
+        QCoreApplication::processEvents();
+        _exit(AtlasIndexIfReady() || form.findChild<AtlasSearch*>() ? 1 : 0);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(MatchForm, TheUtOptionStartsOffAndTheAnalysisUsesTheClockTimes) {
+  ASSERT_NE(utOption(), nullptr);
+  EXPECT_EQ(utOption()->text(), "Convert birth times to UT");
+  EXPECT_FALSE(utOption()->isChecked());
+  EXPECT_FALSE(director.state.convertToUt);
+  for (const char* name : {"lblMZone", "lblFZone", "cmdMZone", "cmdFZone"})
+    EXPECT_FALSE(form->findChild<QWidget*>(name)->isVisible()) << name;
+
+  FillComplete();
+  form->useAtlasPlace(Person::Male, Oslo());  // a zone the option, being off, leaves unused
+  form->cmdCalculate_Click();
+  EXPECT_TRUE(messages.isEmpty());
+  const EntryState& state = director.state;
+  EXPECT_FALSE(state.male.Ut.has_value());
+  EXPECT_FALSE(state.female.Ut.has_value());
+  EXPECT_FALSE(state.birthTime(Person::Male) || state.birthTime(Person::Female));
+  EXPECT_EQ(state.male.Hour, 14);
+  HarmonyMemory memory;
+  const CoupleAnalysis asTyped = AnalyzeCouple(state.male, state.female, ephemeris, memory);
+  EXPECT_EQ(state.result, asTyped.verdict.result);
+  EXPECT_EQ(form->chartTexts(Person::Male), ChartTextsOf(asTyped.male));
+}
+
+TEST_F(MatchForm, WithTheUtOptionEachClockTimeIsConvertedByItsZone) {
+  FillComplete();  // both born at 14:30
+  form->useAtlasPlace(Person::Male, Oslo());  // 13 July 1985: summer time, UT+2
+  utOption()->click();
+  EXPECT_TRUE(director.state.convertToUt);
+  {
+    const ScopedZonePickFunction pick(Picks("Australia/Sydney"));  // 2 November 1950: no summer time, UT+10
+    form->findChild<QPushButton*>("cmdFZone")->click();
+  }
+  EXPECT_EQ(zoneNote("lblFZone")->text(), "Time zone picked by hand:\nAustralia/Sydney");
+  form->cmdCalculate_Click();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+
+  const EntryState& state = director.state;
+  EXPECT_EQ(state.male.Ut, (UniversalMoment{1985, 7, 13, 12.5}));
+  EXPECT_EQ(state.female.Ut, (UniversalMoment{1950, 11, 2, 4.5}));
+  ASSERT_TRUE(state.birthTime(Person::Male));
+  EXPECT_EQ(state.birthTime(Person::Male)->zoneId, "Europe/Oslo");
+  EXPECT_EQ(state.birthTime(Person::Male)->reading.offsetSeconds, 7200);
+  EXPECT_TRUE(state.birthTime(Person::Male)->reading.daylightTime);
+  EXPECT_EQ(state.birthTime(Person::Female)->reading.offsetSeconds, 36000);
+
+  // The charts are those of the UT moments, not of the clock times.
+  HarmonyMemory memory;
+  const CoupleAnalysis converted = AnalyzeCouple(state.male, state.female, ephemeris, memory);
+  EXPECT_EQ(form->chartTexts(Person::Male), ChartTextsOf(converted.male));
+  BirthData asTyped = state.male;
+  asTyped.Ut.reset();
+  const auto clockChart = ChartCouple(asTyped, state.female, ephemeris).male;
+  EXPECT_NE(state.charts.male.Longitude[ChartPoint::Ascendant], clockChart.Longitude[ChartPoint::Ascendant]);
+  EXPECT_EQ(state.male.Hour, 14);  // the record keeps the clock time for the report
+}
+
+TEST_F(MatchForm, ChoosingInTheAtlasFillsThePlaceAndKeepsItsZone) {
+  text("txtFCity")->setText("Tromso");
+  form->findChild<QPushButton*>("cmdFAtlas")->click();
+  auto* atlas = form->findChild<frmAtlas*>();
+  ASSERT_NE(atlas, nullptr);
+  EXPECT_TRUE(atlas->isVisible());
+  EXPECT_EQ(atlas->windowTitle(), "Find Female Birthplace in Atlas");
+  EXPECT_EQ(atlas->findChild<QLineEdit*>("txtSearch")->text(), "Tromso");  // the city entry searched at once
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !atlas->search().pending(); }, 10000));
+  QTest::keyClick(atlas->findChild<QLineEdit*>("txtSearch"), Qt::Key_Return);
+
+  const PersonEntries e = form->entries(Person::Female);
+  EXPECT_EQ(e.city, QString::fromUtf8("Tromsø"));
+  EXPECT_EQ(e.state, "Troms og Finnmark");
+  EXPECT_EQ(e.country, "Norway");
+  EXPECT_EQ(std::tie(e.latDeg, e.latMin, e.longDeg, e.longMin),
+            std::make_tuple(QString("69"), QString("39"), QString("18"), QString("57")));
+  EXPECT_TRUE(e.north && !e.south && e.east && !e.west);
+  ASSERT_TRUE(director.state.zone(Person::Female));
+  EXPECT_EQ(director.state.zone(Person::Female)->id, "Europe/Oslo");
+  EXPECT_EQ(director.state.zone(Person::Female)->source, ZoneSource::AtlasPlace);
+  EXPECT_FALSE(director.state.zone(Person::Male));
+
+  // The menu opens the other person's atlas.
+  form->findChild<QAction*>("mnuMAtlas")->trigger();
+  QTRY_VERIFY(form->findChild<frmAtlas*>() && form->findChild<frmAtlas*>()->windowTitle().contains("Male"));
+  form->findChild<frmAtlas*>()->reject();
+}
+
+TEST_F(MatchForm, EditingThePlaceByHandDropsTheAtlasZoneButNotAPickedOne) {
+  const struct {
+    const char* control;
+    std::function<void(frmMatch&)> edit;
+  } edits[] = {
+      {"txtMCity", [](frmMatch& f) { QTest::keyClicks(f.findChild<QLineEdit*>("txtMCity"), "x"); }},
+      {"txtMState", [](frmMatch& f) { QTest::keyClicks(f.findChild<QLineEdit*>("txtMState"), "x"); }},
+      {"txtMCountry", [](frmMatch& f) { QTest::keyClick(f.findChild<QLineEdit*>("txtMCountry"), Qt::Key_Backspace); }},
+      {"txtMLD", [](frmMatch& f) { QTest::keyClick(f.findChild<QLineEdit*>("txtMLD"), Qt::Key_Backspace); }},
+      {"txtMLoM", [](frmMatch& f) { QTest::keyClicks(f.findChild<QLineEdit*>("txtMLoM"), "1"); }},
+      {"optMSouth", [](frmMatch& f) { QTest::mouseClick(f.findChild<QRadioButton*>("optMSouth"), Qt::LeftButton); }},
+      {"setEntries", [](frmMatch& f) {
+         PersonEntries e = f.entries(Person::Male);
+         e.city = "Bergen";
+         f.setEntries(Person::Male, e);
+       }},
+  };
+  for (const auto& edit : edits) {
+    form->useAtlasPlace(Person::Male, Oslo());
+    ASSERT_EQ(director.state.zone(Person::Male)->source, ZoneSource::AtlasPlace);
+    edit.edit(*form);
+    EXPECT_FALSE(director.state.zone(Person::Male)) << edit.control;
+  }
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();  // "Oslo" and such stay editable
+
+  // Untouched by the other person's edits and by the rest of the record.
+  form->useAtlasPlace(Person::Male, Oslo());
+  QTest::keyClicks(text("txtFCity"), "x");
+  QTest::keyClicks(text("txtMName"), "x");
+  EXPECT_TRUE(director.state.zone(Person::Male));
+
+  // A zone picked by hand is the user's: it outlasts an edit, not emptying.
+  const ScopedZonePickFunction pick(Picks("Europe/Berlin"));
+  form->findChild<QPushButton*>("cmdMZone")->click();
+  QTest::keyClicks(text("txtMCity"), "x");
+  EXPECT_EQ(director.state.zone(Person::Male), ZonePickedByHand("Europe/Berlin"));
+  form->emptyEntries();
+  EXPECT_FALSE(director.state.zone(Person::Male));
+}
+
+TEST_F(MatchForm, TypedCoordinatesTakeTheNearestAtlasPlacesZone) {
+  PersonEntries hammerfest = testing::CompletePerson("Ann", 2, 3, 1980, false, "Hammerfest");
+  hammerfest.latDeg = "70";
+  hammerfest.latMin = "40";
+  hammerfest.longDeg = "23";
+  hammerfest.longMin = "41";
+  form->setEntries(Person::Male, hammerfest);
+  EXPECT_FALSE(director.state.zone(Person::Male));  // nothing asked of the atlas while the option is off
+  utOption()->click();
+  QTRY_COMPARE_WITH_TIMEOUT(zoneNote("lblMZone")->text(),
+                            QString::fromUtf8("Time zone of Tromsø, 211 km away:\nEurope/Oslo"), 10000);
+  EXPECT_EQ(director.state.zone(Person::Male)->source, ZoneSource::NearestPlace);
+
+  // Coordinates that name no point leave no zone; the analysis says so.
+  QTest::keyClicks(text("txtMLD"), "9");  // 709 degrees
+  EXPECT_FALSE(director.state.zone(Person::Male));
+  EXPECT_EQ(zoneNote("lblMZone")->text(), ZoneNote(std::nullopt, false));
+  form->setEntries(Person::Female, testing::CompletePerson("Bo", 2, 3, 1980, false, "Oslo"));
+  form->cmdCalculate_Click();
+  EXPECT_EQ(messages, QStringList{MissingZoneMessage(Person::Male)});
+  EXPECT_EQ(QApplication::focusWidget(), form->findChild<QPushButton*>("cmdMZone"));
+  EXPECT_TRUE(director.calls.isEmpty());
+}
+
+TEST_F(MatchForm, AClockTimeThatHappensTwiceIsAskedAndOneThatNeverHappenedStops) {
+  FillComplete();
+  utOption()->click();
+  for (const char* button : {"cmdMZone", "cmdFZone"}) {
+    const ScopedZonePickFunction pick(Picks("America/New_York"));
+    form->findChild<QPushButton*>(button)->click();
+  }
+  PersonEntries male = form->entries(Person::Male);
+  male.day = 7, male.month = 11, male.year = 2021, male.hour = 1, male.minute = 30;
+  form->setEntries(Person::Male, male);
+
+  const struct {
+    std::optional<int> answer;
+    std::optional<double> utHour;  // none: the analysis stopped
+  } rows[] = {{0, 5.5}, {1, 6.5}, {std::nullopt, std::nullopt}};
+  for (const auto& row : rows) {
+    director.calls.clear();
+    director.state.male.Ut.reset();
+    QList<ReadingQuestion> asked;
+    const ScopedReadingChoiceFunction choice([&](QWidget*, const ReadingQuestion& question) {
+      asked << question;
+      return row.answer;
+    });
+    form->cmdCalculate_Click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].answers, (QStringList{"UTC-04:00 (summer time)", "UTC-05:00"}));
+    EXPECT_TRUE(messages.isEmpty());  // cancelling is no fault
+    EXPECT_EQ(director.calls, row.utHour ? QStringList{"showResultsWindow"} : QStringList{});
+    if (row.utHour) {
+      EXPECT_EQ(director.state.male.Ut, (UniversalMoment{2021, 11, 7, *row.utHour}));
+    }
+  }
+
+  male.day = 14, male.month = 3, male.hour = 2;
+  form->setEntries(Person::Male, male);
+  director.calls.clear();
+  form->cmdCalculate_Click();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith("The male birth time 02:30 does not exist in America/New_York on 2021-03-14"));
+  EXPECT_EQ(QApplication::focusWidget(), list("cboMHH"));
+  EXPECT_TRUE(director.calls.isEmpty());
+
+  // The way out the message names: a record kept in standard time takes a fixed offset.
+  const ScopedZonePickFunction pick(Picks("UTC-05:00"));
+  form->findChild<QPushButton*>("cmdMZone")->click();
+  form->cmdCalculate_Click();
+  EXPECT_EQ(director.calls, QStringList{"showResultsWindow"});
+  EXPECT_EQ(director.state.male.Ut, (UniversalMoment{2021, 3, 14, 7.5}));
+}
+
+// Every visible control inside `parent` keeps clear of its siblings.
+QStringList Overlaps(QWidget* parent) {
+  QStringList found;
+  QList<QWidget*> visible;
+  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (child->isVisible()) visible << child;
+  for (int i = 0; i < visible.size(); ++i) {
+    for (int j = i + 1; j < visible.size(); ++j)
+      if (visible[i]->geometry().intersects(visible[j]->geometry()))
+        found << visible[i]->objectName() + "/" + visible[j]->objectName();
+    found << Overlaps(visible[i]);
+  }
+  return found;
+}
+
+TEST_F(MatchForm, TheZoneRowsShowOnlyWithTheOptionAndOverlapNothing) {
+  const QSize off = form->centralWidget()->size();
+  EXPECT_EQ(off, QSize(581, 380));
+  EXPECT_EQ(Overlaps(form->centralWidget()), QStringList{});
+  utOption()->click();
+  for (const char* name : {"lblMZone", "lblFZone", "cmdMZone", "cmdFZone"})
+    EXPECT_TRUE(form->findChild<QWidget*>(name)->isVisible()) << name;
+  EXPECT_EQ(form->centralWidget()->size(), QSize(Twips(8715), Twips(5700 + 510)));
+  EXPECT_EQ(form->findChild<QWidget*>("Frame5")->y(), Twips(4980 + 510));
+  EXPECT_EQ(Overlaps(form->centralWidget()), QStringList{});
+  utOption()->click();
+  EXPECT_EQ(form->centralWidget()->size(), off);
+  EXPECT_FALSE(form->findChild<QWidget*>("cmdMZone")->isVisible());
+  EXPECT_FALSE(director.state.convertToUt);
 }
 
 }  // namespace

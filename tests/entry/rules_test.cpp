@@ -31,6 +31,23 @@ TEST(KeystrokeRules, AcceptedCodes) {
   }
 }
 
+TEST(KeystrokeRules, InsertedTextIsWhatAnEditBroughtIn) {
+  const struct {
+    const char* before;
+    const char* after;
+    const char* inserted;
+  } rows[] = {
+      {"Troms\xC3\xB8", "Troms\xC3\xB8x", "x"},  // typed after a name the program set
+      {"Abc", "Abc Louis", " Louis"},            {"Abc", "St. Louis", "St. Louis"},  // replaced whole
+      {"ab", "abb", "b"},                        {"abc", "ac", ""},                  // a deletion brings nothing
+      {"", "12", "12"},                          {"New York", "New  York", " "},
+  };
+  for (const auto& row : rows) {
+    const QString inserted = InsertedText(QString::fromUtf8(row.before), QString::fromUtf8(row.after));
+    EXPECT_EQ(inserted, QString::fromUtf8(row.inserted)) << row.before << " -> " << row.after;
+  }
+}
+
 TEST(KeystrokeRules, TextFollowsRule) {
   EXPECT_TRUE(TextFollowsRule(KeyRule::Letters, "New York"));
   EXPECT_TRUE(TextFollowsRule(KeyRule::Letters, ""));

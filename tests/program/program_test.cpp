@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <unistd.h>
 
+#include "atlas/atlas_types.h"
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
 #include "entry/frm_match.h"
@@ -26,6 +28,7 @@
 #include "report/frm_report.h"
 #include "report/frm_why.h"
 #include "report/mdi_form1.h"
+#include "shell/about.h"
 #include "shell/message.h"
 #include "shell/shutdown.h"
 #include "shell/web_links.h"
@@ -211,6 +214,52 @@ TEST_F(WholeProgram, ExitClosesEveryWindow) {
   EXPECT_EQ(exitCodes, QList<int>{0});
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(Form(), nullptr);
+}
+
+// Back, by button or menu, gives a form with the option as the user left it
+// and no zone, since the places it belonged to are gone.
+TEST_F(WholeProgram, BackKeepsTheUtOptionAndDropsTheZones) {
+  SwissEphemeris ephemeris;
+  Program& program = StartProgram(ephemeris);
+  const std::pair<const char*, std::function<void(MDIForm1&)>> backs[] = {
+      {"Back button", [](MDIForm1& r) { r.findChild<QPushButton*>("cmdBack")->click(); }},
+      {"Back menu", [](MDIForm1& r) { r.findChild<QAction*>("mnuBack")->trigger(); }},
+  };
+  for (const auto& [name, back] : backs) {
+    SCOPED_TRACE(name);
+    FillCouple();
+    if (!Child<QCheckBox>("chkTrueUt")->isChecked()) Child<QCheckBox>("chkTrueUt")->click();
+    Form()->useAtlasPlace(Person::Male, {"Oslo", "Oslo", "Norway", "NO", "Europe/Oslo", 59.91273, 10.74609, 580000});
+    Form()->useAtlasPlace(Person::Female, {"Sydney", "New South Wales", "Australia", "AU", "Australia/Sydney",
+                                           -33.86785, 151.20732, 4627345});
+    const CompatibilityReport report = Analyse(false);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(Results()->report()->findChild<QLabel*>("mBirthTime")->text(), "14:30 UTC+02:00 = 12:30 UT");
+    EXPECT_EQ(report.mCity, "Oslo");
+
+    back(*Results());
+    ASSERT_NE(Form(), nullptr);
+    EXPECT_TRUE(program.entryState().convertToUt);
+    EXPECT_TRUE(Child<QCheckBox>("chkTrueUt")->isChecked());
+    EXPECT_TRUE(Child<QWidget>("cmdMZone")->isVisible());
+    EXPECT_FALSE(program.entryState().zone(Person::Male));
+    EXPECT_FALSE(program.entryState().zone(Person::Female));
+    EXPECT_EQ(Form()->entries(Person::Male), PersonEntries{});
+  }
+}
+
+TEST_F(WholeProgram, TheAboutBoxCreditsThePlaceData) {
+  SwissEphemeris ephemeris;
+  Program& program = StartProgram(ephemeris);
+  QString credits;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    credits = box->findChild<QLabel*>("lblCredits")->text();
+    box->accept();
+  });
+  program.showAbout(Form());
+  EXPECT_EQ(credits, "Place data: GeoNames (https://www.geonames.org), licensed under CC BY 4.0");
 }
 
 int VisibleWindows() {

@@ -9,6 +9,7 @@
 #include "fake_director.h"
 #include "recording_ephemeris.h"
 #include "shell/month_name.h"
+#include "shell/twips.h"
 
 namespace kelvra {
 namespace {
@@ -117,6 +118,44 @@ TEST(FillReport, WithoutAnEntryFormShowsOnlyTheResult) {
   filled.Fill();
   EXPECT_EQ(Shown(filled.report, "mName"), QString());
   EXPECT_EQ(Shown(filled.report, "Harmony"), QStringLiteral("-8"));
+}
+
+TEST(FillReport, ConvertedBirthTimesAddARowToEachFrameAndGrowThePage) {
+  FilledReport plain;
+  plain.Fill();
+  EXPECT_EQ(plain.report.findChild<QLabel*>("mBirthTime"), nullptr);
+  EXPECT_EQ(plain.report.size(), QSize(Twips(11325), Twips(10800)));
+
+  FilledReport converted;
+  const QDateTime ut(QDate(2050, 12, 31), QTime(22, 59), Qt::UTC);
+  converted.director.state.birthTimes = {
+      ConvertedBirthTime{"Europe/Oslo", {2050, 12, 31, 24, 59}, {ut, 3600, "CET", false}},
+      ConvertedBirthTime{"UTC", {2050, 12, 31, 24, 59}, {ut.addSecs(3600), 0, "UTC", false}}};
+  converted.Fill();
+  frmReport& page = converted.report;
+  EXPECT_EQ(Shown(page, "mBirthTime"), QStringLiteral("24:59 UTC+01:00 = 22:59 UT"));
+  EXPECT_EQ(page.findChild<QLabel*>("mBirthTime")->toolTip(), QStringLiteral("Europe/Oslo (CET)"));
+  EXPECT_EQ(Shown(page, "fBirthTime"), QStringLiteral("24:59 UTC+00:00 = 23:59 UT"));
+  EXPECT_EQ(page.shownReport(), plain.report.shownReport());  // the 47 fields as without the rows
+
+  // Everything under the persons' frames moves down by one row, the page grows by it.
+  const int row = frmReport::kBirthTimeRowHeight;
+  EXPECT_EQ(page.size(), QSize(Twips(11325), Twips(10800 + row)));
+  const struct {
+    const char* name;
+    int top, height;
+  } moved[] = {{"Frame1", 720, 1725 + row}, {"Frame2", 720, 1725 + row}, {"Frame3", 2550 + row, 4365},
+               {"Frame5", 7005 + row, 3255}, {"Label21", 10260 + row, 270}, {"VScroll1", 0, 10800 + row}};
+  for (const auto& [name, top, height] : moved) {
+    const QRect geometry = page.findChild<QWidget*>(name)->geometry();
+    EXPECT_EQ(geometry.top(), Twips(top)) << name;
+    EXPECT_EQ(geometry.height(), Twips(height)) << name;
+  }
+  // The row lies inside its frame, under Country.
+  const QRect country = page.findChild<QLabel*>("Mcountry")->geometry();
+  const QRect birthTime = page.findChild<QLabel*>("mBirthTime")->geometry();
+  EXPECT_GT(birthTime.top(), country.bottom());
+  EXPECT_LE(birthTime.bottom(), page.findChild<QWidget*>("Frame1")->height());
 }
 
 TEST(frmReport, ShownReportReadsBackEveryField) {

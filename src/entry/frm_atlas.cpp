@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "entry/frm_atlas.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "shell/twips.h"
+
+namespace kelvra {
+
+namespace {
+
+enum Column { kCity, kState, kCountry, kPopulation, kTimeZone, kColumns };
+
+}  // namespace
+
+QString AtlasStatusText(const QString& text, std::size_t found, bool searching) {
+  if (text.trimmed().isEmpty()) return QStringLiteral("Type the name of the birthplace.");
+  if (searching) return QStringLiteral("Searching...");
+  if (found == 0) {
+    return QStringLiteral("No place in the atlas is called \"%1\". Check the spelling, or close this window and "
+                          "look the place up on the web with \"Click here to find Latitude & Longitude\".")
+        .arg(text.trimmed());
+  }
+  return found == 1 ? QStringLiteral("1 place found. Enter chooses it.")
+                    : QStringLiteral("%1 places found. Choose one with the arrow keys and Enter.").arg(found);
+}
+
+frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialog(parent) {
+  const QString whose = person == Person::Male ? QStringLiteral("Male") : QStringLiteral("Female");
+  setObjectName(QStringLiteral("frmAtlas"));
+  setWindowTitle(QStringLiteral("Find %1 Birthplace in Atlas").arg(whose));
+
+  auto* caption = new QLabel(QStringLiteral("&City:"), this);
+  txtSearch_ = new QLineEdit(text, this);
+  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
+  txtSearch_->setAccessibleName(QStringLiteral("%1 Birthplace Search").arg(whose));
+  txtSearch_->installEventFilter(this);
+  caption->setBuddy(txtSearch_);
+
+  lstPlaces_ = new QTreeWidget(this);
+  lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
+  lstPlaces_->setAccessibleName(QStringLiteral("Places Found"));
+  lstPlaces_->setColumnCount(kColumns);
+  lstPlaces_->setHeaderLabels({QStringLiteral("City"), QStringLiteral("State"), QStringLiteral("Country"),
+                               QStringLiteral("Population"), QStringLiteral("Time Zone")});
+  lstPlaces_->setRootIsDecorated(false);
+  lstPlaces_->setUniformRowHeights(true);
+  lstPlaces_->setAllColumnsShowFocus(true);
+  lstPlaces_->headerItem()->setTextAlignment(kPopulation, Qt::AlignRight | Qt::AlignVCenter);
+  for (const auto& [column, width] : {std::pair{kCity, 1800}, {kState, 1800}, {kCountry, 1650}, {kPopulation, 1050}})
+    lstPlaces_->setColumnWidth(column, Twips(width));
+  connect(lstPlaces_, &QTreeWidget::itemActivated, this, [this] { accept(); });
+  connect(lstPlaces_, &QTreeWidget::currentItemChanged, this, &frmAtlas::updateChoice);
+
+  lblStatus_ = new QLabel(this);
+  lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+  lblStatus_->setWordWrap(true);
+  lblStatus_->setMinimumHeight(2 * fontMetrics().lineSpacing());
+  lblStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  // The place data's licence asks for the credit wherever the data is shown.
+  auto* credit = new QLabel(QString::fromUtf8(kAtlasCredit.data(), static_cast<qsizetype>(kAtlasCredit.size())), this);
+  credit->setObjectName(QStringLiteral("lblCredit"));
+  QFont small = credit->font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  credit->setFont(small);
+  credit->setEnabled(false);
+
+  auto* buttons = new QDialogButtonBox(this);
+  cmdChoose_ = buttons->addButton(QStringLiteral("&Use This Place"), QDialogButtonBox::AcceptRole);
+  cmdChoose_->setObjectName(QStringLiteral("cmdChoose"));
+  cmdChoose_->setDefault(true);
+  cmdCancel_ = buttons->addButton(QDialogButtonBox::Cancel);
+  cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &frmAtlas::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &frmAtlas::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(caption);
+  searchRow->addWidget(txtSearch_, 1);
+  layout->addLayout(searchRow);
+  layout->addWidget(lstPlaces_, 1);
+  layout->addWidget(lblStatus_);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(credit, 1);
+  bottom->addWidget(buttons);
+  layout->addLayout(bottom);
+  resize(Twips(9300), Twips(5400));
+
+  connect(txtSearch_, &QLineEdit::textEdited, this, &frmAtlas::handleTextEdited);
+  connect(&search_, &AtlasSearch::found, this, &frmAtlas::handleFound);
+  txtSearch_->selectAll();
+  txtSearch_->setFocus();
+  if (!text.trimmed().isEmpty()) search_.setText(text);
+  lblStatus_->setText(AtlasStatusText(text, 0, search_.pending()));
+  updateChoice();
+}
+
+void frmAtlas::handleTextEdited(const QString& text) {
+  search_.setText(text);
+  lblStatus_->setText(AtlasStatusText(text, places_.size(), true));
+  updateChoice();
+}
+
+void frmAtlas::handleFound(const QString& text, const std::vector<AtlasPlace>& places) {
+  places_ = places;
+  lstPlaces_->clear();
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(places.size()));
+  const QLocale locale;
+  for (const AtlasPlace& place : places) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(kCity, QString::fromStdString(place.city));
+    item->setText(kState, QString::fromStdString(place.state));
+    item->setText(kCountry, QString::fromStdString(place.country));
+    if (place.population > 0) item->setText(kPopulation, locale.toString(static_cast<qlonglong>(place.population)));
+    item->setTextAlignment(kPopulation, Qt::AlignRight | Qt::AlignVCenter);
+    item->setText(kTimeZone, QString::fromStdString(place.timeZone));
+    items << item;
+  }
+  lstPlaces_->addTopLevelItems(items);  // in one go: one layout pass, not one per row
+  if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.front());
+  lblStatus_->setText(AtlasStatusText(text, places.size(), search_.pending()));
+  updateChoice();
+}
+
+void frmAtlas::updateChoice() {
+  cmdChoose_->setEnabled(!search_.pending() && lstPlaces_->currentItem() != nullptr);
+}
+
+void frmAtlas::accept() {
+  // Enter while a search is under way would choose from the list of an older text.
+  if (!cmdChoose_->isEnabled()) return;
+  const int row = lstPlaces_->indexOfTopLevelItem(lstPlaces_->currentItem());
+  if (row < 0 || row >= static_cast<int>(places_.size())) return;
+  emit placeChosen(places_[static_cast<std::size_t>(row)]);
+  QDialog::accept();
+}
+
+bool frmAtlas::eventFilter(QObject* watched, QEvent* event) {
+  // The arrows and page keys move in the list while typing goes on in the field.
+  if (watched == txtSearch_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
+      QApplication::sendEvent(lstPlaces_, event);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace kelvra

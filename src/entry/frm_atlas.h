@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "atlas/atlas_types.h"
+#include "contracts/entry_form.h"
+#include "entry/atlas_search.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace kelvra {
+
+/// What the atlas window says under its list: the search under way, the
+/// number of places found, or that none was and where else to look.
+QString AtlasStatusText(const QString& text, std::size_t found, bool searching);
+
+/// The atlas window: a search field and the matching places (city, state,
+/// country, population, time zone), updated as the user types without
+/// holding up the GUI. Works by keyboard alone: type, Down and Up move in the
+/// list, Enter chooses, Escape closes.
+class frmAtlas : public QDialog {
+  Q_OBJECT
+
+ public:
+  /// For one person's birthplace, starting with `text` (the City entry).
+  frmAtlas(Person person, const QString& text, QWidget* parent = nullptr);
+
+  /// The places listed, best first.
+  const std::vector<AtlasPlace>& places() const { return places_; }
+  AtlasSearch& search() { return search_; }
+
+  /// Enter and the choose button: the selected place, if any, is chosen and
+  /// the window closes; without one it stays open.
+  void accept() override;
+
+ signals:
+  void placeChosen(const kelvra::AtlasPlace& place);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void handleTextEdited(const QString& text);
+  void handleFound(const QString& text, const std::vector<AtlasPlace>& places);
+  void updateChoice();
+
+  QLineEdit* txtSearch_;
+  QTreeWidget* lstPlaces_;
+  QLabel* lblStatus_;
+  QPushButton* cmdChoose_;
+  QPushButton* cmdCancel_;
+  AtlasSearch search_;
+  std::vector<AtlasPlace> places_;
+};
+
+}  // namespace kelvra
