@@ -444,10 +444,12 @@ TEST_F(Batch, EveryJobCountWritesTheSameOutput) {
     bool chosenPositions;
     OutputFormat format;
     bool csvSafe;
+    bool trueUt = false;
   } runs[] = {
       {&real, false, OutputFormat::JsonLines, false},
       {&real, false, OutputFormat::Csv, true},
       {&chosen, true, OutputFormat::JsonLines, false},
+      {&real, false, OutputFormat::JsonLines, false, true},
   };
   for (const auto& run : runs) {
     testing::YearEphemeris yearEphemeris;
@@ -456,6 +458,12 @@ TEST_F(Batch, EveryJobCountWritesTheSameOutput) {
     for (unsigned jobs : {1u, 2u, 4u}) {
       BatchOptions options = Parallel(jobs, run.format);
       options.csvSafe = run.csvSafe;
+      // Every birthplace in Oslo's zone: converted rows, and rows refused for
+      // a clock time the zone skipped, keep their places too.
+      options.trueUt = run.trueUt;
+      options.findPlaceZone = [](std::string_view, std::string_view, std::string_view) {
+        return PlaceZone{PlaceZone::Found::One, "Europe/Oslo", {}};
+      };
       if (run.chosenPositions) options.workerEphemeris = [] { return std::make_unique<testing::YearEphemeris>(); };
       std::istringstream in(*run.input);
       std::ostringstream out, err;
