@@ -661,55 +661,41 @@ class Batch {
     auto& w = json_;
     w.Key("explanation");
     w.StartObject();
-    w.Key("startGain");
-    w.Double(explanation.startGain);
-    w.Key("endGain");
-    w.Double(explanation.endGain);
-    w.Key("bias");
-    w.Double(explanation.bias);
+    w.KeyDouble("startGain", explanation.startGain);
+    w.KeyDouble("endGain", explanation.endGain);
+    w.KeyDouble("bias", explanation.bias);
     w.Key("biasSource");
     if (explanation.biasSource) {
       w.Uint(*explanation.biasSource);
     } else {
       w.Null();
     }
-    w.Key("deltaSum");
-    w.Double(explanation.deltaSum);
+    w.KeyDouble("deltaSum", explanation.deltaSum);
     WriteOptionalDouble("biasShare", explanation.biasShare);
     w.Key("contacts");
     w.StartArray();
     for (const ContactExplanation& c : explanation.contacts) {
       w.StartObject();
-      w.Key("strength");
-      w.Double(c.contact.strength);
-      w.Key("harmonyDelta");
-      w.Double(c.harmonyDelta);
+      w.KeyDouble("strength", c.contact.strength);
+      w.KeyDouble("harmonyDelta", c.harmonyDelta);
       WriteOptionalDouble("recorded", c.recorded);
-      w.Key("separation");
-      w.Double(c.separation);
+      w.KeyDouble("separation", c.separation);
       if (c.contact.kind == ContactKind::Parallel) {
-        w.Key("maleDeclination");
-        w.Double(c.maleDeclination);
-        w.Key("femaleDeclination");
-        w.Double(c.femaleDeclination);
+        w.KeyDouble("maleDeclination", c.maleDeclination);
+        w.KeyDouble("femaleDeclination", c.femaleDeclination);
       }
-      w.Key("detectionOrb");
-      w.Int(c.detectionOrb);
-      w.Key("powerOrb");
-      w.Int(c.powerOrb);
-      w.Key("maleHouse");
-      w.Int(c.maleHouse);
+      w.KeyInt("detectionOrb", c.detectionOrb);
+      w.KeyInt("powerOrb", c.powerOrb);
+      w.KeyInt("maleHouse", c.maleHouse);
       w.KeyString("maleHouseClass", HouseClassName(c.maleHouseClass));
-      w.Key("femaleHouse");
-      w.Int(c.femaleHouse);
+      w.KeyInt("femaleHouse", c.femaleHouse);
       w.KeyString("femaleHouseClass", HouseClassName(c.femaleHouseClass));
       w.Key("effects");
       w.StartArray();
       for (const HarmonyEffect& effect : c.effects) {
         w.StartObject();
         w.KeyString("rule", effect.rule);
-        w.Key("amount");
-        w.Double(effect.amount);
+        w.KeyDouble("amount", effect.amount);
         WriteOptionalDouble("records", effect.records);
         w.EndObject();
       }

@@ -41,6 +41,16 @@ class JsonLine {
     Key(key);
     String(value);
   }
+  /// Key, then Double.
+  void KeyDouble(std::string_view key, double value) {
+    Key(key);
+    Double(value);
+  }
+  /// Key, then Int.
+  void KeyInt(std::string_view key, std::int64_t value) {
+    Key(key);
+    Int(value);
+  }
 
  private:
   void BeforeValue();
