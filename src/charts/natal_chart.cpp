@@ -67,7 +67,8 @@ NatalChart CalcShiftedChart(const BirthData& birth, int shiftMinutes, Ephemeris&
 
   std::array<double, 14> cusps{};
   std::array<double, 11> angles{};
-  ephemeris.Houses(jd, latitude, longitude, swe_codes::kPlacidus, cusps, angles);
+  // The library answers an impossible Placidus with an error code and Porphyry cusps.
+  const bool porphyry = ephemeris.Houses(jd, latitude, longitude, swe_codes::kPlacidus, cusps, angles) < 0;
   const double armc = angles[2];
 
   std::array<double, 7> xx{};
@@ -76,6 +77,8 @@ NatalChart CalcShiftedChart(const BirthData& birth, int shiftMinutes, Ephemeris&
   const double obliquity = xx[0];
 
   NatalChart chart;
+  for (std::size_t house = 1; house <= 12; ++house) chart.Cusps[house] = NormalizeDegrees(FiniteOrZero(cusps[house]));
+  chart.PorphyryCusps = porphyry;
   for (const auto& [body, point] : kBodies) {
     err.fill('\0');
     ephemeris.Calc(jd, body, swe_codes::kSwissEphemerisWithSpeed, xx, err);

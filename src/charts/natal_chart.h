@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "charts/birth_data.h"
 #include "charts/chart_point.h"
 #include "charts/ephemeris.h"
@@ -16,6 +18,12 @@ struct NatalChart {
   PerPoint Longitude;
   PerPoint Declination;
   PerPoint House;
+  /// The twelve house cusps of the chart's one houses call, degrees 0..360,
+  /// indexed 1..12 (index 0 unused). Drawn, never scored.
+  std::array<double, 13> Cusps{};
+  /// The library could not make Placidus houses at this latitude (inside the
+  /// polar circles) and returned Porphyry cusps instead.
+  bool PorphyryCusps = false;
 
   bool operator==(const NatalChart&) const = default;
 };

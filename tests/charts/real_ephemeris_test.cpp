@@ -139,6 +139,28 @@ TEST_F(RealEphemeris, BirthplaceMovesOnlyTheLocalPoints) {
   EXPECT_NE(london.House, delhi.House);
 }
 
+// The drawn cusps come from the chart's own houses call: the first and tenth
+// are the Ascendant and Midheaven. Past the polar circle the library gives
+// Porphyry cusps, which still run in zodiac order.
+TEST_F(RealEphemeris, CuspsAndTheirHouseSystem) {
+  using enum LatitudeDirection;
+  using enum LongitudeDirection;
+  const struct {
+    int latDeg;
+    bool porphyry;
+  } cases[] = {{0, false}, {51, false}, {65, false}, {70, true}, {80, true}};
+  for (const auto& c : cases) {
+    const NatalChart chart = CalcChart(Birth("1", 1, "1980", 12, 0, c.latDeg, 0, North, 10, 0, East), ephemeris_);
+    EXPECT_EQ(chart.PorphyryCusps, c.porphyry) << c.latDeg;
+    EXPECT_EQ(chart.Cusps[1], chart.Longitude[P::Ascendant]) << c.latDeg;
+    EXPECT_EQ(chart.Cusps[10], chart.Longitude[P::Midheaven]) << c.latDeg;
+    double turned = 0;  // the twelve cusps go once round the zodiac
+    for (int house = 1; house <= 12; ++house)
+      turned += std::fmod(chart.Cusps[house % 12 + 1] - chart.Cusps[house] + 360, 360.0);
+    EXPECT_NEAR(turned, 360, 1e-9) << c.latDeg;
+  }
+}
+
 // Whatever the form admits gets a complete chart: the list ends, a day the
 // month lacks, and coordinates of up to three digits each, far past the poles.
 TEST_F(RealEphemeris, ExtremeInputsGiveCompleteCharts) {
