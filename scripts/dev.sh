@@ -9,14 +9,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # Everything a fresh Debian 12 machine lacks to build, run and test Kelvra.
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-svg-dev libgl-dev
   libswe-dev swe-basic-data
   libcsv-dev rapidjson-dev libgeonames-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libxcb1-dev
   fonts-dejavu-core xvfb
   dbus-daemon dbus-bin at-spi2-core
-  poppler-utils
+  poppler-utils librsvg2-bin
   desktop-file-utils appstream
 )
 

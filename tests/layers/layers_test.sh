@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Each folder of src/ includes only the folders below it:
-#   program -> entry, report, lookup -> contracts, shell -> atlas, birthtime
-#   -> charts, cosmodynes
-# and the core includes no Qt; birthtime uses Qt Core only. Usage: layers_test.sh SOURCE_DIR
+#   program -> entry, report, lookup -> contracts, shell -> atlas, birthtime,
+#   wheel -> charts, cosmodynes
+# and the core includes no Qt; birthtime uses Qt Core only; the wheel's
+# layout (wheel_layout, wheel_scene) includes no Qt. Usage: layers_test.sh SOURCE_DIR
 set -euo pipefail
 src="$1/src"
 
@@ -14,9 +15,10 @@ declare -A allowed=(
   [atlas]="atlas"
   [contracts]="contracts charts cosmodynes birthtime atlas"
   [entry]="entry contracts shell charts cosmodynes birthtime atlas"
-  [report]="report contracts shell charts cosmodynes birthtime"
+  [wheel]="wheel charts cosmodynes"
+  [report]="report contracts shell charts cosmodynes birthtime wheel"
   [lookup]="lookup contracts shell"
-  [program]="program entry report lookup contracts shell charts cosmodynes birthtime atlas"
+  [program]="program entry report lookup contracts shell charts cosmodynes birthtime atlas wheel"
 )
 
 status=0
@@ -35,6 +37,10 @@ for folder in charts cosmodynes; do
     status=1
   fi
 done
+if grep -nE '^#include <Q' "$src"/wheel/wheel_layout.* "$src"/wheel/wheel_scene.*; then
+  echo "the wheel's layout includes Qt"
+  status=1
+fi
 if grep -rnE '^#include <Q(tGui|tWidgets|Widget|Gui|Application|Window)' "$src/birthtime"; then
   echo "birthtime uses more of Qt than Qt Core"
   status=1

@@ -1,0 +1,434 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "wheel/wheel_painter.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cmath>
+
+namespace kelvra {
+
+namespace {
+
+namespace w = wheel;
+
+// Colours that stay apart for colour-blind eyes (Okabe and Ito's palette),
+// and line styles that tell the same story without colour.
+const QColor kAdds(0, 114, 178);
+const QColor kTakesAway(213, 94, 0);
+const QColor kNeutral(110, 110, 110);
+const QColor kMale(24, 64, 120);
+const QColor kFemale(136, 34, 100);
+const QColor kInk(60, 60, 60);
+const QColor kFaint(170, 170, 170);
+const QColor kHighlight(255, 214, 0);
+
+QColor ToneColour(ContactTone tone) {
+  switch (tone) {
+    case ContactTone::Adds: return kAdds;
+    case ContactTone::TakesAway: return kTakesAway;
+    case ContactTone::Neutral: return kNeutral;
+  }
+  return kNeutral;
+}
+
+// Dash and gap lengths in line widths; dashes drawn as segments of their own,
+// so that every SVG renderer puts them where Qt does.
+struct Dashes {
+  qreal dash = 0, gap = 0;  // 0: a solid line
+};
+
+Dashes ToneDashes(ContactTone tone) {
+  switch (tone) {
+    case ContactTone::Adds: return {};
+    case ContactTone::TakesAway: return {4, 2};
+    case ContactTone::Neutral: return {1, 2};
+  }
+  return {};
+}
+
+void StyledLine(QPainter& p, QPointF a, QPointF b, const QColor& colour, qreal width, Dashes dashes) {
+  p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+  if (dashes.dash <= 0) {
+    p.drawLine(a, b);
+    return;
+  }
+  const QLineF line(a, b);
+  const qreal length = line.length(), dash = dashes.dash * width, period = (dashes.dash + dashes.gap) * width;
+  QPainterPath path;
+  for (qreal at = 0; at < length; at += period) {
+    path.moveTo(line.pointAt(at / length));
+    path.lineTo(line.pointAt(std::min(at + dash, length) / length));
+  }
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(path);
+}
+
+// Fire, earth, air and water, as the signs take them in turn.
+const QColor kElementInk[] = {QColor(176, 58, 46), QColor(61, 122, 52), QColor(140, 110, 0), QColor(42, 94, 168)};
+const QColor kElementTint[] = {QColor(253, 238, 235), QColor(238, 246, 234), QColor(252, 248, 228),
+                               QColor(234, 241, 251)};
+
+QPointF At(double angle, double radius) {
+  const CanvasPoint p = OnWheel(angle, radius);
+  return {p.x, p.y};
+}
+
+QPointF At(CanvasPoint p) { return {p.x, p.y}; }
+
+QFont Font(qreal pixels, bool bold = false) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(qRound(pixels));
+  font.setBold(bold);
+  font.setHintingPreference(QFont::PreferNoHinting);  // the same shapes at every scale
+  return font;
+}
+
+bool DrawnAsPath(char32_t c) { return c >= U'\u26B9' && c <= U'\u26BC'; }
+
+// One painter for every text of the drawing: as outlines or as text, with the
+// four symbols no font of ours has drawn as strokes.
+class Writer {
+ public:
+  Writer(QPainter& painter, WheelText mode) : painter_(painter), mode_(mode) {}
+
+  qreal width(const QString& text, const QFont& font) const {
+    const QFontMetricsF metrics(font);
+    qreal total = 0;
+    for (const Run& run : Runs(text)) total += run.symbol ? SymbolSize(font) : metrics.horizontalAdvance(run.text);
+    return total;
+  }
+
+  // `anchor` is the text's centre when `align` is Qt::AlignHCenter, its left
+  // end with Qt::AlignLeft, its right end with Qt::AlignRight; vertically it
+  // is always the middle of the capital letters.
+  void write(const QString& text, const QFont& font, QPointF anchor, Qt::Alignment align, const QColor& colour) {
+    const QFontMetricsF metrics(font);
+    qreal x = anchor.x();
+    if (align & Qt::AlignHCenter) x -= width(text, font) / 2;
+    if (align & Qt::AlignRight) x -= width(text, font);
+    const qreal baseline = anchor.y() + metrics.capHeight() / 2;
+    for (const Run& run : Runs(text)) {
+      if (run.symbol) {
+        const qreal size = SymbolSize(font);
+        QPen pen(colour, size / 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter_.strokePath(AspectSymbolPath(run.symbol, size).translated(x, baseline - size * 0.86), pen);
+        x += size;
+      } else if (mode_ == WheelText::AsPaths) {
+        QPainterPath path;
+        path.addText(x, baseline, font, run.text);
+        // A white halo keeps text legible where a line runs under it.
+        painter_.strokePath(path, QPen(Qt::white, font.pixelSize() / 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter_.fillPath(path, colour);
+        x += metrics.horizontalAdvance(run.text);
+      } else {
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(QPointF(x, baseline), run.text);
+        x += metrics.horizontalAdvance(run.text);
+      }
+    }
+  }
+
+  // Text along the radius at `angle`, centred at `radius`, reading outwards
+  // on the right half of the wheel and inwards on the left, never upside down.
+  void writeRadial(const QString& text, const QFont& font, double angle, double radius, const QColor& colour) {
+    const bool left = angle > 90 && angle < 270;
+    painter_.save();
+    painter_.translate(At(angle, radius));
+    painter_.rotate(left ? 180 - angle : -angle);
+    write(text, font, {0, 0}, Qt::AlignHCenter, colour);
+    painter_.restore();
+  }
+
+ private:
+  struct Run {
+    QString text;
+    char32_t symbol = 0;
+  };
+
+  static qreal SymbolSize(const QFont& font) { return font.pixelSize() * 0.9; }
+
+  static std::vector<Run> Runs(const QString& text) {
+    std::vector<Run> runs;
+    QString pending;
+    for (char32_t c : text.toUcs4()) {
+      if (DrawnAsPath(c)) {
+        if (!pending.isEmpty()) runs.push_back({pending, 0});
+        pending.clear();
+        runs.push_back({{}, c});
+      } else {
+        pending += QString::fromUcs4(&c, 1);
+      }
+    }
+    if (!pending.isEmpty()) runs.push_back({pending, 0});
+    return runs;
+  }
+
+  QPainter& painter_;
+  WheelText mode_;
+};
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+void Circle(QPainter& p, double radius, const QPen& pen) {
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(w::kCentreX, w::kCentreY), radius, radius);
+}
+
+void DrawZodiac(QPainter& p, Writer& writer, double ascendant) {
+  static const char16_t kSigns[12] = {u'\u2648', u'\u2649', u'\u264A', u'\u264B', u'\u264C', u'\u264D',
+                                      u'\u264E', u'\u264F', u'\u2650', u'\u2651', u'\u2652', u'\u2653'};
+  const QRectF outer(w::kCentreX - w::kZodiacOuter, w::kCentreY - w::kZodiacOuter, 2 * w::kZodiacOuter,
+                     2 * w::kZodiacOuter);
+  for (int sign = 0; sign < 12; ++sign) {
+    const double start = WheelAngle(sign * 30.0, ascendant);
+    QPainterPath band;
+    band.arcMoveTo(outer, start);
+    band.arcTo(outer, start, 30);
+    band.arcTo(QRectF(w::kCentreX - w::kZodiacInner, w::kCentreY - w::kZodiacInner, 2 * w::kZodiacInner,
+                      2 * w::kZodiacInner),
+               start + 30, -30);
+    band.closeSubpath();
+    p.fillPath(band, kElementTint[sign % 4]);
+    p.setPen(QPen(kInk, 1));
+    p.drawLine(At(start, w::kZodiacInner), At(start, w::kZodiacOuter));
+    // U+FE0E: the text form, never a colour emoji.
+    const QString glyph = QString(QChar(kSigns[sign])) + QChar(0xFE0E);
+    writer.write(glyph, Font(24), At(start + 15, (w::kZodiacInner + w::kZodiacOuter) / 2), Qt::AlignHCenter,
+                 kElementInk[sign % 4]);
+  }
+  // A tick every degree, longer every five, on the ring's inner edge.
+  p.setPen(QPen(kInk, 0.8));
+  for (int degree = 0; degree < 360; ++degree) {
+    const double angle = WheelAngle(degree, ascendant);
+    const double length = degree % 5 == 0 ? 7 : 3.5;
+    p.drawLine(At(angle, w::kZodiacInner), At(angle, w::kZodiacInner + length));
+  }
+  Circle(p, w::kZodiacOuter, QPen(kInk, 1.4));
+  Circle(p, w::kZodiacInner, QPen(kInk, 1));
+}
+
+void DrawHouses(QPainter& p, Writer& writer, const WheelScene& scene) {
+  for (int house = 1; house <= 12; ++house) {
+    const double angle = scene.cuspAngles[std::size_t(house)];
+    const bool axis = house == 1 || house == 4 || house == 7 || house == 10;
+    p.setPen(QPen(axis ? kMale : kFaint, axis ? 2 : 1));
+    p.drawLine(At(angle, w::kInnerRingInner), At(angle, w::kOuterRingInner));
+    // The axes go on across the zodiac, leaving her ring's labels clear.
+    if (axis) p.drawLine(At(angle, w::kZodiacInner), At(angle, w::kZodiacOuter + 4));
+    // The house number halfway to the next cusp, just inside the man's ring.
+    const double next = scene.cuspAngles[std::size_t(house % 12 + 1)];
+    const double middle = angle + std::fmod(next - angle + 360, 360.0) / 2;
+    writer.write(QString::number(house), Font(9), At(middle, w::kInnerRingInner + 7), Qt::AlignHCenter, kFaint);
+  }
+  // The Ascendant's end of its axis as an arrow, the Midheaven's as a dot.
+  const double asc = scene.cuspAngles[1], mc = scene.cuspAngles[10];
+  QPainterPath arrow;
+  arrow.moveTo(At(asc, w::kZodiacOuter + 4));
+  arrow.lineTo(At(asc + 1.6, w::kZodiacOuter - 12));
+  arrow.lineTo(At(asc - 1.6, w::kZodiacOuter - 12));
+  arrow.closeSubpath();
+  p.fillPath(arrow, kMale);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kMale);
+  p.drawEllipse(At(mc, w::kZodiacOuter + 4), 3.5, 3.5);
+}
+
+// One person's ring: a tick where each point is, its glyph and its degree
+// where its label fits, joined to the tick when moved aside.
+void DrawRing(QPainter& p, Writer& writer, const std::vector<RingMark>& marks, double inner, double outer,
+              const QColor& colour, bool markAngles) {
+  const double glyphRadius = outer - 19, textRadius = inner + 31;
+  for (const RingMark& mark : marks) {
+    p.setPen(QPen(colour, 1.2));
+    p.drawLine(At(mark.angle, outer), At(mark.angle, outer - 6));
+    p.setPen(QPen(colour, 0.8));
+    p.drawLine(At(mark.angle, outer - 6), At(mark.labelAngle, glyphRadius + 10));
+    const bool word = mark.glyph.size() == 2;  // "AC", "MC"
+    writer.write(Text(mark.glyph), Font(word ? 13 : 19, word), At(mark.labelAngle, glyphRadius), Qt::AlignHCenter,
+                 colour);
+    writer.writeRadial(Text(mark.degrees), Font(11), mark.labelAngle, textRadius, colour);
+    // Where the contact lines end.
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(At(mark.angle, w::kInnerRingInner), 2, 2);
+    if (markAngles && word) {
+      p.setPen(QPen(colour, 2));
+      p.drawLine(At(mark.angle, inner), At(mark.angle, inner + 8));
+    }
+  }
+  Circle(p, inner, QPen(kInk, 1));
+}
+
+void ContactLine(QPainter& p, const SceneContact& contact, bool selected) {
+  const qreal width = std::min(0.7 + contact.contact.strength * 0.25, 3.4);
+  if (selected) {
+    p.setPen(QPen(kHighlight, width + 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(At(contact.from), At(contact.to));
+  }
+  StyledLine(p, At(contact.from), At(contact.to), ToneColour(contact.tone), selected ? width + 1 : width,
+             ToneDashes(contact.tone));
+}
+
+QString Declination(double degrees) {
+  const double rounded = std::round(degrees * 10) / 10;
+  if (rounded == 0) return QStringLiteral("0.0\u00B0");
+  return QStringLiteral("%1%2\u00B0").arg(rounded > 0 ? QStringLiteral("+") : QStringLiteral("\u2212"))
+      .arg(std::fabs(rounded), 0, 'f', 1);
+}
+
+void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
+  const double middle = (w::kStripLeft + w::kStripRight) / 2;
+  writer.write(QStringLiteral("Declination"), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
+  const QString male = scene.maleName.empty() ? QStringLiteral("Man") : Text(scene.maleName);
+  const QString female = scene.femaleName.empty() ? QStringLiteral("Woman") : Text(scene.femaleName);
+  writer.write(male, Font(11, true), {w::kStripAxisX - 12, 60}, Qt::AlignRight, kMale);
+  writer.write(female, Font(11, true), {w::kStripAxisX + 12, 60}, Qt::AlignLeft, kFemale);
+
+  // The scale: a tick every 5 degrees, north up, the equator marked.
+  p.setPen(QPen(kInk, 1));
+  p.drawLine(QPointF(w::kStripAxisX, w::kStripTop - 8), QPointF(w::kStripAxisX, w::kStripBottom + 8));
+  for (int degrees = -int(scene.stripLimit); degrees <= int(scene.stripLimit); degrees += 5) {
+    const double y = StripY(degrees, scene.stripLimit);
+    StyledLine(p, QPointF(w::kStripAxisX - 22, y), QPointF(w::kStripAxisX + 22, y), degrees == 0 ? kInk : kFaint, 1,
+               degrees == 0 ? Dashes{} : Dashes{1, 2});
+    if (degrees % 10 == 0)
+      writer.write(degrees == 0 ? QStringLiteral("0\u00B0")
+                                : QStringLiteral("%1%2\u00B0").arg(degrees > 0 ? "+" : "\u2212").arg(std::abs(degrees)),
+                   Font(9), {w::kStripAxisX, y - 7}, Qt::AlignHCenter, kInk);
+  }
+  writer.write(QStringLiteral("N"), Font(10, true), {w::kStripAxisX, w::kStripTop - 16}, Qt::AlignHCenter, kInk);
+  writer.write(QStringLiteral("S"), Font(10, true), {w::kStripAxisX, w::kStripBottom + 16}, Qt::AlignHCenter, kInk);
+
+  const auto side = [&](const std::vector<StripMark>& marks, double dotX, double sign, const QColor& colour) {
+    for (const StripMark& mark : marks) {
+      const double labelX = dotX + sign * 22;
+      p.setPen(QPen(colour, 0.8));
+      p.drawLine(QPointF(dotX, mark.y), QPointF(labelX, mark.labelY));
+      p.setPen(Qt::NoPen);
+      p.setBrush(colour);
+      p.drawEllipse(QPointF(dotX, mark.y), 2.5, 2.5);
+      const QString label = sign < 0 ? Declination(mark.declination) + "  " + Text(mark.glyph)
+                                     : Text(mark.glyph) + "  " + Declination(mark.declination);
+      writer.write(label, Font(12), {labelX + sign * 3, mark.labelY}, sign < 0 ? Qt::AlignRight : Qt::AlignLeft,
+                   colour);
+    }
+  };
+  side(scene.maleStrip, w::kStripAxisX - 20, -1, kMale);
+  side(scene.femaleStrip, w::kStripAxisX + 20, 1, kFemale);
+}
+
+void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
+  const QString male = scene.maleName.empty() ? QStringLiteral("the man") : Text(scene.maleName);
+  const QString female = scene.femaleName.empty() ? QStringLiteral("the woman") : Text(scene.femaleName);
+  writer.write(QStringLiteral("Inner ring: ") + male, Font(13, true), {12, 22}, Qt::AlignLeft, kMale);
+  writer.write(QStringLiteral("Outer ring: ") + female, Font(13, true), {12, 42}, Qt::AlignLeft, kFemale);
+  const struct {
+    ContactTone tone;
+    const char* words;
+  } rows[] = {{ContactTone::Adds, "adds to harmony"},
+              {ContactTone::TakesAway, "takes harmony away"},
+              {ContactTone::Neutral, "changes nothing"}};
+  double y = w::kCanvasHeight - 62;
+  for (const auto& row : rows) {
+    StyledLine(p, QPointF(12, y), QPointF(46, y), ToneColour(row.tone), 2.2, ToneDashes(row.tone));
+    writer.write(QString::fromLatin1(row.words), Font(11), {54, y}, Qt::AlignLeft, kInk);
+    y += 20;
+  }
+  if (scene.porphyry)
+    writer.write(Text(std::string(kPorphyryNote)), Font(12, true), {w::kCanvasWidth - 12, w::kCanvasHeight - 14},
+                 Qt::AlignRight, kInk);
+}
+
+}  // namespace
+
+QTransform WheelTransform(const QRectF& target) {
+  const qreal scale = std::min(target.width() / w::kCanvasWidth, target.height() / w::kCanvasHeight);
+  QTransform transform;
+  transform.translate(target.center().x() - scale * w::kCanvasWidth / 2,
+                      target.center().y() - scale * w::kCanvasHeight / 2);
+  transform.scale(scale, scale);
+  return transform;
+}
+
+void PaintWheel(QPainter& painter, const WheelScene& scene, const QRectF& target, WheelText text,
+                std::optional<std::size_t> selected) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setTransform(WheelTransform(target), true);
+  Writer writer(painter, text);
+
+  DrawZodiac(painter, writer, scene.ascendant);
+  Circle(painter, w::kOuterRingInner, QPen(kInk, 1));
+  DrawHouses(painter, writer, scene);
+  DrawRing(painter, writer, scene.female, w::kOuterRingInner, w::kZodiacInner, kFemale, true);
+  DrawRing(painter, writer, scene.male, w::kInnerRingInner, w::kOuterRingInner, kMale, false);
+  DrawStrip(painter, writer, scene);
+
+  // Weakest first, so the strong contacts stay on top.
+  std::vector<std::size_t> order(scene.contacts.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return scene.contacts[a].contact.strength < scene.contacts[b].contact.strength;
+  });
+  for (std::size_t i : order)
+    if (i != selected) ContactLine(painter, scene.contacts[i], false);
+  if (selected && *selected < scene.contacts.size()) {
+    const SceneContact& contact = scene.contacts[*selected];
+    ContactLine(painter, contact, true);
+    writer.write(Text(contact.caption), Font(14, true), {w::kCentreX * 2, 22}, Qt::AlignRight,
+                 ToneColour(contact.tone));
+  }
+  DrawLegend(painter, writer, scene);
+  painter.restore();
+}
+
+QImage WheelImage(const WheelScene& scene, QSize size, qreal devicePixelRatio) {
+  QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintWheel(painter, scene, QRectF(QPointF(0, 0), QSizeF(size)));
+  return image;
+}
+
+QByteArray WheelSvg(const WheelScene& scene, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  const QRectF canvas(0, 0, w::kCanvasWidth, w::kCanvasHeight);
+  generator.setSize(canvas.size().toSize());
+  generator.setViewBox(canvas);
+  generator.setTitle(title);
+  generator.setDescription(Text(SpokenDescription(scene)));
+  QPainter painter(&generator);
+  painter.fillRect(canvas, Qt::white);
+  PaintWheel(painter, scene, canvas, WheelText::AsPaths);
+  painter.end();
+  return bytes;
+}
+
+bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const QString& title) {
+  QPdfWriter writer(fileName);
+  writer.setTitle(title);
+  writer.setCreator(QStringLiteral("Kelvra"));
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                   QPageLayout::Millimeter));
+  writer.setResolution(300);
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  PaintWheel(painter, scene, QRectF(writer.pageLayout().paintRectPixels(writer.resolution()).translated(
+                                 -writer.pageLayout().paintRectPixels(writer.resolution()).topLeft())),
+             WheelText::AsText);
+  return painter.end();
+}
+
+}  // namespace kelvra

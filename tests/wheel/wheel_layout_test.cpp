@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The bi-wheel's layout: where points land and how labels make room.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <random>
+
+#include "wheel/wheel_scene.h"
+
+namespace kelvra {
+namespace {
+
+constexpr double kExact = 1e-9;  // the layout's own arithmetic, nothing more
+
+double Gap(double from, double to) { return std::fmod(to - from + 720, 360.0); }
+
+// Angles in random sets, half of them with five marks crowded into 10 degrees.
+std::vector<double> RandomAngles(std::mt19937& random) {
+  std::uniform_real_distribution<double> turn(0, 360), within(0, 10);
+  std::vector<double> angles(std::uniform_int_distribution<std::size_t>(1, 18)(random));
+  for (double& a : angles) a = turn(random);
+  if (angles.size() >= 5 && random() % 2) {
+    const double crowd = turn(random);
+    for (std::size_t i = 0; i < 5; ++i) angles[i] = std::fmod(crowd + within(random), 360.0);
+  }
+  if (angles.size() >= 3 && random() % 4 == 0) angles[1] = angles[2] = angles[0];  // the same degree
+  return angles;
+}
+
+TEST(WheelLayout, EveryLongitudeLandsWhereTheAscendantSaysAt9OClock) {
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> turn(0, 360);
+  for (int trial = 0; trial < 1000; ++trial) {
+    const double ascendant = turn(random), longitude = turn(random), radius = 100;
+    const CanvasPoint asc = OnWheel(WheelAngle(ascendant, ascendant), radius);
+    EXPECT_NEAR(asc.x, wheel::kCentreX - radius, kExact);
+    EXPECT_NEAR(asc.y, wheel::kCentreY, kExact);
+    // Counter-clockwise: the point's direction, seen from the centre, is its
+    // distance along the zodiac from the Ascendant, turning down from 9 o'clock.
+    const CanvasPoint p = OnWheel(WheelAngle(longitude, ascendant), radius);
+    const double screen = std::atan2(-(p.y - wheel::kCentreY), p.x - wheel::kCentreX) * 180 / std::numbers::pi;
+    EXPECT_NEAR(std::cos((screen - 180 - (longitude - ascendant)) * std::numbers::pi / 180), 1, kExact)
+        << ascendant << ' ' << longitude;
+  }
+}
+
+TEST(WheelLayout, LabelsAroundTheCircleKeepOrderAndSeparation) {
+  std::mt19937 random(11);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const std::vector<double> marks = RandomAngles(random);
+    const double separation = trial % 3 == 0 ? 25 : 6;  // some sets cannot fit at 25
+    const std::vector<double> labels = SpreadAround(marks, separation);
+    ASSERT_EQ(labels.size(), marks.size());
+    const double needed = std::min(separation, 360.0 / double(marks.size()));
+    std::vector<std::size_t> order(marks.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return marks[a] < marks[b]; });
+    // Going round once from some label, the labels meet in the marks' order.
+    if (order.size() < 2) {
+      EXPECT_EQ(labels, marks);
+      continue;
+    }
+    double turned = 0;
+    bool roomy = true;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+      const std::size_t next = order[(k + 1) % order.size()];
+      const double gap = Gap(labels[order[k]], labels[next]);
+      EXPECT_GE(gap, needed - kExact) << "trial " << trial;
+      turned += gap;
+      roomy = roomy && Gap(marks[order[k]], marks[next]) >= needed;
+    }
+    EXPECT_NEAR(turned, 360, 1e-6) << "trial " << trial;
+    // Marks that already have room keep their places.
+    for (std::size_t i = 0; roomy && i < marks.size(); ++i) EXPECT_NEAR(labels[i], marks[i], kExact) << trial;
+  }
+}
+
+TEST(WheelLayout, LabelsAlongALineKeepOrderSeparationAndBounds) {
+  std::mt19937 random(13);
+  std::uniform_real_distribution<double> where(-20, 620);
+  for (int trial = 0; trial < 2000; ++trial) {
+    std::vector<double> marks(std::uniform_int_distribution<std::size_t>(1, 30)(random));
+    for (double& m : marks) m = where(random);
+    if (marks.size() > 5) std::fill(marks.begin(), marks.begin() + 5, where(random));  // the same degree
+    const std::vector<double> labels = SpreadAlong(marks, 19, 0, 600);
+    const double needed = marks.size() > 1 ? std::min(19.0, 600.0 / double(marks.size() - 1)) : 0;
+    std::vector<std::size_t> order(marks.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return marks[a] < marks[b]; });
+    for (std::size_t k = 0; k < order.size(); ++k) {
+      EXPECT_GE(labels[order[k]], -kExact);
+      EXPECT_LE(labels[order[k]], 600 + kExact);
+      if (k > 0) {
+        EXPECT_GE(labels[order[k]] - labels[order[k - 1]], needed - kExact) << "trial " << trial;
+      }
+    }
+  }
+}
+
+CoupleCharts RandomCharts(std::mt19937& random) {
+  std::uniform_real_distribution<double> turn(0, 360), declination(-28, 28), start(0, 30);
+  CoupleCharts charts;
+  for (NatalChart* chart : {&charts.male, &charts.female}) {
+    for (ChartPoint point : kAllChartPoints) {
+      chart->Longitude[point] = turn(random);
+      chart->Declination[point] = declination(random);
+      chart->House[point] = double(random() % 12 + 1);
+    }
+    double cusp = turn(random);
+    for (std::size_t house = 1; house <= 12; ++house) chart->Cusps[house] = std::fmod(cusp += start(random), 360.0);
+    chart->Longitude[ChartPoint::Ascendant] = chart->Cusps[1];
+  }
+  charts.contacts = FindContacts(charts.male, charts.female);
+  return charts;
+}
+
+TEST(WheelScene, PointsCuspsAndContactsLieWhereTheChartsSay) {
+  std::mt19937 random(17);
+  for (int trial = 0; trial < 300; ++trial) {
+    const CoupleCharts charts = RandomCharts(random);
+    const WheelScene scene = BuildWheelScene(charts, ExplainAnalysis(charts, 0), "A", "B");
+    const double ascendant = charts.male.Longitude[ChartPoint::Ascendant];
+    ASSERT_EQ(scene.male.size(), std::size_t(kChartPointCount));
+    for (std::size_t i = 0; i < scene.male.size(); ++i) {
+      EXPECT_EQ(scene.male[i].angle, WheelAngle(charts.male.Longitude[scene.male[i].point], ascendant));
+      EXPECT_EQ(scene.female[i].angle, WheelAngle(charts.female.Longitude[scene.female[i].point], ascendant));
+    }
+    EXPECT_NEAR(scene.cuspAngles[1], 180, kExact);
+    double turned = 0;  // the cusps run once round, counter-clockwise
+    for (std::size_t house = 1; house <= 12; ++house)
+      turned += Gap(scene.cuspAngles[house], scene.cuspAngles[house % 12 + 1]);
+    EXPECT_NEAR(turned, 360, 1e-6);
+    ASSERT_EQ(scene.contacts.size(), charts.contacts.size());
+    for (const SceneContact& c : scene.contacts) {
+      // Every drawn contact can be found where it is drawn.
+      const CanvasPoint middle{(c.from.x + c.to.x) / 2, (c.from.y + c.to.y) / 2};
+      const auto found = ContactAt(scene, middle, 0.5);
+      ASSERT_TRUE(found);
+      EXPECT_LE(DistanceToSegment(middle, scene.contacts[*found].from, scene.contacts[*found].to), kExact);
+      for (const StripMark& m : scene.maleStrip) EXPECT_LE(std::fabs(m.declination), scene.stripLimit);
+    }
+    EXPECT_FALSE(ContactAt(scene, {wheel::kCanvasWidth + 50, -50}, 5));
+  }
+}
+
+TEST(WheelScene, WordsForTheReaderAndTheTitle) {
+  std::mt19937 random(19);
+  CoupleCharts charts = RandomCharts(random);
+  charts.male.PorphyryCusps = true;
+  const WheelScene scene = BuildWheelScene(charts, ExplainAnalysis(charts, 0), "  Ola ", "Kari");
+  const std::string spoken = SpokenDescription(scene);
+  EXPECT_NE(spoken.find("Ola's chart is on the inner ring"), std::string::npos) << spoken;
+  EXPECT_NE(spoken.find(std::string(kPorphyryNote)), std::string::npos) << spoken;
+  EXPECT_NE(spoken.find(std::to_string(scene.contacts.size()) + " scored contact"), std::string::npos) << spoken;
+  EXPECT_EQ(WheelTitle(" Ola ", "Kari"), "Ola and Kari: their two charts");
+  EXPECT_EQ(WheelTitle("", "Kari"), "The two charts");
+}
+
+}  // namespace
+}  // namespace kelvra

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The bi-wheel as pictures: against committed references, as SVG and as PDF.
+//
+// To update the references after a deliberate change of the drawing, run
+//   KELVRA_UPDATE_WHEEL_REFERENCES=1 build/tests/wheel/wheel_render_tests
+// from the source root, look at tests/wheel/reference/*.png, and commit them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QRawFont>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "fixed_couples.h"
+#include "wheel/wheel_painter.h"
+
+namespace kelvra {
+namespace {
+
+const QSize kSize(795, 570);  // three quarters of the canvas
+
+// Antialiasing may differ in the last bit between renderers and versions;
+// anything drawn in the wrong place differs by far more, over far more pixels.
+constexpr int kChannelTolerance = 32;
+constexpr double kPixelShareTolerance = 0.005;
+
+// The share of pixels that differ; with `where`, an image of them in red.
+double DifferingShare(const QImage& a, const QImage& b, QImage* where = nullptr) {
+  if (a.size() != b.size()) return 1;
+  const QImage x = a.convertToFormat(QImage::Format_ARGB32), y = b.convertToFormat(QImage::Format_ARGB32);
+  if (where) *where = x.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_ARGB32);
+  qint64 differing = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+    const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+    for (int col = 0; col < x.width(); ++col) {
+      const bool differs = std::abs(qRed(p[col]) - qRed(q[col])) > kChannelTolerance ||
+                           std::abs(qGreen(p[col]) - qGreen(q[col])) > kChannelTolerance ||
+                           std::abs(qBlue(p[col]) - qBlue(q[col])) > kChannelTolerance ||
+                           std::abs(qAlpha(p[col]) - qAlpha(q[col])) > kChannelTolerance;
+      differing += differs;
+      if (differs && where) where->setPixel(col, row, qRgb(255, 0, 0));
+    }
+  }
+  return double(differing) / double(qint64(x.width()) * x.height());
+}
+
+QString Reference(const char* couple, int scale) {
+  return QStringLiteral(KELVRA_WHEEL_REFERENCES "/%1-%2x.png").arg(QLatin1String(couple)).arg(scale);
+}
+
+TEST(WheelPicture, MatchesTheReferences) {
+  const bool update = qEnvironmentVariableIsSet("KELVRA_UPDATE_WHEEL_REFERENCES");
+  for (const FixedCouple& couple : kFixedCouples) {
+    const WheelScene scene = FixedScene(couple);
+    for (int scale : {1, 2}) {
+      QImage drawn = WheelImage(scene, kSize, scale);
+      drawn.setDevicePixelRatio(1);
+      if (update) {
+        ASSERT_TRUE(drawn.save(Reference(couple.name, scale)));
+        continue;
+      }
+      const QImage reference(Reference(couple.name, scale));
+      ASSERT_FALSE(reference.isNull()) << Reference(couple.name, scale).toStdString();
+      const double share = DifferingShare(drawn, reference);
+      if (share > kPixelShareTolerance)
+        drawn.save(QDir::temp().filePath(QStringLiteral("wheel-%1-%2x.png").arg(couple.name).arg(scale)));
+      EXPECT_LE(share, kPixelShareTolerance) << couple.name << " at scale " << scale << " (drawing left in "
+                                             << QDir::tempPath().toStdString() << ")";
+    }
+  }
+}
+
+// An SVG viewer without our fonts must still show every glyph, and any
+// renderer must show what the window shows.
+TEST(WheelPicture, SvgHasOnlyPathsAndRendersAsDrawn) {
+  const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+  ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (librsvg2-bin) is missing";
+  QTemporaryDir dir;
+  for (const FixedCouple& couple : kFixedCouples) {
+    const WheelScene scene = FixedScene(couple);
+    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName)));
+    EXPECT_FALSE(svg.contains("<text")) << couple.name;
+    const QImage drawn = WheelImage(scene, kSize);
+
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid()) << couple.name;
+    QImage viaQt(kSize, QImage::Format_ARGB32_Premultiplied);
+    viaQt.fill(Qt::white);
+    QPainter painter(&viaQt);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_LE(DifferingShare(drawn, viaQt), kPixelShareTolerance) << couple.name << " through QSvgRenderer";
+
+    const QString svgFile = dir.filePath(QStringLiteral("wheel.svg")), pngFile = dir.filePath(QStringLiteral("wheel.png"));
+    QFile file(svgFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
+    file.close();
+    ASSERT_EQ(QProcess::execute(rsvg, {QStringLiteral("-w"), QString::number(kSize.width()), QStringLiteral("-h"),
+                                       QString::number(kSize.height()), QStringLiteral("-b"), QStringLiteral("white"),
+                                       QStringLiteral("-o"), pngFile, svgFile}),
+              0);
+    QImage where;
+    const double share = DifferingShare(drawn, QImage(pngFile), &where);
+    if (share > kPixelShareTolerance) where.save(QDir::temp().filePath(QStringLiteral("wheel-rsvg-%1.png").arg(couple.name)));
+    EXPECT_LE(share, kPixelShareTolerance) << couple.name << " through rsvg-convert (differences in red in "
+                                           << QDir::tempPath().toStdString() << ")";
+  }
+}
+
+TEST(WheelPicture, PdfTextCanBeExtracted) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is missing";
+  QTemporaryDir dir;
+  const WheelScene scene = FixedScene(kFixedCouples[1]);
+  const QString pdf = dir.filePath(QStringLiteral("wheel.pdf"));
+  ASSERT_TRUE(WriteWheelPdf(scene, pdf, QStringLiteral("Wheel")));
+  QProcess process;
+  process.start(pdftotext, {pdf, QStringLiteral("-")});
+  ASSERT_TRUE(process.waitForFinished());
+  // Ligatures come out as their own characters ("ﬁ"), as a reader's search sees them.
+  const QString text = QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+  for (const std::string& expected :
+       {std::string("Inner ring: Ola"), std::string("Outer ring: Kari"), std::string("Declination"),
+        std::string(kPorphyryNote), scene.male[0].degrees})
+    EXPECT_TRUE(text.contains(QString::fromStdString(expected))) << expected << " not in:\n" << text.toStdString();
+}
+
+// Every character the drawing writes is in DejaVu Sans, or is one of the four
+// symbols drawn as strokes, or is the text-form selector that shows nothing.
+TEST(WheelPicture, EveryGlyphHasAShape) {
+  const QRawFont font = QRawFont::fromFont(QFont(QStringLiteral("DejaVu Sans")));
+  ASSERT_TRUE(font.familyName().startsWith(QStringLiteral("DejaVu Sans")));
+  for (const FixedCouple& couple : kFixedCouples) {
+    const WheelScene scene = FixedScene(couple);
+    std::string written;
+    for (const RingMark& mark : scene.male) written += mark.glyph + mark.degrees;
+    for (const RingMark& mark : scene.female) written += mark.glyph + mark.degrees;
+    for (const SceneContact& contact : scene.contacts) written += contact.caption;
+    written += "\u2648\u2649\u264A\u264B\u264C\u264D\u264E\u264F\u2650\u2651\u2652\u2653\u2212";
+    for (char32_t c : QString::fromStdString(written).toUcs4()) {
+      if (c == U'\uFE0E') continue;
+      if (c >= U'\u26B9' && c <= U'\u26BC') {
+        EXPECT_FALSE(AspectSymbolPath(c, 10).isEmpty()) << std::hex << unsigned(c);
+        EXPECT_TRUE(QRectF(0, 0, 10, 10).contains(AspectSymbolPath(c, 10).boundingRect())) << std::hex << unsigned(c);
+      } else {
+        EXPECT_TRUE(font.supportsCharacter(c)) << "U+" << std::hex << unsigned(c);
+      }
+    }
+  }
+  EXPECT_TRUE(AspectSymbolPath(U'A', 10).isEmpty());
+}
+
+}  // namespace
+}  // namespace kelvra
+
+// Only the fonts the project installs: a private fontconfig file that knows
+// DejaVu alone, so the pictures do not depend on the machine's other fonts.
+int main(int argc, char** argv) {
+  QTemporaryDir fontDir;
+  QFile config(fontDir.filePath(QStringLiteral("fonts.conf")));
+  if (!config.open(QIODevice::WriteOnly)) return 2;
+  config.write(QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+                              "<dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>%1</cachedir></fontconfig>")
+                   .arg(fontDir.filePath(QStringLiteral("cache")))
+                   .toUtf8());
+  config.close();
+  qputenv("FONTCONFIG_FILE", config.fileName().toLocal8Bit());
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
