@@ -630,6 +630,15 @@ class Batch {
   void WriteAnalysis(std::uint64_t row, const BirthData& maleBirth, const BirthData& femaleBirth,
                      const CoupleAnalysis& analysis, double startGain, const ShiftedContacts& shifted,
                      const Conversions& conversions) {
+    std::optional<Explanation> explanation;
+    if (options_.explain || options_.writePicture) explanation = ExplainAnalysis(analysis, startGain);
+    // The picture comes first, so a reader that sees the row's line finds its file.
+    if (options_.writePicture) {
+      if (const auto failure = options_.writePicture(row, maleBirth.Name, femaleBirth.Name, analysis, *explanation)) {
+        Fail(*failure);
+        return;
+      }
+    }
     const ChartTexts maleTexts = ChartTextsOf(analysis.male);
     const ChartTexts femaleTexts = ChartTextsOf(analysis.female);
     const ReportPerson male = ReportPersonOf(maleBirth);
@@ -640,7 +649,7 @@ class Batch {
     } else {
       WriteJsonRow(row, analysis, male, female, maleTexts, femaleTexts, conversions);
       if (options_.explain) {
-        WriteExplanation(ExplainAnalysis(analysis, startGain));
+        WriteExplanation(*explanation);
         WriteBand(ScoreBirthTimeShifts(shifted, startGain, analysis.verdict.result));
       }
       json_.EndObject();

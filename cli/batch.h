@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <iosfwd>
@@ -11,6 +12,8 @@
 
 #include "charts/birth_data.h"
 #include "charts/ephemeris.h"
+#include "cosmodynes/analysis.h"
+#include "cosmodynes/explanation.h"
 
 namespace kelvra::cli {
 
@@ -61,6 +64,13 @@ struct PlaceZone {
 using PlaceZoneFinder = std::function<PlaceZone(std::string_view city, std::string_view state,
                                                 std::string_view country)>;
 
+/// Writes a picture of one analysed row: its number (as output names it),
+/// the partners' names, the analysis and its explanation. Returns why it
+/// could not, which stops the run, or nothing.
+using RowPictureWriter = std::function<std::optional<std::string>(
+    std::uint64_t row, const std::string& maleName, const std::string& femaleName, const CoupleAnalysis& analysis,
+    const Explanation& explanation)>;
+
 /// How a batch run reads and writes.
 struct BatchOptions {
   OutputFormat format = OutputFormat::JsonLines;
@@ -87,6 +97,9 @@ struct BatchOptions {
   /// Whether a read may wait for more input (a pipe, a terminal): then the
   /// rows read so far are answered before reading on.
   bool inputMayWait = true;
+  /// When set, called for every analysed row, in row order on the calling
+  /// thread, just before the row's output; a refused row has no picture.
+  RowPictureWriter writePicture;
 };
 
 /// The processors this process may run on, as the scheduler allows it: the
@@ -103,8 +116,9 @@ inline constexpr std::size_t kRowsInFlightPerJob = 64;
 /// JSON, on `err` for CSV output) and the run goes on; so is a malformed
 /// record, which is skipped to its line end. Problems that stop the run (a
 /// malformed header, a quote never closed, a missing column, a read or write
-/// failure) are told on `err` as "kelvra-cli: ...". Returns kExitOk,
-/// kExitRowRefused or kExitFailure, the worst that happened.
+/// failure, a picture that cannot be written) are told on `err` as
+/// "kelvra-cli: ...". Returns kExitOk, kExitRowRefused or kExitFailure, the
+/// worst that happened.
 ///
 /// Of each row only the 32 required columns' values are kept; header names
 /// are kept for messages for the first 1024 columns, 65 bytes each.

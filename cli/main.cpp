@@ -11,15 +11,19 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string_view>
+
+#include <QGuiApplication>
 
 #include "charts/swiss_ephemeris.h"
 #include "atlas/atlas.h"
 #include "cli/batch.h"
+#include "cli/wheel_files.h"
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [FILE]
+constexpr std::string_view kHelp = R"(Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [--wheel DIR] [FILE]
 
 Rates the compatibility of each couple in FILE (or standard input when FILE
 is missing or "-") exactly as Kelvra does, one couple per CSV row.
@@ -117,6 +121,13 @@ Options:
                    use); totals, verdicts and output keep the input's order,
                    so the output is the same for every N. --jobs 1 keeps
                    to one thread.
+  --wheel DIR      also write each analysed row's bi-wheel (his chart inside,
+                   hers outside, the scored contacts and both persons'
+                   declinations) as the SVG file DIR/row-N.svg, N as in
+                   "row", its text drawn as outlines. DIR is made if missing
+                   and a file of that name is replaced; a refused row gets
+                   no file. Each file is written before its row's output; one
+                   that cannot be written stops the run.
   --help           show this text
   --version        show the version
 )";
@@ -162,6 +173,16 @@ kelvra::cli::PlaceZone FindPlaceZone(std::string_view city, std::string_view sta
   return zone;
 }
 
+// Qt's notes (such as that XDG_RUNTIME_DIR is unset) would mix into the
+// tool's standard error, whose lines scripts read. Its errors pass, and the
+// platform plugin's warnings, which say why a platform failed to start.
+void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  const bool platform = context.category && std::string_view(context.category).starts_with("qt.qpa");
+  if (type != QtCriticalMsg && type != QtFatalMsg && !platform) return;
+  std::cerr << "kelvra-cli: " << message.toStdString() << '\n';
+  std::cerr.flush();
+}
+
 int Usage(std::string_view problem) {
   std::cerr << "kelvra-cli: " << problem << "\nTry 'kelvra-cli --help'.\n";
   return kelvra::cli::kExitFailure;
@@ -177,6 +198,7 @@ int main(int argc, char** argv) {
 
   OutputFormat& format = options.format;
   const char* file = nullptr;
+  std::optional<std::string> wheelDirectory;
   bool optionsDone = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -208,6 +230,9 @@ int main(int argc, char** argv) {
       if (ec != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > 256)
         return Usage("--jobs needs a number from 1 to 256, not '" + std::string(value) + "'");
       options.jobs = jobs;
+    } else if (TakesValue(arg, "--wheel", i, argc, argv, value)) {
+      if (value.empty()) return Usage("--wheel needs a directory");
+      wheelDirectory = value;
     } else if (TakesValue(arg, "--format", i, argc, argv, value)) {
       if (value.data() == nullptr) return Usage("--format needs a value: jsonl or csv");
       if (value == "jsonl") {
@@ -246,6 +271,19 @@ int main(int argc, char** argv) {
     ephemeris->SetEphePath(kelvra::kEphemerisDataPath);
     return ephemeris;
   };
+
+  // Only pictures need fonts and a painter: without --wheel nothing of the
+  // GUI starts, so the tool runs where no display or platform plugin is.
+  // Qt sees none of the arguments, which were all meant for kelvra-cli.
+  int guiArgc = 1;
+  char* guiArgv[] = {argv[0], nullptr};
+  std::optional<QGuiApplication> gui;
+  if (wheelDirectory) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QtMessage);
+    gui.emplace(guiArgc, guiArgv);
+    options.writePicture = kelvra::cli::WheelFileWriter(*wheelDirectory);
+  }
 
   kelvra::SwissEphemeris ephemeris;
   ephemeris.SetEphePath(kelvra::kEphemerisDataPath);

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli/batch.h"
 
@@ -37,9 +39,10 @@ class KelvraCli : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
-  // Runs the command through the shell so the test can redirect standard input.
-  Outcome RunCli(const std::string& args, const std::string& output = "") {
-    const std::string command = "LANG=C LC_ALL=C '" KELVRA_CLI_PATH "' " + args + " >'" +
+  // Runs the command through the shell so the test can redirect standard
+  // input; `environment` goes first ("env -u DISPLAY").
+  Outcome RunCli(const std::string& args, const std::string& output = "", const std::string& environment = "") {
+    const std::string command = environment + " LANG=C LC_ALL=C '" KELVRA_CLI_PATH "' " + args + " >'" +
                                 (output.empty() ? dir_ + "out" : output) + "' 2>'" + dir_ + "err'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.empty() ? Slurp(dir_ + "out") : "",
@@ -65,6 +68,8 @@ std::string Header() {
 
 const std::string kGood =
     "Bob,5,1,1980,14,30,0,51,30,N,0,7,W,London,Ldn,UK,Ann,2,11,1950,3,0,0,33,52,S,151,12,E,Sydney,NSW,AU\n";
+const std::string kOtherGood =
+    "Carl,17,8,1972,6,5,0,40,43,N,74,0,W,New York,NY,US,Dora,30,3,1975,22,45,0,48,51,N,2,21,E,Paris,IDF,FR\n";
 const std::string kBad =
     "Bob,5,1,1980,14,30,0,51,30,X,0,7,W,London,Ldn,UK,Ann,2,11,1950,3,0,0,33,52,S,151,12,E,Sydney,NSW,AU\n";
 
@@ -90,7 +95,7 @@ TEST_F(KelvraCli, ExitCodes) {
       {"--frobnicate", kExitFailure, "", "kelvra-cli: unknown option"},
       {"'" + good + "' '" + good + "'", kExitFailure, "", "kelvra-cli: only one input file"},
       {"--version", kExitOk, "kelvra-cli 1.0\n", ""},
-      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [FILE]", ""},
+      {"--help", kExitOk, "Usage: kelvra-cli [--format jsonl|csv] [--csv-safe] [--explain] [--true-ut] [--jobs N] [--wheel DIR] [FILE]", ""},
       {"--explain --format csv '" + good + "'", kExitFailure, "", "kelvra-cli: --explain needs --format jsonl\n"},
       {"--format=csv --explain", kExitFailure, "", "kelvra-cli: --explain needs --format jsonl\n"},
       {"--format csv --csv-safe '" + good + "'", kExitOk, "male_name,", ""},
@@ -98,6 +103,7 @@ TEST_F(KelvraCli, ExitCodes) {
       {"--jobs=1 - <'" + good + "'", kExitOk, "{\"row\":1,", ""},
       {"--jobs 0 '" + good + "'", kExitFailure, "", "kelvra-cli: --jobs needs a number from 1 to 256, not '0'"},
       {"--jobs=two", kExitFailure, "", "kelvra-cli: --jobs needs a number from 1 to 256, not 'two'"},
+      {"'" + good + "' --wheel", kExitFailure, "", "kelvra-cli: --wheel needs a directory\n"},
   };
   for (const auto& c : cases) {
     const Outcome r = RunCli(c.args);
@@ -108,6 +114,58 @@ TEST_F(KelvraCli, ExitCodes) {
       EXPECT_EQ(r.err, "") << c.args;
     }
   }
+}
+
+// Each analysed row's bi-wheel replaces DIR/row-N.svg, drawn alike for every
+// job count and output format, and the output itself does not change.
+TEST_F(KelvraCli, WheelWritesOneSvgPerAnalysedRow) {
+  const std::string input = "'" + WriteInput("couples.csv", Header() + kGood + kBad + kOtherGood) + "'";
+  const struct {
+    std::string options, directory;
+  } runs[] = {
+      {"--explain --jobs 1", dir_ + "flat"},
+      {"--format csv --jobs 2", dir_ + "nested/wheels"},
+  };
+  std::filesystem::create_directory(dir_ + "flat");
+  std::ofstream(dir_ + "flat/row-1.svg") << "an earlier run's";
+  std::vector<std::string> pictures;
+  for (const auto& run : runs) {
+    const Outcome plain = RunCli(run.options + " " + input);
+    const Outcome drawn = RunCli(run.options + " --wheel '" + run.directory + "' " + input);
+    EXPECT_EQ(drawn.code, kExitRowRefused) << drawn.err;
+    EXPECT_EQ(drawn.out, plain.out) << run.options;
+    EXPECT_EQ(drawn.err, plain.err) << run.options;
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(run.directory))
+      names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"row-1.svg", "row-3.svg"})) << run.options;
+    for (const char* name : {"/row-1.svg", "/row-3.svg"}) {
+      pictures.push_back(Slurp(run.directory + name));
+      EXPECT_NE(pictures.back().find("<svg"), std::string::npos) << name;
+      EXPECT_EQ(pictures.back().find("<text"), std::string::npos) << name;
+    }
+  }
+  ASSERT_EQ(pictures.size(), 4u);
+  EXPECT_EQ(pictures[0], pictures[2]);
+  EXPECT_EQ(pictures[1], pictures[3]);
+  EXPECT_NE(pictures[0], pictures[1]);
+}
+
+TEST_F(KelvraCli, AWheelFileThatCannotBeWrittenStopsTheRun) {
+  const std::string input = WriteInput("good.csv", Header() + kGood + kOtherGood);
+  const Outcome r = RunCli("--wheel '" + input + "/wheels' '" + input + "'");
+  EXPECT_EQ(r.code, kExitFailure);
+  EXPECT_EQ(r.err, "kelvra-cli: cannot write " + input + "/wheels/row-1.svg: Not a directory\n");
+  EXPECT_EQ(r.out, "");
+}
+
+// Only --wheel starts the GUI: with a platform that cannot start, the rest runs.
+TEST_F(KelvraCli, WithoutWheelNoDisplayIsNeeded) {
+  const std::string input = WriteInput("good.csv", Header() + kGood);
+  const Outcome r = RunCli("--jobs 2 '" + input + "'", "", "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb");
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.substr(0, 8), "{\"row\":1");
 }
 
 // Without a zone column, --true-ut takes the zone of the atlas place, found

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cli/wheel_files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "wheel/wheel_painter.h"
+#include "wheel/wheel_scene.h"
+
+namespace kelvra::cli {
+
+namespace {
+
+std::string Reason(int error) { return error != 0 ? std::strerror(error) : "the system gave no reason"; }
+
+bool WriteAll(int fd, std::string_view contents) {
+  while (!contents.empty()) {
+    const ssize_t n = ::write(fd, contents.data(), contents.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    contents.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReplaceFile(const std::string& path, std::string_view contents) {
+  const std::filesystem::path target(path);
+  // Hidden and named by process, so neither a reader nor a second run takes it for a result.
+  const std::string temporary =
+      (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + ".tmp")).string();
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+  if (fd < 0 && errno == EEXIST) {
+    // Left by an earlier process of the same id that died mid-write.
+    ::unlink(temporary.c_str());
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+  }
+  if (fd < 0) return Reason(errno);
+  bool written = WriteAll(fd, contents);
+  int error = written ? 0 : errno;
+  // Some file systems report a failed write only when the file is closed.
+  if (::close(fd) != 0 && written) {
+    written = false;
+    error = errno;
+  }
+  if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    written = false;
+    error = errno;
+  }
+  if (!written) {
+    ::unlink(temporary.c_str());
+    return Reason(error);
+  }
+  return std::nullopt;
+}
+
+RowPictureWriter WheelFileWriter(std::string directory) {
+  // Shared by the writer's copies: the directory is made once.
+  auto made = std::make_shared<bool>(false);
+  return [directory = std::move(directory), made](std::uint64_t row, const std::string& maleName,
+                                                 const std::string& femaleName, const CoupleAnalysis& analysis,
+                                                 const Explanation& explanation) -> std::optional<std::string> {
+    const std::string path = (std::filesystem::path(directory) / ("row-" + std::to_string(row) + ".svg")).string();
+    if (!*made) {
+      std::error_code ec;
+      std::filesystem::create_directories(directory, ec);
+      if (ec) return "cannot write " + path + ": " + ec.message();
+      *made = true;
+    }
+    const WheelScene scene = BuildWheelScene(analysis, explanation, maleName, femaleName);
+    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(maleName, femaleName)));
+    // An empty drawing is a painter failure, not a picture worth a file.
+    if (svg.isEmpty()) return "cannot write " + path + ": the drawing came out empty";
+    if (const auto reason = ReplaceFile(path, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size()))))
+      return "cannot write " + path + ": " + *reason;
+    return std::nullopt;
+  };
+}
+
+}  // namespace kelvra::cli
