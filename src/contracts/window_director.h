@@ -6,6 +6,9 @@ class QWidget;
 namespace kelvra {
 
 class EntryForm;
+
+/// The tabs of the window that explains the last analysis.
+enum class WhyTab { Explanation, Chart };
 class Ephemeris;
 struct EntryState;
 struct HarmonyMemory;
@@ -32,9 +35,9 @@ class WindowDirector {
   virtual void closeResultsWindow() = 0;
 
   /// Opens the window that explains the last analysis, a top-level window of
-  /// its own, or raises it when it is open already. It belongs to the
-  /// results: whatever ends them closes it.
-  virtual void showWhyWindow() = 0;
+  /// its own, or raises it when it is open already, on `tab`. It belongs to
+  /// the results: whatever ends them closes it.
+  virtual void showWhyWindow(WhyTab tab) = 0;
   virtual void closeWhyWindow() = 0;
 
   /// Opens the lookup browser for the birthplace entryState().bMaleSearch names.

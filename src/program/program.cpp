@@ -5,7 +5,9 @@
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
 #include "report/frm_why.h"
+#include "report/frm_report.h"
 #include "report/mdi_form1.h"
+#include "report/report_printing.h"
 #include "shell/about.h"
 #include "shell/message.h"
 
@@ -63,11 +65,20 @@ void Program::showResultsWindow() {
 
 void Program::closeResultsWindow() { Close(resultsWindow()); }
 
-void Program::showWhyWindow() {
+void Program::showWhyWindow(WhyTab tab) {
   if (!Open(why_)) {
-    why_ = new frmWhy(ExplainLastAnalysis(entryState_, ephemeris_));  // top-level, without an owner
+    // The preview's first page is the report as Print prints it, while the
+    // results window is open.
+    const ReportPagePainter reportPage = [this](QPainter& painter, QPrinter& printer) {
+      MDIForm1* results = resultsWindow();
+      if (!results || !results->report()) return false;
+      DrawPageImage(*results->report(), painter, printer);
+      return true;
+    };
+    why_ = new frmWhy(ExplainLastAnalysis(entryState_, ephemeris_), reportPage);  // top-level, without an owner
     why_->setAttribute(Qt::WA_DeleteOnClose);
   }
+  why_->showTab(tab);
   why_->show();
   why_->raise();
   why_->activateWindow();

@@ -38,7 +38,7 @@ class Program final : public WindowDirector {
   void closeEntryForm() override;
   void showResultsWindow() override;
   void closeResultsWindow() override;
-  void showWhyWindow() override;
+  void showWhyWindow(WhyTab tab) override;
   void closeWhyWindow() override;
   void showLookupBrowser() override;
   void closeLookupBrowser() override;

@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/frm_why.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "contracts/entry_state.h"
+#include "report/chart_files.h"
 #include "report/report_printing.h"
+#include "report/wheel_view.h"
+#include "shell/message.h"
+#include "wheel/wheel_painter.h"
 #include "shell/command.h"
 #include "shell/product.h"
 #include "shell/twips.h"
@@ -57,13 +66,27 @@ class LinkItem : public QTableWidgetItem {
 
 }  // namespace
 
-WhyReport ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris) {
+WhyContent ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris) {
   const Explanation explanation = ExplainAnalysis(state.charts, state.startGain);
   const BirthTimeBand band =
       ComputeBirthTimeBand(state.male, state.female, state.charts, state.startGain, state.result, ephemeris);
-  WhyReport report = DescribeAnalysis(explanation, band, state.result);
-  report.title = WhyTitle(state.male.Name, state.female.Name);
-  return report;
+  WhyContent content{DescribeAnalysis(explanation, band, state.result),
+                     BuildWheelScene(state.charts, explanation, state.male.Name, state.female.Name),
+                     {}};
+  content.report.title = WhyTitle(state.male.Name, state.female.Name);
+  for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
+  return content;
+}
+
+bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const ReportPagePainter& reportPage) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  if (reportPage && reportPage(painter, printer)) printer.newPage();
+  // The chart across the page's width, at its top.
+  const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  const QRectF area(page.topLeft(), QSizeF(page.width(), page.width() * wheel::kCanvasHeight / wheel::kCanvasWidth));
+  PaintWheel(painter, chart, area, WheelText::AsText);
+  return painter.end();
 }
 
 std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report) {
@@ -92,24 +115,73 @@ std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report) {
   return document;
 }
 
-frmWhy::frmWhy(WhyReport report, QWidget* parent) : QWidget(parent, Qt::Window), report_(std::move(report)) {
+frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent)
+    : QWidget(parent, Qt::Window), content_(std::move(content)), reportPage_(std::move(reportPage)) {
   setObjectName(QStringLiteral("frmWhy"));
   setWindowTitle(QStringLiteral("Kelvra - Why This Result"));
   setWindowIcon(ProductIcon());
 
-  txtWhy_ = new QTextBrowser(this);
+  tabWhy_ = new QTabWidget(this);
+  tabWhy_->setObjectName(QStringLiteral("tabWhy"));
+  tabWhy_->setFont(VerdanaFont(8.25));
+  tabWhy_->addTab(createExplanationTab(), QStringLiteral("&Explanation"));
+  tabWhy_->addTab(createChartTab(), QStringLiteral("C&hart"));
+
+  cmdSave_ = new QPushButton(QStringLiteral("&Save as PDF..."));
+  cmdSave_->setObjectName(QStringLiteral("cmdSave"));
+  cmdSave_->setAccessibleName(QStringLiteral("Save as PDF"));
+  cmdSaveChart_ = new QPushButton(QStringLiteral("Save Chart &As..."));
+  cmdSaveChart_->setObjectName(QStringLiteral("cmdSaveChart"));
+  cmdSaveChart_->setAccessibleName(QStringLiteral("Save the chart as PNG, SVG or PDF"));
+  cmdPreview_ = new QPushButton(QStringLiteral("Print Pre&view..."));
+  cmdPreview_->setObjectName(QStringLiteral("cmdPreview"));
+  cmdPreview_->setAccessibleName(QStringLiteral("Print preview of the report and the chart"));
+  cmdClose_ = new QPushButton(QStringLiteral("&Close"));
+  cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose_->setAccessibleName(QStringLiteral("Close"));
+  for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) button->setFont(VerdanaFont(8.25));
+  ConnectCommand(cmdSave_, &QPushButton::clicked, this, "Save as PDF", &frmWhy::cmdSave_Click);
+  ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, "Save Chart As", &frmWhy::cmdSaveChart_Click);
+  ConnectCommand(cmdPreview_, &QPushButton::clicked, this, "Print Preview", &frmWhy::cmdPreview_Click);
+  ConnectCommand(cmdClose_, &QPushButton::clicked, this, "Close", &frmWhy::cmdClose_Click);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) buttons->addWidget(button);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(Twips(120), Twips(120), Twips(120), Twips(120));
+  layout->addWidget(tabWhy_, 1);
+  layout->addLayout(buttons);
+
+  setTabOrder(tabWhy_, txtWhy_);
+  setTabOrder(txtWhy_, grdLinks_);
+  setTabOrder(grdLinks_, picWheel_);
+  setTabOrder(picWheel_, cmdSave_);
+  setTabOrder(cmdSave_, cmdSaveChart_);
+  setTabOrder(cmdSaveChart_, cmdPreview_);
+  setTabOrder(cmdPreview_, cmdClose_);
+  connect(tabWhy_, &QTabWidget::currentChanged, this, &frmWhy::tabChanged);
+  tabChanged();
+  txtWhy_->setFocus();
+  resize(Twips(14400), Twips(9900));
+}
+
+QWidget* frmWhy::createExplanationTab() {
+  const WhyReport& report = content_.report;
+  txtWhy_ = new QTextBrowser;
   txtWhy_->setObjectName(QStringLiteral("txtWhy"));
   txtWhy_->setAccessibleName(QStringLiteral("Why this result, in plain words"));
   txtWhy_->setFont(VerdanaFont(9));
   txtWhy_->setOpenLinks(false);
   txtWhy_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  txtWhy_->setHtml(SectionsHtml(report_));
+  txtWhy_->setHtml(SectionsHtml(report));
 
-  auto* lblLinks = new QLabel(QStringLiteral("&Every link between the two charts (click a column title to sort):"));
+  auto* lblLinks = new QLabel(QStringLiteral("Every &link between the two charts (click a column title to sort):"));
   lblLinks->setObjectName(QStringLiteral("lblLinks"));
   lblLinks->setFont(VerdanaFont(9, true));
 
-  grdLinks_ = new QTableWidget(static_cast<int>(report_.rows.size()), static_cast<int>(kWhyColumns.size()));
+  grdLinks_ = new QTableWidget(static_cast<int>(report.rows.size()), static_cast<int>(kWhyColumns.size()));
   grdLinks_->setObjectName(QStringLiteral("grdLinks"));
   grdLinks_->setAccessibleName(QStringLiteral("Every link between the two charts"));
   grdLinks_->setFont(VerdanaFont(8.25));
@@ -124,7 +196,7 @@ frmWhy::frmWhy(WhyReport report, QWidget* parent) : QWidget(parent, Qt::Window),
   grdLinks_->setHorizontalHeaderLabels(titles);
   for (int row = 0; row < grdLinks_->rowCount(); ++row) {
     for (int column = 0; column < grdLinks_->columnCount(); ++column)
-      grdLinks_->setItem(row, column, new LinkItem(report_.rows[std::size_t(row)][std::size_t(column)]));
+      grdLinks_->setItem(row, column, new LinkItem(report.rows[std::size_t(row)][std::size_t(column)]));
   }
   // Every column as wide as its widest text: the rules are read in full,
   // scrolling sideways when the window is narrow.
@@ -145,42 +217,86 @@ frmWhy::frmWhy(WhyReport report, QWidget* parent) : QWidget(parent, Qt::Window),
   splitter->addWidget(txtWhy_);
   splitter->addWidget(links);
   splitter->setSizes({Twips(5100), Twips(4200)});
+  return splitter;
+}
 
-  cmdSave_ = new QPushButton(QStringLiteral("&Save as PDF..."));
-  cmdSave_->setObjectName(QStringLiteral("cmdSave"));
-  cmdSave_->setAccessibleName(QStringLiteral("Save as PDF"));
-  cmdClose_ = new QPushButton(QStringLiteral("&Close"));
-  cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose_->setAccessibleName(QStringLiteral("Close"));
-  for (QPushButton* button : {cmdSave_, cmdClose_}) button->setFont(VerdanaFont(8.25));
-  ConnectCommand(cmdSave_, &QPushButton::clicked, this, "Save as PDF", &frmWhy::cmdSave_Click);
-  ConnectCommand(cmdClose_, &QPushButton::clicked, this, "Close", &frmWhy::cmdClose_Click);
+QWidget* frmWhy::createChartTab() {
+  picWheel_ = new WheelView(content_.chart);
+  lblContact_ = new QLabel;
+  lblContact_->setObjectName(QStringLiteral("lblContact"));
+  lblContact_->setAccessibleName(QStringLiteral("Contact shown"));
+  lblContact_->setFont(VerdanaFont(9));
+  lblContact_->setWordWrap(true);
+  lblContact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  connect(picWheel_, &WheelView::contactShown, this, &frmWhy::showContact);
+  showContact(std::nullopt);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(cmdSave_);
-  buttons->addWidget(cmdClose_);
+  auto* page = new QWidget;
+  page->setAutoFillBackground(true);
+  page->setBackgroundRole(QPalette::Base);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(Twips(60), Twips(60), Twips(60), Twips(60));
+  layout->addWidget(picWheel_, 1);
+  layout->addWidget(lblContact_);
+  return page;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(Twips(120), Twips(120), Twips(120), Twips(120));
-  layout->addWidget(splitter, 1);
-  layout->addLayout(buttons);
+void frmWhy::showContact(std::optional<std::size_t> contact) {
+  if (contact && *contact < content_.chart.contacts.size()) {
+    const std::size_t scanIndex = content_.chart.contacts[*contact].scanIndex;
+    lblContact_->setText(QStringLiteral("%1. %2").arg(scanIndex + 1).arg(
+        QString::fromStdString(content_.contactLines.at(scanIndex))));
+  } else {
+    lblContact_->setText(QStringLiteral("Point at a line, or click the chart and press the arrow keys, to name a "
+                                        "contact and its figures."));
+  }
+}
 
-  setTabOrder(txtWhy_, grdLinks_);
-  setTabOrder(grdLinks_, cmdSave_);
-  setTabOrder(cmdSave_, cmdClose_);
-  txtWhy_->setFocus();
-  resize(Twips(14400), Twips(9900));
+void frmWhy::showTab(WhyTab tab) {
+  tabWhy_->setCurrentIndex(tab == WhyTab::Chart ? 1 : 0);
+  (tab == WhyTab::Chart ? static_cast<QWidget*>(picWheel_) : txtWhy_)->setFocus();
+}
+
+void frmWhy::tabChanged() {
+  const bool chart = tabWhy_->currentIndex() == 1;
+  cmdSave_->setVisible(!chart);
+  cmdSaveChart_->setVisible(chart);
+  cmdPreview_->setVisible(chart);
 }
 
 void frmWhy::cmdSave_Click() {
-  const std::unique_ptr<QTextDocument> document = WhyDocument(report_);
-  const QString title = QString::fromStdString(report_.title);
+  const std::unique_ptr<QTextDocument> document = WhyDocument(content_.report);
+  const QString title = QString::fromStdString(content_.report.title);
   // Landscape: the table's twelve columns read without breaking their titles.
   SavePdfCopy(this, {QStringLiteral("Save a PDF copy of the explanation"), QStringLiteral("Kelvra explanation.pdf")},
               [&](const QString& fileName) {
                 return WriteDocumentPdf(*document, fileName, title, QPageLayout::Landscape);
               });
+}
+
+void frmWhy::cmdSaveChart_Click() {
+  const QString fileName = AskSaveFileName(
+      this, {QStringLiteral("Save the chart"), QStringLiteral("Kelvra chart.png"), QLatin1String(kChartFileFilter)});
+  if (fileName.isEmpty()) return;
+  const QString shown = QDir::toNativeSeparators(fileName);
+  const std::optional<ChartFileKind> kind = ChartFileKindOf(fileName);
+  if (!kind) {
+    ShowMessage(this, QStringLiteral("Kelvra saves the chart as a PNG image, an SVG drawing or a PDF document: end "
+                                     "the file name with .png, .svg or .pdf."));
+  } else if (!SaveChartFile(content_.chart, fileName, *kind)) {
+    ShowMessage(this, QStringLiteral("The chart could not be saved to %1.").arg(shown));
+  }
+}
+
+void frmWhy::cmdPreview_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setDocName(QString::fromStdString(WheelTitle(content_.chart.maleName, content_.chart.femaleName)));
+  QPrintPreviewDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Kelvra - Print Preview"));
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { PrintChartDocument(*target, content_.chart, reportPage_); });
+  dialog.exec();
 }
 
 void frmWhy::cmdClose_Click() { close(); }

@@ -2,11 +2,19 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 
+#include "contracts/window_director.h"
 #include "report/why_text.h"
+#include "wheel/wheel_scene.h"
 
+class QLabel;
+class QPainter;
+class QPrinter;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 class QTextBrowser;
 class QTextDocument;
@@ -16,38 +24,76 @@ namespace kelvra {
 class Ephemeris;
 struct EntryState;
 
+class WheelView;
+
+/// What the "Why this result" window shows: the explanation in words and
+/// table, and the two charts as a picture with a sentence per contact.
+struct WhyContent {
+  WhyReport report;
+  WheelScene chart;
+  std::vector<std::string> contactLines;  ///< ContactLine of each scored contact, in scan order
+};
+
 /// The explanation of the last analysis: its contacts scored again from the
 /// harmony memory it started with, and its birth times shifted. The program's
 /// harmony memory is not touched.
-WhyReport ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris);
+WhyContent ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris);
+
+/// Draws the report page, as Print prints it, on `printer`'s current page;
+/// false when there is no report to draw.
+using ReportPagePainter = std::function<bool(QPainter& painter, QPrinter& printer)>;
+
+/// The print preview's document: the report page (when there is one), then
+/// the chart on a page of its own. False when the printer cannot be opened.
+bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const ReportPagePainter& reportPage);
 
 /// The whole explanation as one printable document: the title, the sections
 /// and the table of every contact.
 std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report);
 
-/// "Why this result": the explanation in plain words, selectable, above a
-/// sortable table of every contact, with Save as PDF and Close. A top-level
-/// window of its own; it keeps the report it was made with.
+/// "Why this result", in two tabs. Explanation: the explanation in plain
+/// words, selectable, above a sortable table of every contact, with Save as
+/// PDF. Chart: the bi-wheel with the declination strip and a line naming the
+/// contact pointed at or selected, with Save Chart As and Print Preview. A
+/// top-level window of its own; it keeps the content it was made with.
 class frmWhy : public QWidget {
   Q_OBJECT
 
  public:
-  explicit frmWhy(WhyReport report, QWidget* parent = nullptr);
+  explicit frmWhy(WhyContent content, ReportPagePainter reportPage = {}, QWidget* parent = nullptr);
 
   QTextBrowser* wordsView() const { return txtWhy_; }
   QTableWidget* linksTable() const { return grdLinks_; }
+  WheelView* wheelView() const { return picWheel_; }
+  QLabel* contactLabel() const { return lblContact_; }
+  QTabWidget* tabs() const { return tabWhy_; }
+
+  void showTab(WhyTab tab);
 
   void cmdSave_Click();
+  void cmdSaveChart_Click();
+  void cmdPreview_Click();
   void cmdClose_Click();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  WhyReport report_;
+  QWidget* createExplanationTab();
+  QWidget* createChartTab();
+  void showContact(std::optional<std::size_t> contact);
+  void tabChanged();
+
+  WhyContent content_;
+  ReportPagePainter reportPage_;
+  QTabWidget* tabWhy_ = nullptr;
   QTextBrowser* txtWhy_ = nullptr;
   QTableWidget* grdLinks_ = nullptr;
+  WheelView* picWheel_ = nullptr;
+  QLabel* lblContact_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
+  QPushButton* cmdSaveChart_ = nullptr;
+  QPushButton* cmdPreview_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
 };
 

@@ -133,6 +133,7 @@ void MDIForm1::createCommandBar(QWidget* central) {
 void MDIForm1::createActions() {
   mnuPrint_ = NamedAction(this, "mnuPrint", "&Print");
   mnuWhy_ = NamedAction(this, "mnuWhy", "&Why this result...");
+  mnuChart_ = NamedAction(this, "mnuChart", "&Chart...");
   mnuBack_ = NamedAction(this, "mnuBack", "&Back");
   mnuExit_ = NamedAction(this, "mnuExit", "&Exit");
   mnuOnline_ = NamedAction(this, "mnuOnline", "&Online Help");
@@ -142,6 +143,7 @@ void MDIForm1::createActions() {
   mnuDonate_ = NamedAction(this, "mnuDonate", "&Donate");
   ConnectCommand(mnuPrint_, &QAction::triggered, this, "Print", &MDIForm1::mnuPrint_Click);
   ConnectCommand(mnuWhy_, &QAction::triggered, this, "Why this result", &MDIForm1::mnuWhy_Click);
+  ConnectCommand(mnuChart_, &QAction::triggered, this, "Chart", &MDIForm1::mnuChart_Click);
   ConnectCommand(mnuBack_, &QAction::triggered, this, "Back", &MDIForm1::mnuBack_Click);
   ConnectCommand(mnuExit_, &QAction::triggered, this, "Exit", &MDIForm1::mnuExit_Click);
   ConnectCommand(mnuOnline_, &QAction::triggered, this, "Online Help", &MDIForm1::mnuOnline_Click);
@@ -156,6 +158,7 @@ void MDIForm1::createMenus() {
   mnuFile_->setObjectName(QStringLiteral("mnuFile"));
   mnuFile_->addAction(mnuPrint_);
   mnuFile_->addAction(mnuWhy_);
+  mnuFile_->addAction(mnuChart_);
   mnuFile_->addAction(mnuBack_);
   mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuB"));
   mnuFile_->addAction(mnuExit_);
@@ -243,7 +246,7 @@ void MDIForm1::MDIForm_Resize() {
   lblURL_->move(Twips(bar.lblURLLeft), lblURL_->y());
 }
 
-void MDIForm1::cmdWhy_Click() { director_.showWhyWindow(); }
+void MDIForm1::cmdWhy_Click() { director_.showWhyWindow(WhyTab::Explanation); }
 
 void MDIForm1::cmdPrint_Click() {
   if (report_) PrintReportPage(*report_, this);
@@ -257,6 +260,7 @@ void MDIForm1::cmdBack_Click() {
 
 void MDIForm1::cmdExit_Click() { ShutDownProgram(); }
 void MDIForm1::mnuWhy_Click() { cmdWhy_Click(); }
+void MDIForm1::mnuChart_Click() { director_.showWhyWindow(WhyTab::Chart); }
 void MDIForm1::mnuPrint_Click() { cmdPrint_Click(); }
 void MDIForm1::mnuBack_Click() { ReturnToEmptyEntryForm(director_); }
 void MDIForm1::mnuExit_Click() { ShutDownProgram(); }

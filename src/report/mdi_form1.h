@@ -42,6 +42,7 @@ class MDIForm1 : public QMainWindow {
   void cmdBack_Click();
   void cmdExit_Click();
   void mnuWhy_Click();
+  void mnuChart_Click();
   void mnuPrint_Click();
   void mnuBack_Click();
   void mnuExit_Click();
@@ -84,6 +85,7 @@ class MDIForm1 : public QMainWindow {
   QMenu* mnuFile_ = nullptr;
   QMenu* mnuHelp_ = nullptr;
   QAction* mnuWhy_ = nullptr;
+  QAction* mnuChart_ = nullptr;
   QAction* mnuPrint_ = nullptr;
   QAction* mnuBack_ = nullptr;
   QAction* mnuExit_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -32,10 +33,9 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
 }
 
 QString AskPdfFileName(QWidget* parent, const PdfSaveQuestion& question) {
-  QFileDialog dialog(parent, question.title, QDir::home().filePath(question.suggestedName),
-                     QStringLiteral("PDF files (*.pdf)"));
+  QFileDialog dialog(parent, question.title, QDir::home().filePath(question.suggestedName), question.filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.setDefaultSuffix(QFileInfo(question.suggestedName).suffix());
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles().value(0);
 }
@@ -62,6 +62,11 @@ QSizeF PageSizeOn(const QWidget& page, int resolution, const QSizeF& room) {
 bool PrintPageImage(QWidget& page, QPrinter& printer) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
+  DrawPageImage(page, painter, printer);
+  return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+void DrawPageImage(QWidget& page, QPainter& painter, QPrinter& printer) {
   QImage image(page.size() * kImageScale, QImage::Format_RGB32);
   image.setDevicePixelRatio(kImageScale);
   image.fill(Qt::white);
@@ -69,7 +74,6 @@ bool PrintPageImage(QWidget& page, QPrinter& printer) {
   const QSizeF room = printer.pageLayout().paintRectPixels(printer.resolution()).size();
   const QSizeF size = PageSizeOn(page, printer.resolution(), room);
   painter.drawImage(QRectF(QPointF((room.width() - size.width()) / 2, 0), size), image);
-  return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 bool WritePagePdf(QWidget& page, const QString& fileName) {
@@ -118,6 +122,10 @@ bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QS
     painter.restore();
   }
   return painter.end();
+}
+
+QString AskSaveFileName(QWidget* dialogParent, const PdfSaveQuestion& question) {
+  return CurrentSaveFileName()(dialogParent, question);
 }
 
 void SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,

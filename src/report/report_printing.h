@@ -8,6 +8,7 @@
 
 #include "shell/scoped_replacement.h"
 
+class QPainter;
 class QPrinter;
 class QTextDocument;
 class QWidget;
@@ -19,6 +20,10 @@ namespace kelvra {
 /// or reports an error.
 bool PrintPageImage(QWidget& page, QPrinter& printer);
 
+/// Draws `page` as PrintPageImage prints it, on a painter already begun on
+/// `printer`'s current page.
+void DrawPageImage(QWidget& page, QPainter& painter, QPrinter& printer);
+
 /// Writes `page` to a one-page PDF file, its texts kept as text. False when
 /// the file cannot be written.
 bool WritePagePdf(QWidget& page, const QString& fileName);
@@ -29,11 +34,18 @@ bool WritePagePdf(QWidget& page, const QString& fileName);
 bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QString& title,
                       QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
-/// What a save dialog asks: its title and the file name it suggests.
+/// What a save dialog asks: its title, the file name it suggests, and the
+/// kinds of file it offers (a file dialog's filter, ";;" between kinds; the
+/// first kind's extension is added to a name typed without one).
 struct PdfSaveQuestion {
   QString title;
   QString suggestedName;
+  QString filter = QStringLiteral("PDF files (*.pdf)");
 };
+
+/// Asks where to save a file, through the function SetSaveFileNameFunction
+/// sets; an empty name means the user cancelled.
+QString AskSaveFileName(QWidget* dialogParent, const PdfSaveQuestion& question);
 
 /// Asks where to save a PDF copy and writes it there with `write`; cancelling
 /// writes nothing, and a failed write is reported in a message.

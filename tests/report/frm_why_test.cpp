@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QSvgRenderer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -12,14 +18,24 @@
 #include <QTextBrowser>
 
 #include "report/report_printing.h"
+#include "report/wheel_view.h"
+#include "wheel/wheel_painter.h"
 #include "shell/message.h"
 #include "window_test_tools.h"
 
 namespace kelvra {
 namespace {
 
-// Three links, their strengths chosen so that sorting by text would misorder them.
-WhyReport SampleReport() {
+// Three links, their strengths chosen so that sorting by text would misorder
+// them, between points at distinct places of the wheel.
+WhyContent SampleContent() {
+  CoupleCharts charts;
+  for (const auto& [point, longitude] : {std::pair{ChartPoint::Sun, 10.0}, {ChartPoint::Mars, 100.0},
+                                        {ChartPoint::Ascendant, 200.0}})
+    charts.male.Longitude[point] = longitude;
+  for (const auto& [point, longitude] : {std::pair{ChartPoint::Venus, 130.0}, {ChartPoint::Saturn, 190.0},
+                                        {ChartPoint::Moon, 260.0}})
+    charts.female.Longitude[point] = longitude;
   Explanation explanation;
   const struct {
     ChartPoint male;
@@ -38,9 +54,11 @@ WhyReport SampleReport() {
     e.effects = {{"Rule of " + std::string(ChartPointName(link.male)), link.delta, std::nullopt}};
     explanation.contacts.push_back(e);
   }
-  WhyReport report = DescribeAnalysis(explanation, {}, {});
-  report.title = WhyTitle("Arthur", "Guinevere");
-  return report;
+  WhyContent content{DescribeAnalysis(explanation, {}, {}), BuildWheelScene(charts, explanation, "Arthur", "Guinevere"),
+                     {}};
+  content.report.title = WhyTitle("Arthur", "Guinevere");
+  for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
+  return content;
 }
 
 QStringList Column(const QTableWidget& table, int column) {
@@ -50,8 +68,9 @@ QStringList Column(const QTableWidget& table, int column) {
 }
 
 TEST(frmWhy, ShowsEveryParagraphAndSortsLinksByValue) {
-  const WhyReport report = SampleReport();
-  frmWhy window(report);
+  const WhyContent content = SampleContent();
+  const WhyReport& report = content.report;
+  frmWhy window(content);
   const QString words = window.wordsView()->toPlainText();
   EXPECT_TRUE(words.contains(QStringLiteral("Why this result: Arthur and Guinevere")));
   for (const WhySection& section : report.sections) {
@@ -71,7 +90,7 @@ TEST(frmWhy, ShowsEveryParagraphAndSortsLinksByValue) {
 
 // Names for screen readers are checked with every window's in tests/desktop.
 TEST(frmWhy, TabReachesEveryControlInReadingOrder) {
-  frmWhy window(SampleReport());
+  frmWhy window(SampleContent());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   QStringList order;
@@ -84,7 +103,7 @@ TEST(frmWhy, TabReachesEveryControlInReadingOrder) {
 
 TEST(frmWhy, EscapeAndCloseCloseTheWindow) {
   for (const char* control : {"txtWhy", "grdLinks", "cmdSave", "cmdClose"}) {
-    frmWhy window(SampleReport());
+    frmWhy window(SampleContent());
     window.show();
     auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control));
     ASSERT_NE(widget, nullptr) << control;
@@ -116,7 +135,7 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
       asked = question;
       return c.answer;
     });
-    frmWhy window(SampleReport());
+    frmWhy window(SampleContent());
     window.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     EXPECT_EQ(asked.suggestedName, QStringLiteral("Kelvra explanation.pdf")) << c.name;
     EXPECT_EQ(messages.size(), c.messages) << c.name;
@@ -127,6 +146,98 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
                                  "Male Mars square female Saturn: -15.38 harmony (strength 10.25)",
                                  "Harmony includes no carried amount", "Detection", "Rule of Ascendant +2"})
       EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << c.name << ": " << expected;
+  }
+}
+
+// Keys step through the contacts and a screen reader reads each; pointing at
+// a line names it without moving the selection.
+TEST(frmWhy, ChartNamesTheContactSteppedToOrPointedAt) {
+  const WhyContent content = SampleContent();
+  frmWhy window(content);
+  window.show();
+  window.showTab(WhyTab::Chart);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  WheelView& wheel = *window.wheelView();
+  EXPECT_EQ(QApplication::focusWidget(), &wheel);
+  const auto shown = [&] { return window.contactLabel()->text(); };
+  const auto line = [&](std::size_t i) {
+    return QStringLiteral("%1. ").arg(i + 1) + QString::fromStdString(content.contactLines[i]);
+  };
+  const struct {
+    Qt::Key key;
+    std::size_t selected;
+  } steps[] = {{Qt::Key_Right, 0}, {Qt::Key_Down, 1}, {Qt::Key_End, 2}, {Qt::Key_Right, 0}, {Qt::Key_Left, 2},
+               {Qt::Key_Home, 0}};
+  for (const auto& step : steps) {
+    QTest::keyClick(&wheel, step.key);
+    EXPECT_EQ(wheel.selected(), step.selected) << step.key;
+    EXPECT_EQ(shown(), line(step.selected)) << step.key;
+    // What a screen reader reads of the focused picture.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&wheel)->text(QAccessible::Name).endsWith(
+        QString::fromStdString(content.chart.contacts[step.selected].caption)))
+        << step.key;
+  }
+
+  const SceneContact& third = content.chart.contacts[2];
+  const QPointF middle = WheelTransform(QRectF(wheel.rect())).map(QPointF((third.from.x + third.to.x) / 2,
+                                                                           (third.from.y + third.to.y) / 2));
+  QTest::mouseMove(&wheel, middle.toPoint());
+  QTRY_COMPARE(wheel.pointedAt(), std::optional<std::size_t>(2));
+  EXPECT_EQ(shown(), line(2));
+  EXPECT_EQ(wheel.selected(), std::optional<std::size_t>(0));
+  QTest::mouseClick(&wheel, Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+  EXPECT_EQ(wheel.selected(), std::optional<std::size_t>(2));
+}
+
+TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {
+  QTemporaryDir folder;
+  const auto png = [](const QString& file) {
+    return QImageReader(file).format() == "png" &&
+           QImageReader(file).size() == QSize(qRound(wheel::kCanvasWidth) * 2, qRound(wheel::kCanvasHeight) * 2);
+  };
+  const auto svg = [](const QString& file) { return QSvgRenderer(file).isValid(); };
+  const auto pdf = [](const QString& file) {
+    return testing::PdfToolOutput(QStringLiteral("pdftotext"), file).contains(QStringLiteral("Inner ring: Arthur"));
+  };
+  const struct {
+    const char* name;
+    std::function<bool(const QString&)> readable;
+    int messages;
+  } cases[] = {
+      {"chart.png", png, 0}, {"chart.SVG", svg, 0}, {"chart.pdf", pdf, 0},
+      {"chart.jpg", nullptr, 1}, {"no/such/folder/chart.png", nullptr, 1},
+  };
+  for (const auto& c : cases) {
+    const QString file = folder.filePath(QLatin1String(c.name));
+    QStringList messages;
+    const ScopedMessageFunction messageStub([&](QWidget*, const QString& text) { messages << text; });
+    const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion&) { return file; });
+    frmWhy window(SampleContent());
+    window.cmdSaveChart_Click();
+    EXPECT_EQ(messages.size(), c.messages) << c.name;
+    if (c.readable) {
+      EXPECT_TRUE(c.readable(file)) << c.name;
+    } else {
+      EXPECT_FALSE(QFile::exists(file)) << c.name;
+    }
+  }
+}
+
+// The preview's document: the report page as printed, then the chart.
+TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChart) {
+  QTemporaryDir folder;
+  for (const bool withReport : {true, false}) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("preview.pdf")));
+    QWidget page;
+    page.resize(200, 300);
+    const ReportPagePainter reportPage = [&](QPainter& painter, QPrinter& target) {
+      DrawPageImage(page, painter, target);
+      return withReport;
+    };
+    ASSERT_TRUE(PrintChartDocument(printer, SampleContent().chart, reportPage));
+    EXPECT_EQ(testing::PdfPageCount(printer.outputFileName()), withReport ? 2 : 1);
   }
 }
 

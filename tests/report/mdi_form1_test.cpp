@@ -148,7 +148,7 @@ TEST(MDIForm1, MenusInOrder) {
       for (QAction* item : top->menu()->actions()) entry += QLatin1Char(' ') + item->objectName();
     bar << entry;
   }
-  EXPECT_EQ(bar, QStringList({"mnuFile mnuPrint mnuWhy mnuBack mnuB mnuExit",
+  EXPECT_EQ(bar, QStringList({"mnuFile mnuPrint mnuWhy mnuChart mnuBack mnuB mnuExit",
                               "mnuHelp mnuOnline mnuVisit mnuHelpSep1 mnuUpdate mnuHelpSep2 mnuAbout", "mnuDonate"}));
 }
 
@@ -193,18 +193,22 @@ TEST(MDIForm1, BackMenuShowsTheEntryFormEmptied) {
   EXPECT_EQ(results.director.form.calls, QStringList({"emptyEntries", "focusEntry M Name"}));
 }
 
-TEST(MDIForm1, WhyButtonAndMenuOpenTheExplanationAndClosingTheWindowClosesIt) {
-  for (const char* trigger : {"cmdWhy", "mnuWhy"}) {
+TEST(MDIForm1, WhyButtonAndMenusOpenTheExplanationAndClosingTheWindowClosesIt) {
+  const struct {
+    const char* trigger;
+    const char* call;
+  } cases[] = {{"cmdWhy", "showWhyWindow"}, {"mnuWhy", "showWhyWindow"}, {"mnuChart", "showWhyWindow(chart)"}};
+  for (const auto [trigger, call] : cases) {
     Results results;
     results.Present();
     if (QAction* action = results.Action(trigger))
       action->trigger();
     else
       static_cast<QPushButton*>(results.Control(trigger))->click();
-    EXPECT_EQ(results.director.calls, QStringList{"showWhyWindow"}) << trigger;
+    EXPECT_EQ(results.director.calls, QStringList{call}) << trigger;
     EXPECT_TRUE(results.window->report()->isVisible()) << trigger;  // the report page stays as it is
     results.window->close();
-    EXPECT_EQ(results.director.calls, QStringList({"showWhyWindow", "closeWhyWindow"})) << trigger;
+    EXPECT_EQ(results.director.calls, QStringList({call, "closeWhyWindow"})) << trigger;
   }
 }
 

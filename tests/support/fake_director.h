@@ -38,7 +38,9 @@ class FakeDirector : public WindowDirector {
   }
   void showResultsWindow() override { Record("showResultsWindow"); }
   void closeResultsWindow() override { Record("closeResultsWindow"); }
-  void showWhyWindow() override { Record("showWhyWindow"); }
+  void showWhyWindow(WhyTab tab) override {
+    Record(tab == WhyTab::Chart ? "showWhyWindow(chart)" : "showWhyWindow");
+  }
   void closeWhyWindow() override { Record("closeWhyWindow"); }
   void showLookupBrowser() override { Record("showLookupBrowser"); }
   void closeLookupBrowser() override { Record("closeLookupBrowser"); }
