@@ -2,6 +2,7 @@
 // kelvra_screenshots OUTPUT_FOLDER: saves every window a user sees as a PNG,
 // at the screen's device pixel ratio, for a reviewer to look at. The lookup
 // browser searches a loopback server, so no picture depends on the network.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include "report/frm_report.h"
 #include "report/frm_why.h"
 #include "report/mdi_form1.h"
+#include "report/wheel_view.h"
 #include "shell/about.h"
 #include "shell/message.h"
 #include "shell/product.h"
@@ -156,6 +158,13 @@ int Run(const QString& folder) {
   results->findChild<QPushButton*>(QStringLiteral("cmdWhy"))->click();
   if (!WaitFor([&] { return program.whyWindow() != nullptr; }, kWindowTimeoutMs, "the why window")) return 1;
   if (!shooter.save(program.whyWindow(), "why-window")) return 1;
+  results->findChild<QAction*>(QStringLiteral("mnuChart"))->trigger();
+  frmWhy* why = program.whyWindow();
+  if (!shooter.save(why, "why-window-chart")) return 1;
+  // A contact selected from the keyboard, as a screen reader user steps through them.
+  QTest::keyClick(why->wheelView(), Qt::Key_Right);
+  QTest::keyClick(why->wheelView(), Qt::Key_Right);
+  if (!shooter.save(why, "why-window-chart-contact")) return 1;
 
   {
     frmAbout about(nullptr, ProgramCredits());

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -90,6 +91,19 @@ QFont Font(qreal pixels, bool bold = false) {
 
 bool DrawnAsPath(char32_t c) { return c >= U'\u26B9' && c <= U'\u26BC'; }
 
+// Outlining text costs more than filling it, and the drawing repaints the
+// same texts again and again: each text's outline, at the origin of its
+// baseline, is kept.
+const QPainterPath& OutlineOf(const QString& text, const QFont& font) {
+  thread_local QHash<QString, QPainterPath> cache;
+  const QString key = text + QChar(0x1F) + QString::number(font.pixelSize()) + (font.bold() ? u'b' : u'n');
+  if (const auto found = cache.constFind(key); found != cache.constEnd()) return *found;
+  if (cache.size() > 4096) cache.clear();  // bounded: a chart brings some fifty new texts
+  QPainterPath outline;
+  outline.addText(0, 0, font, text);
+  return *cache.insert(key, std::move(outline));
+}
+
 // One painter for every text of the drawing: as outlines or as text, with the
 // four symbols no font of ours has drawn as strokes.
 class Writer {
@@ -119,11 +133,10 @@ class Writer {
         painter_.strokePath(AspectSymbolPath(run.symbol, size).translated(x, baseline - size * 0.86), pen);
         x += size;
       } else if (mode_ == WheelText::AsPaths) {
-        QPainterPath path;
-        path.addText(x, baseline, font, run.text);
-        // A white halo keeps text legible where a line runs under it.
-        painter_.strokePath(path, QPen(Qt::white, font.pixelSize() / 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter_.fillPath(path, colour);
+        painter_.save();
+        painter_.translate(x, baseline);
+        painter_.fillPath(OutlineOf(run.text, font), colour);
+        painter_.restore();
         x += metrics.horizontalAdvance(run.text);
       } else {
         painter_.setFont(font);
@@ -218,9 +231,11 @@ void DrawHouses(QPainter& p, Writer& writer, const WheelScene& scene) {
   for (int house = 1; house <= 12; ++house) {
     const double angle = scene.cuspAngles[std::size_t(house)];
     const bool axis = house == 1 || house == 4 || house == 7 || house == 10;
+    // Cusps mark the edges of his ring and leave its labels clear; the axes
+    // go on across the zodiac.
     p.setPen(QPen(axis ? kMale : kFaint, axis ? 2 : 1));
-    p.drawLine(At(angle, w::kInnerRingInner), At(angle, w::kOuterRingInner));
-    // The axes go on across the zodiac, leaving her ring's labels clear.
+    p.drawLine(At(angle, w::kInnerRingInner), At(angle, w::kInnerRingInner + 12));
+    p.drawLine(At(angle, w::kOuterRingInner - 12), At(angle, w::kOuterRingInner));
     if (axis) p.drawLine(At(angle, w::kZodiacInner), At(angle, w::kZodiacOuter + 4));
     // The house number halfway to the next cusp, just inside the man's ring.
     const double next = scene.cuspAngles[std::size_t(house % 12 + 1)];
