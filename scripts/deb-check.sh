@@ -91,6 +91,16 @@ if [[ $ut != *",1950-07-01T16:00:00,1960-07-01T10:00:00"* ]]; then
   exit 1
 fi
 
+step "drawing a couple's chart wheel with kelvra-cli --wheel"
+in_root kelvra-cli --wheel /tmp/wheels /tmp/couples.csv >/dev/null
+rm -rf "$build/deb-check-wheels"
+LANG=C LC_ALL=C "$build/cli/kelvra-cli" --wheel "$build/deb-check-wheels" tests/desktop/couples.csv >/dev/null
+if ! cmp "$root/tmp/wheels/row-1.svg" "$build/deb-check-wheels/row-1.svg"; then
+  echo "deb-check: FAIL: the installed kelvra-cli draws another wheel than the one just built" >&2
+  exit 1
+fi
+grep -c '<path' "$root/tmp/wheels/row-1.svg" | sed 's/$/ paths in row-1.svg, as built/'
+
 step "starting kelvra (offscreen, 5 seconds)"
 for binary in /usr/bin/kelvra /usr/bin/kelvra-cli /usr/lib/kelvra/kelvra_lookup_browser.so \
   /usr/lib/kelvra/kelvra_atlas_module.so; do
