@@ -140,10 +140,14 @@ class Windows : public ::testing::Test {
     if (results->report()) grabs.push_back(Take(QStringLiteral("report-page"), results->report()));
     results->findChild<QPushButton*>(QStringLiteral("cmdWhy"))->click();
     QCoreApplication::processEvents();
-    if (frmWhy* why = program_->whyWindow())
+    if (frmWhy* why = program_->whyWindow()) {
       grabs.push_back(Take(QStringLiteral("why-window"), why));
-    else
+      program_->showWhyWindow(WhyTab::Chart);
+      QCoreApplication::processEvents();
+      grabs.push_back(Take(QStringLiteral("why-window-chart"), why));
+    } else {
       ADD_FAILURE() << "no why window";
+    }
     about_ = std::make_unique<frmAbout>(nullptr, ProgramCredits());
     about_->show();
     QCoreApplication::processEvents();
@@ -200,7 +204,7 @@ TEST_F(Windows, KeepTheirProportionsAtTheScreensPixelRatio) {
   const int scale = Scale();
   ASSERT_TRUE(QDir().mkpath(QFileInfo(ScreenshotFile(scale, QStringLiteral("x"))).path()));
   const auto grabs = GrabAll();
-  ASSERT_EQ(grabs.size(), 7u);
+  ASSERT_EQ(grabs.size(), 8u);
   for (const Grab& shot : grabs) {
     SCOPED_TRACE(shot.name.toStdString());
     const QImage image = shot.pixmap.toImage().convertToFormat(QImage::Format_RGB32);
