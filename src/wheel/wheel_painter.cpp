@@ -188,6 +188,11 @@ class Writer {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// A name cut to `width` with an ellipsis, so a long one never runs into the wheel.
+QString Fitted(const QString& text, const QFont& font, qreal width) {
+  return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
+}
+
 void Circle(QPainter& p, double radius, const QPen& pen) {
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
@@ -303,8 +308,11 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
   writer.write(QStringLiteral("Declination"), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
   const QString male = scene.maleName.empty() ? QStringLiteral("Man") : Text(scene.maleName);
   const QString female = scene.femaleName.empty() ? QStringLiteral("Woman") : Text(scene.femaleName);
-  writer.write(male, Font(11, true), {w::kStripAxisX - 12, 60}, Qt::AlignRight, kMale);
-  writer.write(female, Font(11, true), {w::kStripAxisX + 12, 60}, Qt::AlignLeft, kFemale);
+  const QFont nameFont = Font(11, true);
+  writer.write(Fitted(male, nameFont, w::kStripAxisX - 12 - w::kStripLeft), nameFont, {w::kStripAxisX - 12, 60},
+               Qt::AlignRight, kMale);
+  writer.write(Fitted(female, nameFont, w::kCanvasWidth - w::kStripAxisX - 12), nameFont, {w::kStripAxisX + 12, 60},
+               Qt::AlignLeft, kFemale);
 
   // The scale: a tick every 5 degrees, north up, the equator marked.
   p.setPen(QPen(kInk, 1));
@@ -342,8 +350,11 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
 void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
   const QString male = scene.maleName.empty() ? QStringLiteral("the man") : Text(scene.maleName);
   const QString female = scene.femaleName.empty() ? QStringLiteral("the woman") : Text(scene.femaleName);
-  writer.write(QStringLiteral("Inner ring: ") + male, Font(13, true), {12, 22}, Qt::AlignLeft, kMale);
-  writer.write(QStringLiteral("Outer ring: ") + female, Font(13, true), {12, 42}, Qt::AlignLeft, kFemale);
+  // The corner above the wheel holds some 330 units at its top line.
+  const QFont nameFont = Font(13, true);
+  writer.write(Fitted(QStringLiteral("Inner ring: ") + male, nameFont, 320), nameFont, {12, 22}, Qt::AlignLeft, kMale);
+  writer.write(Fitted(QStringLiteral("Outer ring: ") + female, nameFont, 290), nameFont, {12, 42}, Qt::AlignLeft,
+               kFemale);
   const struct {
     ContactTone tone;
     const char* words;

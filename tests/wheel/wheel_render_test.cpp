@@ -132,6 +132,32 @@ TEST(WheelPicture, PdfTextCanBeExtracted) {
     EXPECT_TRUE(text.contains(QString::fromStdString(expected))) << expected << " not in:\n" << text.toStdString();
 }
 
+// Whatever the form admits draws: coordinates past the poles, the last list
+// entries, names far longer than the space for them (cut short with an ellipsis).
+TEST(WheelPicture, ExtremeInputsDraw) {
+  using enum LatitudeDirection;
+  using enum LongitudeDirection;
+  const std::string longName(300, 'W');
+  const FixedCouple couples[] = {
+      {"poles", FixedBirth(longName.c_str(), "31", 12, "2050", 24, 59, 999, North, 999, East),
+       FixedBirth(longName.c_str(), "1", 1, "1900", 0, 0, 90, South, 180, West)},
+      {"unnamed", FixedBirth("", "29", 2, "2001", 12, 0, 89, North, 0, East),
+       FixedBirth("", "1", 1, "1900", 0, 0, 0, North, 0, East)},
+  };
+  for (const FixedCouple& couple : couples) {
+    const WheelScene scene = FixedScene(couple);
+    const QImage drawn = WheelImage(scene, kSize);
+    EXPECT_FALSE(drawn.isNull()) << couple.name;
+    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName)));
+    EXPECT_TRUE(QSvgRenderer(svg).isValid()) << couple.name;
+    EXPECT_FALSE(svg.contains("nan")) << couple.name;
+    // Nothing of the names reaches into the right half of the canvas's top line.
+    int inked = 0;
+    for (int x = kSize.width() / 2; x < kSize.width() * 0.7; ++x) inked += drawn.pixel(x, 16) != qRgb(255, 255, 255);
+    EXPECT_EQ(inked, 0) << couple.name;
+  }
+}
+
 // Every character the drawing writes is in DejaVu Sans, or is one of the four
 // symbols drawn as strokes, or is the text-form selector that shows nothing.
 TEST(WheelPicture, EveryGlyphHasAShape) {
