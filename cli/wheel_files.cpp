@@ -37,8 +37,13 @@ bool WriteAll(int fd, std::string_view contents) {
 std::optional<std::string> ReplaceFile(const std::string& path, std::string_view contents) {
   const std::filesystem::path target(path);
   // Hidden and named by process, so neither a reader nor a second run takes it for a result.
-  const std::string temporary =
-      (target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + ".tmp")).string();
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name at -O3.
+  std::string hidden(1, '.');
+  hidden += target.filename().string();
+  hidden += '.';
+  hidden += std::to_string(::getpid());
+  hidden += ".tmp";
+  const std::string temporary = (target.parent_path() / hidden).string();
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0 && errno == EEXIST) {
     // Left by an earlier process of the same id that died mid-write.
