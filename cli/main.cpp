@@ -14,12 +14,10 @@
 #include <optional>
 #include <string_view>
 
-#include <QGuiApplication>
-
 #include "charts/swiss_ephemeris.h"
 #include "atlas/atlas.h"
 #include "cli/batch.h"
-#include "cli/wheel_files.h"
+#include "cli/picture_module.h"
 
 namespace {
 
@@ -173,16 +171,6 @@ kelvra::cli::PlaceZone FindPlaceZone(std::string_view city, std::string_view sta
   return zone;
 }
 
-// Qt's notes (such as that XDG_RUNTIME_DIR is unset) would mix into the
-// tool's standard error, whose lines scripts read. Its errors pass, and the
-// platform plugin's warnings, which say why a platform failed to start.
-void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  const bool platform = context.category && std::string_view(context.category).starts_with("qt.qpa");
-  if (type != QtCriticalMsg && type != QtFatalMsg && !platform) return;
-  std::cerr << "kelvra-cli: " << message.toStdString() << '\n';
-  std::cerr.flush();
-}
-
 int Usage(std::string_view problem) {
   std::cerr << "kelvra-cli: " << problem << "\nTry 'kelvra-cli --help'.\n";
   return kelvra::cli::kExitFailure;
@@ -272,17 +260,18 @@ int main(int argc, char** argv) {
     return ephemeris;
   };
 
-  // Only pictures need fonts and a painter: without --wheel nothing of the
-  // GUI starts, so the tool runs where no display or platform plugin is.
-  // Qt sees none of the arguments, which were all meant for kelvra-cli.
-  int guiArgc = 1;
-  char* guiArgv[] = {argv[0], nullptr};
-  std::optional<QGuiApplication> gui;
+  // Only pictures need fonts and a painter, from a module loaded for them:
+  // without --wheel nothing of the GUI is mapped or started, so the tool
+  // starts quickly and runs where no display or platform plugin is.
+  std::unique_ptr<kelvra::cli::PictureSession> pictures;
   if (wheelDirectory) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QtMessage);
-    gui.emplace(guiArgc, guiArgv);
-    options.writePicture = kelvra::cli::WheelFileWriter(*wheelDirectory);
+    std::string failure;
+    pictures = kelvra::cli::StartPictureSession(argv[0], *wheelDirectory, failure);
+    if (!pictures) {
+      std::cerr << "kelvra-cli: " << failure << '\n';
+      return kelvra::cli::kExitFailure;
+    }
+    options.writePicture = pictures->writer();
   }
 
   kelvra::SwissEphemeris ephemeris;

@@ -103,7 +103,7 @@ grep -c '<path' "$root/tmp/wheels/row-1.svg" | sed 's/$/ paths in row-1.svg, as 
 
 step "starting kelvra (offscreen, 5 seconds)"
 for binary in /usr/bin/kelvra /usr/bin/kelvra-cli /usr/lib/kelvra/kelvra_lookup_browser.so \
-  /usr/lib/kelvra/kelvra_atlas_module.so; do
+  /usr/lib/kelvra/kelvra_atlas_module.so /usr/lib/kelvra/kelvra_cli_picture_module.so; do
   if in_root ldd "$binary" | grep 'not found'; then
     echo "deb-check: FAIL: $binary lacks libraries" >&2
     exit 1

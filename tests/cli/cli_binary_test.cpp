@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -160,12 +161,20 @@ TEST_F(KelvraCli, AWheelFileThatCannotBeWrittenStopsTheRun) {
 }
 
 // Only --wheel starts the GUI: with a platform that cannot start, the rest runs.
+// Nor is the GUI library mapped: drawing lives in a module loaded for --wheel.
 TEST_F(KelvraCli, WithoutWheelNoDisplayIsNeeded) {
   const std::string input = WriteInput("good.csv", Header() + kGood);
   const Outcome r = RunCli("--jobs 2 '" + input + "'", "", "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb");
   EXPECT_EQ(r.code, kExitOk);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out.substr(0, 8), "{\"row\":1");
+  std::FILE* needed = ::popen("objdump -p '" KELVRA_CLI_PATH "'", "r");
+  ASSERT_NE(needed, nullptr);
+  std::string libraries;
+  for (char buffer[4096]; std::fgets(buffer, sizeof buffer, needed);) libraries += buffer;
+  EXPECT_EQ(::pclose(needed), 0);
+  EXPECT_NE(libraries.find("NEEDED"), std::string::npos);
+  EXPECT_EQ(libraries.find("libQt6Gui"), std::string::npos);
 }
 
 // Without a zone column, --true-ut takes the zone of the atlas place, found
