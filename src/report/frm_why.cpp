@@ -6,10 +6,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -21,11 +21,11 @@
 #include "report/chart_files.h"
 #include "report/report_printing.h"
 #include "report/wheel_view.h"
-#include "shell/message.h"
-#include "wheel/wheel_painter.h"
 #include "shell/command.h"
+#include "shell/message.h"
 #include "shell/product.h"
 #include "shell/twips.h"
+#include "wheel/wheel_painter.h"
 
 namespace kelvra {
 

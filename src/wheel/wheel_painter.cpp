@@ -408,7 +408,9 @@ void PaintWheel(QPainter& painter, const WheelScene& scene, const QRectF& target
   if (selected && *selected < scene.contacts.size()) {
     const SceneContact& contact = scene.contacts[*selected];
     ContactLine(painter, contact, true);
-    writer.write(Text(contact.caption), Font(14, true), {w::kCentreX * 2, 22}, Qt::AlignRight,
+    // Right of the wheel's top, where the corner holds some 340 units.
+    const QFont captionFont = Font(14, true);
+    writer.write(Fitted(Text(contact.caption), captionFont, 340), captionFont, {w::kCentreX * 2, 22}, Qt::AlignRight,
                  ToneColour(contact.tone));
   }
   DrawLegend(painter, writer, scene);
