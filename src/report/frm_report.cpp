@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/frm_report.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -47,7 +49,7 @@ constexpr int kBirthTimeRowTop = 1665;  // the sixth row, one row pitch under Co
 // The page's layout in twips; the birth time rows push everything under the
 // persons' frames down by one row.
 constexpr int kPageWidth = 11325;
-constexpr int kPageHeight = 10800;
+constexpr int kPageHeight = frmReport::PageHeight(false);
 constexpr int kIdentityFrameHeight = 1725;
 constexpr int kScrollBarWidth = 315;
 struct TwipsBox {
@@ -75,15 +77,23 @@ const char* const kLabel19 =
     "calculated for a random group of people, the percentage level of compatibility is calculated and "
     "displayed.";
 
+}  // namespace
+
 // A captioned group: white inside, a thin border, the caption in magenta
-// breaking the top line.
+// breaking the top line. Its own class, so that it is announced as a group
+// (see ReportGroupAccessible) where a plain widget would be an unnamed pane.
 class ReportFrame : public QWidget {
+  Q_OBJECT
+
  public:
   ReportFrame(QWidget* parent, const char* name, const QString& caption, const QFont& captionFont,
               const QRect& geometry)
       : QWidget(parent), caption_(caption), captionFont_(captionFont) {
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
+    // The caption is painted: the group's name tells a screen reader whose
+    // data follows.
+    setAccessibleName(QString(caption).remove(QLatin1Char(':')));
   }
 
  protected:
@@ -106,6 +116,15 @@ class ReportFrame : public QWidget {
   QFont captionFont_;
 };
 
+namespace {
+
+// Qt's own factory, asked first, answers for every plain widget; asked for
+// this class by name, ours comes first.
+QAccessibleInterface* ReportGroupAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(ReportFrame::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+}
+
 QLabel* AddLabel(QWidget* parent, const QString& text, const QFont& font, const QRect& geometry,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* label = new QLabel(text, parent);
@@ -127,18 +146,55 @@ void MakeCell(QLabel* cell) {
   cell->setFrameShape(QFrame::Box);
   cell->setFrameShadow(QFrame::Plain);
   cell->setLineWidth(1);
-  cell->setIndent(Twips(30));
+  cell->setIndent(Twips(45));
   cell->setAutoFillBackground(true);
 }
 
 // Fixed captions are sized for Verdana; a wider substitute face gets a
-// slightly smaller size rather than a clipped word.
-void FitCaption(QLabel* caption) {
-  QFont font = caption->font();
-  const int room = caption->contentsRect().width() - qMax(0, caption->indent());
-  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(caption->text()) > room)
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  caption->setFont(font);
+// slightly smaller size rather than a clipped word, and one size for all the
+// captions of a table, never one caption smaller than its neighbours.
+QFont FittingFont(QFont font, const QStringList& texts, int room) {
+  const auto fits = [&] {
+    // Hinted at this screen's pixels and unhinted as at twice as many, or in
+    // a PDF: whichever is wider must fit.
+    QFont unhinted = font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF hintedMetrics(font), unhintedMetrics(unhinted);
+    return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
+      return std::max(hintedMetrics.horizontalAdvance(text), unhintedMetrics.horizontalAdvance(text)) <= room;
+    });
+  };
+  while (font.pointSizeF() > 6 && !fits()) font.setPointSizeF(font.pointSizeF() - 0.25);
+  return font;
+}
+
+// The room a label gives its text: a letter may reach left of its advance
+// ("J"), so the indent is kept on both sides.
+int TextRoom(const QLabel& label) { return label.contentsRect().width() - 2 * qMax(0, label.indent()); }
+
+// The report's faces: Verdana's sizes; no ligatures, so that a PDF's text
+// extracts as the letters typed ("Springfield", not "Spring\uFB01eld").
+QFont PageFont(double pointSize, bool bold = false) {
+  QFont font = VerdanaFont(pointSize, bold);
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
+
+// The identity captions' face, "Birth time:" included, whether shown or not.
+QFont IdentityCaptionFont() {
+  QStringList texts{QStringLiteral("Birth time:")};
+  for (const char* caption : kIdentityCaptions) texts << QString::fromLatin1(caption);
+  return FittingFont(PageFont(9.75, true), texts, Twips(1485));
+}
+
+// The chart tables' captions share one face: their cells are alike.
+QFont ChartCaptionFont() {
+  QLabel cell;
+  cell.setGeometry(TwipsRect(0, 0, 855, 285));
+  MakeCell(&cell);
+  QStringList texts;
+  for (const ChartRow& row : kChartRows) texts << QString::fromLatin1(row.caption);
+  return FittingFont(PageFont(9.75), texts, TextRoom(cell));
 }
 
 ReportPerson ReportPersonOf(const PersonEntries& entries) {
@@ -157,6 +213,8 @@ CompatibilityReport ReadCompatibilityReport(const EntryForm* entryForm, const Co
 }
 
 frmReport::frmReport(QWidget* parent) : QWidget(parent) {
+  static const bool groupsAnnounced = (QAccessible::installFactory(ReportGroupAccessible), true);
+  Q_UNUSED(groupsAnnounced);
   setObjectName(QStringLiteral("frmReport"));
   setWindowTitle(ProductCaption());
   setFixedSize(Twips(kPageWidth), Twips(kPageHeight));
@@ -171,7 +229,7 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   picture->setGeometry(TwipsRect(1020, 60, 570, 570));
   picture->setPixmap(ProductPicture(Twips(570)));
 
-  QLabel* title = AddLabel(this, QStringLiteral("Kelvra"), VerdanaFont(18, true), TwipsRect(1650, 120, 8550, 435),
+  QLabel* title = AddLabel(this, QStringLiteral("Kelvra"), PageFont(18, true), TwipsRect(1650, 120, 8550, 435),
                            Qt::AlignCenter);
   title->setObjectName(QStringLiteral("Label1"));
   SetColour(title, kMagenta);
@@ -180,7 +238,7 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   identityFrames_[1] =
       addIdentity("Frame2", "Female:", TwipsRect(5715, 720, 5085, kIdentityFrameHeight), 150, 1680, false);
 
-  auto* frame3 = new ReportFrame(this, "Frame3", QStringLiteral("Compatibility:"), VerdanaFont(12, true),
+  auto* frame3 = new ReportFrame(this, "Frame3", QStringLiteral("Compatibility:"), PageFont(12, true),
                                  kFrame3Box.moved(0));
   frame3_ = frame3;
   const struct {
@@ -194,50 +252,56 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
       {"Label19", kLabel19, TwipsRect(180, 2265, 9915, 765)},
   };
   for (const auto& explanation : explanations) {
-    QLabel* label = AddLabel(frame3, QString::fromLatin1(explanation.text), VerdanaFont(8.25), explanation.geometry,
+    QLabel* label = AddLabel(frame3, QString::fromLatin1(explanation.text), PageFont(8.25), explanation.geometry,
                              Qt::AlignLeft | Qt::AlignTop);
     label->setObjectName(QString::fromLatin1(explanation.name));
     label->setWordWrap(true);
   }
-  auto* frame4 = new ReportFrame(frame3, "Frame4", QStringLiteral("Compatibility Report:"), VerdanaFont(9.75, true),
+  auto* frame4 = frame4_ = new ReportFrame(frame3, "Frame4", QStringLiteral("Compatibility Report:"), PageFont(9.75, true),
                                  TwipsRect(180, 3120, 9915, 1155));
   for (int column = 0; column < 5; ++column) {
-    SetColour(AddLabel(frame4, QString::fromLatin1(kFigureCaptions[column]), VerdanaFont(9.75, true),
+    SetColour(AddLabel(frame4, QString::fromLatin1(kFigureCaptions[column]), PageFont(9.75, true),
                        TwipsRect(kFigureLefts[column], 390, 1245, 255), Qt::AlignCenter),
               kMagenta);
-    SetColour(addField(frame4, kFigureFields[column], VerdanaFont(9.75), TwipsRect(kFigureLefts[column], 720, 1245, 255),
+    SetColour(addField(frame4, kFigureFields[column], PageFont(9.75), TwipsRect(kFigureLefts[column], 720, 1245, 255),
                        Qt::AlignCenter),
               kMagenta);
   }
 
-  auto* frame5 = new ReportFrame(this, "Frame5", QStringLiteral("Natal Position Data:"), VerdanaFont(12, true),
+  auto* frame5 = new ReportFrame(this, "Frame5", QStringLiteral("Natal Position Data:"), PageFont(12, true),
                                  kFrame5Box.moved(0));
   frame5_ = frame5;
   addChart(frame5, "Frame6", "Male:", TwipsRect(300, 300, 4725, 2865), true);
   addChart(frame5, "Frame7", "Female:", TwipsRect(5280, 300, 4725, 2865), false);
 
-  QFont creditFont = VerdanaFont(11.25, true);
+  QFont creditFont = PageFont(11.25, true);
   creditFont.setUnderline(true);
   credit_ = AddLabel(this, QStringLiteral("Compiled by ") + SiteHost(), creditFont, kCreditBox.moved(0));
   credit_->setObjectName(QStringLiteral("Label21"));
 
-  // Drawn only: the page never scrolls itself, the results window does.
+  // The page never scrolls itself, the results window does.
   auto* scrollBar = new QScrollBar(Qt::Vertical, this);
   scrollBar_ = scrollBar;
   scrollBar->setObjectName(QStringLiteral("VScroll1"));
   scrollBar->setGeometry(TwipsRect(kPageWidth - kScrollBarWidth, 0, kScrollBarWidth, kPageHeight));
   scrollBar->setRange(0, 0);
   scrollBar->setFocusPolicy(Qt::NoFocus);
+  // Kept for its place in the page's width, which the results window centres,
+  // but neither shown nor printed: it never scrolls anything.
+  scrollBar->hide();
 }
+
+int frmReport::compatibilityReportBottom() const { return frame4_->mapTo(this, QPoint(0, frame4_->height())).y(); }
 
 QWidget* frmReport::addIdentity(const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
                                 int valueLeft, bool male) {
-  auto* frame = new ReportFrame(this, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
+  auto* frame = new ReportFrame(this, frameName, QString::fromLatin1(caption), PageFont(9.75, true), geometry);
   const auto& fields = male ? kMaleIdentityFields : kFemaleIdentityFields;
+  const QFont captionFont = IdentityCaptionFont();
   for (int row = 0; row < 5; ++row) {
-    FitCaption(AddLabel(frame, QString::fromLatin1(kIdentityCaptions[row]), VerdanaFont(9.75, true),
-                        TwipsRect(captionLeft, kIdentityRowTops[row], 1485, 225)));
-    addField(frame, fields[row], VerdanaFont(9.75), TwipsRect(valueLeft, kIdentityRowTops[row], 3285, 225),
+    AddLabel(frame, QString::fromLatin1(kIdentityCaptions[row]), captionFont,
+             TwipsRect(captionLeft, kIdentityRowTops[row], 1485, 225));
+    addField(frame, fields[row], PageFont(9.75), TwipsRect(valueLeft, kIdentityRowTops[row], 3285, 225),
              Qt::AlignLeft | Qt::AlignVCenter);
   }
   // Where the birth time row goes if the analysis converted the times.
@@ -257,13 +321,13 @@ void frmReport::showBirthTimes(const ConvertedBirthTime& male, const ConvertedBi
     const int valueLeft = frame->property("valueLeft").toInt();
     const QRect box = frame->geometry();
     frame->setGeometry(QRect(box.topLeft(), QSize(box.width(), Twips(kIdentityFrameHeight + down))));
-    FitCaption(AddLabel(frame, QStringLiteral("Birth time:"), VerdanaFont(9.75, true),
-                        TwipsRect(captionLeft, kBirthTimeRowTop, 1485, 225)));
+    AddLabel(frame, QStringLiteral("Birth time:"), IdentityCaptionFont(), TwipsRect(captionLeft, kBirthTimeRowTop, 1485, 225));
     const BirthTimeRow row = BirthTimeRowOf(*rows[i].first);
-    QLabel* value = AddLabel(frame, row.text, VerdanaFont(9.75), TwipsRect(valueLeft, kBirthTimeRowTop, 3285, 225));
+    QLabel* value = AddLabel(frame, row.text, PageFont(9.75), TwipsRect(valueLeft, kBirthTimeRowTop, 3285, 225));
     value->setObjectName(QString::fromLatin1(rows[i].second));
     value->setToolTip(row.toolTip);
-    FitCaption(value);  // a date change and an old mean time's seconds make the longest texts
+    // A date change and an old mean time's seconds make the longest texts.
+    value->setFont(FittingFont(value->font(), {value->text()}, TextRoom(*value)));
     value->show();
   }
   frame3_->setGeometry(kFrame3Box.moved(down));
@@ -276,16 +340,16 @@ void frmReport::showBirthTimes(const ConvertedBirthTime& male, const ConvertedBi
 
 void frmReport::addChart(QWidget* parent, const char* frameName, const char* caption, const QRect& geometry,
                          bool male) {
-  auto* frame = new ReportFrame(parent, frameName, QString::fromLatin1(caption), VerdanaFont(9.75, true), geometry);
+  auto* frame = new ReportFrame(parent, frameName, QString::fromLatin1(caption), PageFont(9.75, true), geometry);
+  const QFont captionFont = ChartCaptionFont();
   for (int i = 0; i < static_cast<int>(kChartPointCount); ++i) {
     const int top = 240 + 315 * (i % 8);
     const int captionLeft = i < 8 ? 120 : 2400;
     const int valueLeft = i < 8 ? 960 : 3240;
-    QLabel* rowCaption = AddLabel(frame, QString::fromLatin1(kChartRows[i].caption), VerdanaFont(9.75),
+    QLabel* rowCaption = AddLabel(frame, QString::fromLatin1(kChartRows[i].caption), captionFont,
                                   TwipsRect(captionLeft, top, 855, 285));
     MakeCell(rowCaption);
-    FitCaption(rowCaption);
-    MakeCell(addField(frame, male ? kChartRows[i].maleField : kChartRows[i].femaleField, VerdanaFont(9.75),
+    MakeCell(addField(frame, male ? kChartRows[i].maleField : kChartRows[i].femaleField, PageFont(9.75),
                       TwipsRect(valueLeft, top, 1365, 285), Qt::AlignLeft | Qt::AlignVCenter));
   }
 }
@@ -331,3 +395,5 @@ void frmReport::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace kelvra
+
+#include "frm_report.moc"

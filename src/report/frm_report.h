@@ -36,6 +36,10 @@ class frmReport : public QWidget {
   /// Height of the birth time rows, in twips: everything under the persons'
   /// frames moves down by it.
   static constexpr int kBirthTimeRowHeight = 285;
+  /// The page's height in twips, with or without the birth time rows.
+  static constexpr int PageHeight(bool birthTimes) { return 10800 + (birthTimes ? kBirthTimeRowHeight : 0); }
+  /// The bottom of the "Compatibility Report:" box on the page, in pixels.
+  int compatibilityReportBottom() const;
   /// Adds the "Birth time:" rows (mBirthTime, fBirthTime) once.
   void showBirthTimes(const ConvertedBirthTime& male, const ConvertedBirthTime& female);
 
@@ -57,6 +61,7 @@ class frmReport : public QWidget {
   std::array<QLabel*, std::tuple_size_v<decltype(kReportFields)>> fields_{};
   std::array<QWidget*, 2> identityFrames_{};
   QWidget* frame3_ = nullptr;
+  QWidget* frame4_ = nullptr;
   QWidget* frame5_ = nullptr;
   QLabel* credit_ = nullptr;
   QWidget* scrollBar_ = nullptr;

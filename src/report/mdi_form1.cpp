@@ -4,17 +4,21 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "contracts/entry_state.h"
+#include "contracts/window_director.h"
 #include "report/frm_report.h"
 #include "report/report_printing.h"
 #include "report/results_layout.h"
-#include "contracts/window_director.h"
 #include "report/return_to_entry.h"
 #include "shell/command.h"
 #include "shell/link_label.h"
@@ -28,6 +32,10 @@ namespace kelvra {
 namespace {
 
 const QColor kBarBackground(255, 192, 255);
+
+// Room for a window manager's title bar, whose height is unknown until the
+// window is shown.
+constexpr int kTitleBarAllowance = 40;
 
 const char* const kCoBrandOffer =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
@@ -84,8 +92,15 @@ MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(pare
   createActions();
   createMenus();
   // As wide as the report page and its scroll bar (11325 + 315), which also
-  // keeps the bar's four buttons clear of the co-branding link.
-  resize(Twips(11640), Twips(5985) + menuBar()->sizeHint().height());
+  // keeps the bar's four buttons clear of the co-branding link, and as tall
+  // as the whole page where the screen allows.
+  const EntryState& state = director_.entryState();
+  const bool birthTimes = state.birthTime(Person::Male) && state.birthTime(Person::Female);
+  const int chrome = menuBar()->sizeHint().height() + Twips(975) + Twips(kResultsBarHeight);
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  const int available = shown ? shown->availableGeometry().height() : Twips(5985) + chrome;
+  resize(Twips(11640), ResultsWindowHeight(Twips(frmReport::PageHeight(birthTimes)), chrome, available,
+                                           kTitleBarAllowance));
 }
 
 void MDIForm1::createBanner(QWidget* central) {
@@ -105,7 +120,7 @@ void MDIForm1::createBanner(QWidget* central) {
 }
 
 void MDIForm1::createCommandBar(QWidget* central) {
-  Picture1_ = ColouredPanel(central, "Picture1", 495);
+  Picture1_ = ColouredPanel(central, "Picture1", kResultsBarHeight);
   Picture1_->installEventFilter(this);
   Label2_ = new QLabel(QString::fromLatin1(kCoBrandOffer), Picture1_);
   Label2_->setObjectName(QStringLiteral("Label2"));
@@ -229,10 +244,19 @@ void MDIForm1::loadReport() {
 }
 
 void MDIForm1::MDIForm_Activate() {
-  if (!report_) loadReport();
-  const int left = CenteredReportLeft(PixelsToTwips(mdiArea_->width()), PixelsToTwips(reportWindow_->width()));
-  reportWindow_->move(Twips(left), 0);
+  const bool first = !report_;
+  if (first) loadReport();
+  reportWindow_->move(centredReportLeft(), 0);
   reportWindow_->show();
+  // Opened on a screen too low for the whole page: the figures first.
+  if (first) {
+    const int top = ResultsScrollTop(report_->compatibilityReportBottom() + Twips(60), mdiArea_->viewport()->height());
+    if (top > 0) mdiArea_->verticalScrollBar()->setValue(top);
+  }
+}
+
+int MDIForm1::centredReportLeft() const {
+  return Twips(CenteredReportLeft(PixelsToTwips(mdiArea_->width()), PixelsToTwips(reportWindow_->width())));
 }
 
 void MDIForm1::MDIForm_Resize() {
@@ -242,8 +266,12 @@ void MDIForm1::MDIForm_Resize() {
   cmdBack_->move(Twips(bar.cmdBackLeft), cmdBack_->y());
   cmdPrint_->move(Twips(bar.cmdPrintLeft), cmdPrint_->y());
   cmdWhy_->move(Twips(bar.cmdWhyLeft), cmdWhy_->y());
+  for (QPushButton* button : {cmdWhy_, cmdPrint_, cmdBack_, cmdExit_}) button->move(button->x(), Twips(bar.buttonsTop));
+  Picture1_->setFixedHeight(Twips(bar.barHeight));
   lblHeading_->move(Twips(bar.lblHeadingLeft), lblHeading_->y());
   lblURL_->move(Twips(bar.lblURLLeft), lblURL_->y());
+  // The page stays centred as the window changes, where the user scrolled it.
+  if (reportWindow_) reportWindow_->move(centredReportLeft(), reportWindow_->y());
 }
 
 void MDIForm1::cmdWhy_Click() { director_.showWhyWindow(WhyTab::Explanation); }

@@ -68,6 +68,8 @@ class MDIForm1 : public QMainWindow {
   void createActions();
   void createMenus();
   void loadReport();
+  /// The report's left edge, in pixels, centred in the report area.
+  int centredReportLeft() const;
 
   WindowDirector& director_;
   QMdiArea* mdiArea_ = nullptr;

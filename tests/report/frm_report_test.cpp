@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QImage>
 #include <QLabel>
 #include <limits>
 
@@ -165,6 +167,51 @@ TEST(frmReport, ShownReportReadsBackEveryField) {
   frmReport report;
   report.showReport(written);
   EXPECT_EQ(report.shownReport(), written);
+}
+
+// Whose data follows is said by the groups' names, as the page shows it by
+// their painted captions.
+TEST(frmReport, ScreenReadersHearWhoseDataFollows) {
+  frmReport page;
+  page.show();
+  QStringList groups;
+  std::function<void(QAccessibleInterface*, const QString&)> walk = [&](QAccessibleInterface* node,
+                                                                          const QString& within) {
+    QString path = within;
+    if (node->role() == QAccessible::Grouping) {
+      path += QLatin1Char('/') + node->text(QAccessible::Name);
+      groups << path;
+    }
+    for (int i = 0; i < node->childCount(); ++i) walk(node->child(i), path);
+  };
+  walk(QAccessible::queryAccessibleInterface(&page), QString());
+  EXPECT_EQ(groups, QStringList({"/Male", "/Female", "/Compatibility", "/Compatibility/Compatibility Report",
+                                 "/Natal Position Data", "/Natal Position Data/Male", "/Natal Position Data/Female"}));
+  EXPECT_TRUE(page.findChild<QWidget*>("VScroll1")->isHidden());  // it scrolls nothing: not shown, not printed
+}
+
+// With any face, each table's captions share one size and keep clear of
+// their cells' edges on both sides.
+TEST(frmReport, CaptionsFitTheirCellsAtOneSizePerTable) {
+  frmReport page;
+  const struct {
+    const char* frame;
+    QStringList captions;
+  } tables[] = {
+      {"Frame1", {"Name:", "Date of Birth:", "City:", "State:", "Country:"}},
+      {"Frame6", {"Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Moon",
+                  "N.Node", "S.Node", "P_of_F", "Asc", "MC", "Chiron"}},
+  };
+  for (const auto& table : tables) {
+    std::set<qreal> sizes;
+    for (QLabel* label : page.findChild<QWidget*>(table.frame)->findChildren<QLabel*>()) {
+      if (!table.captions.contains(label->text())) continue;
+      sizes.insert(label->font().pointSizeF());
+      const int room = label->contentsRect().width() - 2 * std::max(0, label->indent());
+      EXPECT_LE(QFontMetrics(label->font()).boundingRect(label->text()).width(), room) << label->text().toStdString();
+    }
+    EXPECT_EQ(sizes.size(), 1u) << table.frame;
+  }
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST(MDIForm1, EveryActivationRecentresTheReport) {
     const int expected = Twips(CenteredReportLeft(results.window->mdiArea()->width() * 15, page->width() * 15));
     EXPECT_EQ(page->pos(), QPoint(expected, 0)) << width;
     if (width < 776) {
-      EXPECT_LT(page->x(), 0) << width;  // narrower than the page plus its scroll bar
+      EXPECT_EQ(page->x(), 0) << width;  // narrower than the page plus its scroll bar: its left edge shows
     }
   }
 }
@@ -123,6 +123,11 @@ TEST(MDIForm1, ResizeKeepsButtonsRightAlignedAndHeadingCentred) {
     EXPECT_NEAR(back.x() - (print.x() + print.width()), 100 / 15.0, 1.0) << width;
     EXPECT_NEAR(print.x() - (why.x() + why.width()), 100 / 15.0, 1.0) << width;
     EXPECT_EQ(why.size(), print.size()) << width;
+    // Never over the co-branding link; the page stays centred as the window changes.
+    EXPECT_FALSE(why.intersects(results.Control("Label3")->geometry())) << width;
+    const int centred = Twips(CenteredReportLeft(results.window->mdiArea()->width() * 15,
+                                                 results.window->reportWindow()->width() * 15));
+    EXPECT_EQ(results.window->reportWindow()->x(), centred) << width;
     const int banner = results.Control("picTop")->width();
     for (const char* label : {"lblHeading", "lblURL"}) {
       const QRect geometry = results.Control(label)->geometry();
@@ -137,6 +142,16 @@ TEST(MDIForm1, AtItsOpeningSizeTheWholePageWidthShowsAndTheButtonsClearTheLinks)
   QCoreApplication::processEvents();
   EXPECT_GE(results.window->mdiArea()->width(), Twips(11325 + kReportScrollBarWidth));
   EXPECT_GT(results.Control("cmdWhy")->x(), results.Control("Label3")->geometry().right());
+  // Both names and the figures' box show together, on this screen too.
+  QWidget* view = results.window->mdiArea()->viewport();
+  const QRect shown = view->rect();
+  frmReport* page = results.window->report();
+  for (const char* field : {"mName", "fName", "Frame4"}) {
+    QWidget* widget = page->findChild<QWidget*>(QString::fromLatin1(field));
+    const QRect where(widget->mapTo(view, QPoint(0, 0)), widget->size());
+    EXPECT_TRUE(shown.contains(where)) << field << " at " << where.y() << ".." << where.bottom() << " in "
+                                       << shown.height();
+  }
 }
 
 TEST(MDIForm1, MenusInOrder) {

@@ -11,12 +11,16 @@ TEST(LayOutResultsBar, ButtonsRightAlignedAndBannerCentred) {
     int outerWidth, bannerWidth;
     ResultsBarLayout expected;
   } cases[] = {
-      // The original design size: 10470 inside, frame borders make it 10590 outside.
-      {10590, 10470, {9198, 8006, 6814, 5622, 960, 2475}},
-      // The opening size, page and scroll bar wide: Why clears the co-branding link's right edge, 6450.
-      {11760, 11640, {10368, 9176, 7984, 6792, 1545, 3060}},
+      // The original design size: 10470 inside, frame borders make it 10590
+      // outside. Why would cover the co-branding link (right edge 6450): the
+      // buttons take a second line.
+      {10590, 10470, {9198, 8006, 6814, 5622, 960, 2475, 495, 897}},
+      // The opening size, page and scroll bar wide: Why clears the link by 342.
+      {11760, 11640, {10368, 9176, 7984, 6792, 1545, 3060, 90, 495}},
+      // The last width on one line: Why 100 clear of the link.
+      {11518, 11398, {10126, 8934, 7742, 6550, 1424, 2939, 90, 495}},
       // Narrower than the buttons: positions run negative, nothing is clamped.
-      {2000, 1880, {608, -584, -1776, -2968, -3335, -1820}},
+      {2000, 1880, {608, -584, -1776, -2968, -3335, -1820, 495, 897}},
       // An odd difference lands on the even twip.
       {20001, 8551, {18609, 17417, 16225, 15033, 0, 1516}},
   };
@@ -33,18 +37,32 @@ TEST(LayOutResultsBar, FollowsTheButtonsOwnWidths) {
   EXPECT_EQ(layout.lblURLLeft, 3000);
 }
 
-TEST(CenteredReportLeft, CentresWithRoomForTheScrollBarAndMayGoNegative) {
+TEST(CenteredReportLeft, CentresWithRoomForTheScrollBarNeverLeftOfZero) {
   const struct {
     int inner, report, expected;
   } cases[] = {
       {11640, 11325, 0},       // exactly the page plus its scroll bar
       {20000, 11325, 4180},
-      {10470, 11325, -585},    // the design width is narrower than the page
-      {0, 11325, -5820},
+      {10470, 11325, 0},       // the design width is narrower than the page: its left edge shows
+      {0, 11325, 0},
       {11641, 11325, 0},       // half a twip goes to the even neighbour
       {11643, 11325, 2},
   };
   for (const auto& c : cases) EXPECT_EQ(CenteredReportLeft(c.inner, c.report), c.expected) << c.inner;
+}
+
+TEST(ResultsWindow, OpensAsTallAsThePageWhereTheScreenAllowsAndScrollsToTheFigures) {
+  const struct {
+    int page, chrome, available, frame, height;
+  } heights[] = {
+      {720, 120, 984, 40, 840},  // 1280 x 1024 less a task bar: the whole page
+      {720, 120, 600, 40, 560},  // 800 x 600: the screen's height
+      {720, 120, 30, 40, 0},     // nothing to speak of
+  };
+  for (const auto& h : heights)
+    EXPECT_EQ(ResultsWindowHeight(h.page, h.chrome, h.available, h.frame), h.height) << h.available;
+  EXPECT_EQ(ResultsScrollTop(455, 600), 0);  // the figures show from the top
+  EXPECT_EQ(ResultsScrollTop(455, 400), 55);
 }
 
 }  // namespace
