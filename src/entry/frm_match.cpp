@@ -27,6 +27,7 @@
 #include "entry/entry_dialogs.h"
 #include "entry/filtered_line_edit.h"
 #include "entry/frm_atlas.h"
+#include "entry/named_list.h"
 #include "entry/result_boxes.h"
 #include "entry/ut_reading.h"
 #include "entry/validation.h"
@@ -190,6 +191,7 @@ frmMatch::frmMatch(WindowDirector& director, QWidget* parent) : QMainWindow(pare
   setObjectName(QStringLiteral("frmMatch"));
   setWindowTitle(ProductCaption());
   setAttribute(Qt::WA_DeleteOnClose);
+  InstallNamedListAccessibility();  // before the lists are made
   createControls();
   createMenus();
   createTabOrder();
@@ -251,28 +253,30 @@ void frmMatch::createControls() {
   auto* cobrand = Named(new QGroupBox(QStringLiteral("Co-Brand Options"), central), "Frame5");
   Frame5_ = cobrand;
   Place(cobrand, 60, kFrame5Top, 8595, 720);
+  // The frame's top border runs below its title, about 270 twips down, so
+  // its contents start clear of that.
   auto* pitch = Caption(cobrand, "Label60",
                         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
                         "your site's name &&  link here.",
-                        90, 225, 3870, 465);
+                        90, 315, 3870, 390);
   pitch->setWordWrap(true);
   pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   pitch->setFont(small);
   auto* moreInfo = Named(new LinkLabel(QStringLiteral("Click Here for more info on Co-branding."), cobrand), "Label59");
   moreInfo->setFont(small);
-  Place(moreInfo, 4020, 255, 2850, 180);
+  Place(moreInfo, 4020, 300, 2850, 180);
   ConnectCommand(moreInfo, &LinkLabel::clicked, this, "Co-branding Information", &frmMatch::Label59_Click);
-  Caption(cobrand, "Label58", "Software made by", 4020, 465, 1260, 180)->setFont(small);
+  Caption(cobrand, "Label58", "Software made by", 4020, 480, 1260, 180)->setFont(small);
   auto* maker = Named(new LinkLabel(SiteHost(), cobrand), "Label52");
   maker->setFont(small);
-  Place(maker, 5280, 465, 1620, 180);
+  Place(maker, 5280, 480, 1620, 180);
   ConnectCommand(maker, &LinkLabel::clicked, this, "Visit Us Online", &frmMatch::Label52_Click);
   Command3_ = Named(new QPushButton(QStringLiteral("Donate"), cobrand), "Command3");
-  Place(Command3_, 6930, 255, 810, 360);
+  Place(Command3_, 6930, 315, 810, 360);
   ConnectCommand(Command3_, &QPushButton::clicked, this, "Donate", &frmMatch::Command3_Click);
   cmdNav_ = Named(new QPushButton(QStringLiteral("Exit"), cobrand), "cmdNav");
   cmdNav_->setProperty("index", 1);  // the one element of the cmdNav array
-  Place(cmdNav_, 7785, 255, 750, 360);
+  Place(cmdNav_, 7785, 315, 750, 360);
   ConnectCommand(cmdNav_, &QPushButton::clicked, this, "Exit", &frmMatch::cmdNav_Click);
 }
 
@@ -299,7 +303,8 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
     return edit;
   };
   auto comboBox = [&](const char* suffix, const char* spoken, int left, int top, int width) {
-    auto* combo = Named(new QComboBox(group), name("cbo", suffix));  // not editable: an item can only be picked
+    // Not editable: an item can only be picked.
+    auto* combo = Named(new NamedList(group), name("cbo", suffix));
     combo->setAccessibleName(spokenPerson + QString::fromLatin1(spoken));
     Place(combo, left, top, width, 300);
     return combo;
@@ -310,14 +315,19 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
     auto* frame = Named(new QFrame(group), frameName);
     frame->setFrameShape(QFrame::NoFrame);
     frame->setFont(small);
-    Place(frame, 2820, top - 30, 1410, 360);
+    // The pair starts 45 twips clear of the DEG/MIN caption. To keep both
+    // words inside the person's frame, each circle sits closer to its own
+    // word than to the word before it.
+    frame->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+    Place(frame, 2865, top - 30, 1365, 360);
     std::pair<QRadioButton*, QRadioButton*> pair;
     int left = 0;
-    for (auto [option, text] : {std::pair{&pair.first, first}, std::pair{&pair.second, second}}) {
+    for (auto [option, text, width] : {std::tuple{&pair.first, first, 690}, std::tuple{&pair.second, second, 675}}) {
       *option = Named(new QRadioButton(QString::fromLatin1(text), frame), name("opt", text));
       (*option)->setAccessibleName(spokenPerson + coordinate + ' ' + text);
-      Place(*option, left, 30, 705, 300);
-      left += 705;
+      (*option)->setFont(small);  // a style sheet stops the frame's font from reaching it
+      Place(*option, left, 30, width, 300);
+      left += width;
     }
     return pair;
   };

@@ -69,6 +69,9 @@ frmAbout::frmAbout(QWidget* owner, const QString& credits) : QDialog(owner) {
   auto* label1 = Place(TextLabel(this, QString::fromLatin1(kDescription), text), "Label1",
                        TwipsRect(120, 750, 6165, 1215));
   label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The text keeps clear of the yellow box's edges. It wraps to six lines
+  // then, which leave room for only a little margin above and below.
+  label1->setContentsMargins(Twips(90), Twips(30), Twips(90), 0);
   QPalette yellow = label1->palette();
   yellow.setColor(QPalette::Window, kDescriptionBackground);
   label1->setPalette(yellow);

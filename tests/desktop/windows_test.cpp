@@ -50,10 +50,7 @@ QStringList UnnamedInputs(QWidget* window) {
     if (!node) return;
     const QAccessible::Role role = node->role();
     QWidget* widget = qobject_cast<QWidget*>(node->object());
-    // On Linux a list box reports its current item as its name; its own name
-    // is the widget's.
-    const QString name =
-        role == QAccessible::ComboBox && widget ? widget->accessibleName() : node->text(QAccessible::Name);
+    const QString name = node->text(QAccessible::Name);
     const bool input = role == QAccessible::EditableText || role == QAccessible::ComboBox ||
                        role == QAccessible::RadioButton || role == QAccessible::CheckBox ||
                        role == QAccessible::PushButton || role == QAccessible::SpinBox || role == QAccessible::Slider;
