@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "lookup/browser_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -9,10 +11,12 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include "lookup/browser_icons.h"
 #include "lookup/browser_page.h"
 #include "lookup/lookup_rules.h"
 #include "shell/command.h"
@@ -35,6 +39,15 @@ constexpr int kToolBarHeight = 540;
 constexpr int kAddressBarHeight = 405;
 constexpr int kAddressLeft = 840;
 constexpr int kViewMargin = 50;
+// The gap between a label and the box it names, as the label's own left margin.
+constexpr int kLabelGap = 90;
+
+// A plain top-level widget reaches screen readers as a nameless pane (a
+// "filler"), which they do not announce as a window of its own.
+QAccessibleInterface* BrowserAccessible(const QString&, QObject* object) {
+  auto* window = qobject_cast<frmBrowser*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
 
 }  // namespace
 
@@ -46,6 +59,10 @@ frmBrowser::frmBrowser(const LookupPlace& place, LookupBrowserOptions options, Q
   setObjectName(QStringLiteral("frmBrowser"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Lookup Browser - Kelvra - %1").arg(options_.homePage.host()));
+  // The caption follows the page; the window itself keeps one name.
+  static const bool announcedAsWindow = (QAccessible::installFactory(BrowserAccessible), true);
+  Q_UNUSED(announcedAsWindow)
+  setAccessibleName(QStringLiteral("Lookup Browser - Kelvra"));
   resize(Twips(kClientWidth), Twips(kClientHeight));
 
   createToolBar();
@@ -74,17 +91,24 @@ void frmBrowser::createToolBar() {
   tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
   tbToolBar_->setMovable(false);
   tbToolBar_->setIconSize(QSize(16, 16));
-  const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
-      {"Back", QStyle::SP_ArrowBack},          {"Forward", QStyle::SP_ArrowForward},
-      {"Stop", QStyle::SP_BrowserStop},        {"Refresh", QStyle::SP_BrowserReload},
-      {"Home", QStyle::SP_DirHomeIcon},        {"Search", QStyle::SP_FileDialogContentsView},
+  // The style has no house or magnifying glass of its own.
+  const std::pair<const char*, QIcon> buttons[] = {
+      {"Back", style()->standardIcon(QStyle::SP_ArrowBack)},
+      {"Forward", style()->standardIcon(QStyle::SP_ArrowForward)},
+      {"Stop", style()->standardIcon(QStyle::SP_BrowserStop)},
+      {"Refresh", style()->standardIcon(QStyle::SP_BrowserReload)},
+      {"Home", HomeIcon()},
+      {"Search", SearchIcon()},
   };
   for (const auto& [key, icon] : buttons) {
-    QAction* action = tbToolBar_->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
+    QAction* action = tbToolBar_->addAction(icon, QString::fromLatin1(key));
     action->setObjectName(QString::fromLatin1(key));
     action->setData(QString::fromLatin1(key));
     action->setToolTip(QString::fromLatin1(key));
   }
+  // The button that shows the buttons a narrow window cuts off has no text.
+  if (auto* more = tbToolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More Buttons"));
   connect(tbToolBar_, &QToolBar::actionTriggered, this, [this](QAction* action) {
     RunCommand(this, action->text(), [this, action] { handleToolbarAction(action); });
   });
@@ -102,6 +126,9 @@ void frmBrowser::createToolBar() {
   Label61_ = new LinkLabel(QStringLiteral("Visit %1").arg(options_.homePage.host()), Picture1_);
   Label61_->setObjectName(QStringLiteral("Label61"));
   Label61_->setAlignment(Qt::AlignCenter);
+  // Inside a tool bar a label paints its text in the button text colour,
+  // which would cover the link's blue.
+  Label61_->setForegroundRole(QPalette::WindowText);
   Label61_->setGeometry(Twips(900), 0, Picture1_->width() - Twips(900), height);
   ConnectCommand(Label61_, &LinkLabel::clicked, this, "Visit Us Online", [](frmBrowser* window) {
     if (window->options_.openHomePage) window->options_.openHomePage();
@@ -120,7 +147,6 @@ void frmBrowser::createAddressBar() {
   // typed, so it is neither inserted nor completed from older entries.
   cboAddress_->setInsertPolicy(QComboBox::NoInsert);
   cboAddress_->setCompleter(nullptr);
-  cboAddress_->move(Twips(kAddressLeft), Twips(30));
   cboAddress_->resize(cboAddress_->width(), Twips(315));
   // The line edit reports Enter to the box as well; taking it here makes one
   // Enter one navigation.
@@ -134,8 +160,13 @@ void frmBrowser::createAddressBar() {
   lblAddress_ = new QLabel(QStringLiteral("&Address:"), picAddress_);
   lblAddress_->setObjectName(QStringLiteral("lblAddress"));
   lblAddress_->setBuddy(cboAddress_);
-  lblAddress_->move(Twips(90), Twips(90));
   lblAddress_->adjustSize();
+  // The box starts where the window was designed to have it unless the label
+  // needs more room in this font; the label sits level with it.
+  const int boxLeft = qMax(Twips(kAddressLeft), Twips(kLabelGap) + lblAddress_->width() + Twips(kLabelGap));
+  cboAddress_->move(boxLeft, Twips(30));
+  lblAddress_->setGeometry(Twips(kLabelGap), cboAddress_->y(), lblAddress_->width(), cboAddress_->height());
+  lblAddress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void frmBrowser::createView() {

@@ -5,12 +5,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QLoggingCategory>
+#include <QOpenGLContext>
 #include <utility>
 
 #include "contracts/entry_form.h"
 #include "contracts/entry_state.h"
 #include "contracts/window_director.h"
+#include "lookup/web_sandbox.h"
 #include "shell/web_links.h"
+
+// Exported by Qt GUI, declared only in a private header; Qt WebEngine
+// declares it the same way.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
 
 namespace kelvra {
 
@@ -31,6 +40,26 @@ CreateLookupBrowserFunction& LoadedFunction() {
   return function;
 }
 
+// Qt WebEngine renders through the global OpenGL share context, which Qt
+// makes at start-up only under Qt::AA_ShareOpenGLContexts: that loads the
+// OpenGL driver at every start, browser or not, and triples the start-up time
+// and memory on a software renderer. The engine, mapped as late as the first
+// lookup, needs the context the moment it is loaded, so it is made here.
+void ShareOpenGLContextForWebEngine() {
+  if (QOpenGLContext::globalShareContext()) return;
+  auto* context = new QOpenGLContext;
+  context->setFormat(QSurfaceFormat::defaultFormat());
+  // Without OpenGL (the offscreen platform, an X server without GLX) the
+  // engine renders in software; told so, it does not try the context first.
+  if (!context->create()) AddWebEngineSwitch("--disable-gpu");
+  qt_gl_set_global_share_context(context);
+  qAddPostRoutine([] {
+    QOpenGLContext* context = QOpenGLContext::globalShareContext();
+    qt_gl_set_global_share_context(nullptr);
+    delete context;
+  });
+}
+
 // Resolves the entry point from the first module found; the library stays
 // loaded for the rest of the run, as WebEngine cannot be unloaded.
 CreateLookupBrowserFunction LoadModule(QString* failure) {
@@ -41,6 +70,12 @@ CreateLookupBrowserFunction LoadModule(QString* failure) {
   for (const QString& directory : directories) {
     const QString path = QDir(directory).filePath(fileName);
     if (!QFileInfo::exists(path)) continue;
+    ShareOpenGLContextForWebEngine();
+    // Qt WebEngine 6.4 reports its graphics set-up at info level on every
+    // start, some twenty lines; later versions report it at debug level,
+    // which is off unless asked for. The same level here keeps standard error
+    // for what goes wrong; QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QLibrary library(path);
     if (!library.load()) {
       problems << library.errorString();

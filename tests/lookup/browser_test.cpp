@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "fake_director.h"
 #include "lookup/lookup_browser.h"
@@ -288,6 +289,8 @@ TEST_F(LookupBrowser, AdvertisementOpensTheMakersSiteOutside) {
   auto* label = window->findChild<QLabel*>(QStringLiteral("Label61"));
   ASSERT_TRUE(label);
   EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(label->palette().color(label->foregroundRole()).name().toStdString(), "#0000ff")
+      << "a link is blue in the tool bar too";
   QTest::mouseClick(label, Qt::LeftButton);
   EXPECT_EQ(homePagesOpened, 1);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Results"));
@@ -305,13 +308,47 @@ TEST_F(LookupBrowser, AddressBoxIsNamedForScreenReaders) {
   EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("Address"));
 }
 
+// Announced as a window of Kelvra's whatever page it shows, and no button is
+// announced only as "button".
+TEST_F(LookupBrowser, IsANamedWindowWithNamedButtons) {
+  SetPlace(true, {"New York", "NY", "USA"});
+  OpenAndSearch(true);
+  QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
+  ASSERT_TRUE(top);
+  EXPECT_EQ(top->role(), QAccessible::Window);
+  EXPECT_EQ(top->text(QAccessible::Name).toStdString(), "Lookup Browser - Kelvra");
+
+  QStringList buttons, unnamed;
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    const QAccessible::Role role = node->role();
+    if (role == QAccessible::PushButton || role == QAccessible::ButtonMenu || role == QAccessible::ButtonDropDown) {
+      const QString name = node->text(QAccessible::Name);
+      buttons << name;
+      if (name.trimmed().isEmpty()) unnamed << node->object()->objectName();
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+      if (QAccessibleInterface* child = node->child(i)) walk(child);
+  };
+  walk(top);
+  EXPECT_GE(buttons.size(), 6) << buttons.join(", ").toStdString();
+  EXPECT_TRUE(unnamed.isEmpty()) << "unnamed: " << unnamed.join(", ").toStdString();
+}
+
 TEST_F(LookupBrowser, ResizingFollowsTheRule) {
   SetPlace(true, {"New York", "NY", "USA"});
   OpenAndSearch(true);
   window->resize(800, 600);
-  // Address bar 540..945 twips (36..63 px) high, the box from 840 twips (56 px).
+  // Address bar 540..945 twips (36..63 px) high; the box from 840 twips
+  // (56 px), or further right where its label needs the room, to the edge.
   EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("picAddress"))->geometry(), QRect(0, 36, 800, 27));
-  EXPECT_EQ(address()->geometry(), QRect(56, 2, 744, 21));
+  const QRect box = address()->geometry();
+  EXPECT_GE(box.left(), 56);
+  EXPECT_EQ(box.right(), 799);
+  EXPECT_EQ(box.top(), 2);
+  EXPECT_EQ(box.height(), 21);
+  // The label keeps the gap it has on its left from the box on its right.
+  const auto* label = window->findChild<QLabel*>(QStringLiteral("lblAddress"));
+  EXPECT_GE(box.left() - label->x() - label->sizeHint().width(), label->x());
   EXPECT_EQ(view()->size(), QSize(793, 530));
 }
 

@@ -66,10 +66,14 @@ TEST_F(ModuleLoader, BuildPutsTheModuleWhereItIsLookedFor) {
   EXPECT_TRUE(found) << directories.join(", ").toStdString();
 }
 
+// The user's own switches stay; asking twice adds the switch once.
 TEST(WebSandbox, IsSwitchedOffForRootOnly) {
-  qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=de");
   DisableWebSandboxForRoot();
-  EXPECT_EQ(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), geteuid() == 0 ? QByteArray("1") : QByteArray());
+  DisableWebSandboxForRoot();
+  EXPECT_EQ(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"),
+            geteuid() == 0 ? QByteArray("--lang=de --no-sandbox") : QByteArray("--lang=de"));
+  qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
 }
 
 }  // namespace
