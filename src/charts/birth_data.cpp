@@ -13,4 +13,10 @@ double GeographicLongitude(const BirthData& birth) {
   return birth.LongDir == LongitudeDirection::West ? -degrees : degrees;
 }
 
+std::string TrimmedName(std::string_view name) {
+  const auto first = name.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(name.substr(first, name.find_last_not_of(" \t") - first + 1));
+}
+
 }  // namespace kelvra

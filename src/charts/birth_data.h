@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvra {
 
@@ -55,5 +56,8 @@ double GeographicLatitude(const BirthData& birth);
 /// Geographic longitude in decimal degrees, east positive:
 /// LongDeg + LongMin / 60, negated for West. Not reduced either.
 double GeographicLongitude(const BirthData& birth);
+
+/// A name as titles show it: without leading or trailing blanks and tabs.
+std::string TrimmedName(std::string_view name);
 
 }  // namespace kelvra

@@ -66,16 +66,20 @@ class LinkItem : public QTableWidgetItem {
 
 }  // namespace
 
+WhyContent MakeWhyContent(const CoupleCharts& charts, const Explanation& explanation, const BirthTimeBand& band,
+                          const CompatibilityResult& result, std::string_view maleName, std::string_view femaleName) {
+  WhyContent content{DescribeAnalysis(explanation, band, result),
+                     BuildWheelScene(charts, explanation, maleName, femaleName), {}};
+  content.report.title = WhyTitle(maleName, femaleName);
+  for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
+  return content;
+}
+
 WhyContent ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris) {
   const Explanation explanation = ExplainAnalysis(state.charts, state.startGain);
   const BirthTimeBand band =
       ComputeBirthTimeBand(state.male, state.female, state.charts, state.startGain, state.result, ephemeris);
-  WhyContent content{DescribeAnalysis(explanation, band, state.result),
-                     BuildWheelScene(state.charts, explanation, state.male.Name, state.female.Name),
-                     {}};
-  content.report.title = WhyTitle(state.male.Name, state.female.Name);
-  for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
-  return content;
+  return MakeWhyContent(state.charts, explanation, band, state.result, state.male.Name, state.female.Name);
 }
 
 bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const ReportPagePainter& reportPage) {

@@ -34,6 +34,11 @@ struct WhyContent {
   std::vector<std::string> contactLines;  ///< ContactLine of each scored contact, in scan order
 };
 
+/// The window's content from an analysis's charts, explanation and
+/// birth-time band; the names give the titles.
+WhyContent MakeWhyContent(const CoupleCharts& charts, const Explanation& explanation, const BirthTimeBand& band,
+                          const CompatibilityResult& result, std::string_view maleName, std::string_view femaleName);
+
 /// The explanation of the last analysis: its contacts scored again from the
 /// harmony memory it started with, and its birth times shifted. The program's
 /// harmony memory is not touched.

@@ -256,12 +256,7 @@ WhyReport DescribeAnalysis(const Explanation& explanation, const BirthTimeBand& 
 }
 
 std::string WhyTitle(std::string_view maleName, std::string_view femaleName) {
-  const auto trim = [](std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return std::string();
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-  };
-  const std::string male = trim(maleName), female = trim(femaleName);
+  const std::string male = TrimmedName(maleName), female = TrimmedName(femaleName);
   if (male.empty() || female.empty()) return "Why this result";
   return "Why this result: " + male + " and " + female;
 }

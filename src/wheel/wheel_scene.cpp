@@ -111,12 +111,6 @@ const StripMark& MarkOf(const std::vector<StripMark>& strip, ChartPoint point) {
   return *std::find_if(strip.begin(), strip.end(), [&](const StripMark& m) { return m.point == point; });
 }
 
-std::string Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
 std::string Plural(std::size_t count, std::string_view one, std::string_view many) {
   return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
@@ -132,8 +126,8 @@ double StripY(double declination, double limit) {
 WheelScene BuildWheelScene(const CoupleCharts& charts, const Explanation& explanation, std::string_view maleName,
                            std::string_view femaleName) {
   WheelScene scene;
-  scene.maleName = Trimmed(maleName);
-  scene.femaleName = Trimmed(femaleName);
+  scene.maleName = TrimmedName(maleName);
+  scene.femaleName = TrimmedName(femaleName);
   const double ascendant = charts.male.Longitude[ChartPoint::Ascendant];
   scene.ascendant = ascendant;
   for (std::size_t house = 1; house <= 12; ++house)
@@ -186,7 +180,7 @@ std::optional<std::size_t> ContactAt(const WheelScene& scene, CanvasPoint p, dou
 }
 
 std::string WheelTitle(std::string_view maleName, std::string_view femaleName) {
-  const std::string male = Trimmed(maleName), female = Trimmed(femaleName);
+  const std::string male = TrimmedName(maleName), female = TrimmedName(femaleName);
   if (male.empty() || female.empty()) return "The two charts";
   return male + " and " + female + ": their two charts";
 }

@@ -54,11 +54,7 @@ WhyContent SampleContent() {
     e.effects = {{"Rule of " + std::string(ChartPointName(link.male)), link.delta, std::nullopt}};
     explanation.contacts.push_back(e);
   }
-  WhyContent content{DescribeAnalysis(explanation, {}, {}), BuildWheelScene(charts, explanation, "Arthur", "Guinevere"),
-                     {}};
-  content.report.title = WhyTitle("Arthur", "Guinevere");
-  for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
-  return content;
+  return MakeWhyContent(charts, explanation, {}, {}, "Arthur", "Guinevere");
 }
 
 QStringList Column(const QTableWidget& table, int column) {
