@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/batch.h"
+#include "cli/row_picture.h"
 
 namespace kelvra::cli {
 

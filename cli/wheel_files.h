@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/batch.h"
+#include "cli/row_picture.h"
 
 namespace kelvra::cli {
 

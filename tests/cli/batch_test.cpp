@@ -15,6 +15,7 @@
 #include "charts/swiss_ephemeris.h"
 #include "charts/zodiac.h"
 #include "cli/batch.h"
+#include "cli/person_reader.h"
 #include "json_value.h"
 #include "cosmodynes/analysis.h"
 #include "recording_ephemeris.h"

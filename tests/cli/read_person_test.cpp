@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "cli/batch.h"
+#include "cli/person_reader.h"
 
 namespace kelvra::cli {
 namespace {
@@ -123,6 +123,17 @@ TEST(ReadPerson, ReportsOnlyTheFirstProblemInColumnOrder) {
   fields[ColumnIndex("long_dir")] = "x";
   fields[ColumnIndex("hour")] = "99";
   EXPECT_EQ(ReadPerson(Partner::Male, fields).error, "male_hour: must be a whole number from 0 to 24");
+}
+
+// A file of one person a row names the columns without a prefix; the
+// messages still follow the form's wording for that person.
+TEST(ReadPerson, NamesUnprefixedColumnsWithTheChosenWording) {
+  const PersonColumns woman{"", Partner::Female};
+  EXPECT_EQ(ReadPerson(woman, With(ColumnIndex("name"), "")).error, "name: Please Enter Female Name");
+  EXPECT_EQ(ReadPerson(woman, With(ColumnIndex("long_min"), "")).error, "long_min: Please Enter Minutes in Longitude");
+  EXPECT_EQ(ReadPerson(PersonColumns{"p_", Partner::Male}, With(ColumnIndex("long_min"), "")).error,
+            "p_long_min: Please Enter Minute in Longitude");
+  EXPECT_TRUE(ReadPerson(woman, kValid).birth);
 }
 
 }  // namespace

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cli/csv_reader.h"
+
+#include <csv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <exception>
+#include <istream>
+
+#include "cli/system_reason.h"
+#include "cli/utf8.h"
+
+namespace kelvra::cli {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// libcsv grows its field buffer by its block size. Between reads the block
+// is raised to the buffer's size, so a long field doubles the buffer instead
+// of adding a block at a time (which copies quadratically).
+constexpr std::size_t kFirstBlock = 4096;
+
+}  // namespace
+
+CsvRowReader::CsvRowReader(std::vector<std::string> columns, std::size_t required, CsvRowHandler& handler)
+    : columns_(std::move(columns)),
+      required_(required),
+      handler_(handler),
+      parser_(std::make_unique<csv_parser>()),
+      places_(columns_.size(), kAbsent),
+      values_(columns_.size()),
+      rowValues_(columns_.size()) {}
+
+CsvRowReader::~CsvRowReader() { StopParser(); }
+
+bool CsvRowReader::StartParser() {
+  if (csv_init(parser_.get(), CSV_STRICT | CSV_STRICT_FINI) != 0) {
+    Fail("cannot start the CSV reader");
+    return false;
+  }
+  parserLive_ = true;
+  // Blanks are data: names and places are kept exactly as written.
+  csv_set_space_func(parser_.get(), [](unsigned char) { return 0; });
+  csv_set_blk_size(parser_.get(), kFirstBlock);
+  fieldCount_ = 0;
+  nextKept_ = 0;
+  return true;
+}
+
+void CsvRowReader::StopParser() {
+  if (parserLive_) csv_free(parser_.get());
+  parserLive_ = false;
+}
+
+void CsvRowReader::Read(std::istream& in, std::string_view inputName, const std::function<void()>& beforeWaiting) {
+  if (!StartParser()) return;
+  std::vector<char> buffer(64 * 1024);
+  // peek waits for input; readsome then takes only what has arrived, so
+  // rows from a slow pipe are told as they come.
+  errno = 0;
+  for (;;) {
+    if (beforeWaiting && in.rdbuf()->in_avail() <= 0) beforeWaiting();
+    if (stopped_ || in.peek() == std::char_traits<char>::eof()) break;
+    std::streamsize n = in.readsome(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (n <= 0) {
+      buffer[0] = static_cast<char>(in.get());
+      n = 1;
+    }
+    Feed(buffer.data(), static_cast<std::size_t>(n));
+  }
+  if (!stopped_ && in.bad()) Fail("cannot read " + std::string(inputName) + ": " + SystemReason(errno));
+  if (!stopped_) Finish();
+  StopParser();
+}
+
+// Drops a byte order mark in front of the header, even when it arrives in pieces.
+void CsvRowReader::Feed(const char* data, std::size_t size) {
+  while (bomMatched_ < kBom.size() && !pastBom_ && size > 0) {
+    if (*data != kBom[bomMatched_]) {
+      pastBom_ = true;
+      Parse(kBom.data(), bomMatched_);
+      break;
+    }
+    ++bomMatched_;
+    ++data;
+    --size;
+  }
+  if (bomMatched_ == kBom.size()) pastBom_ = true;
+  if (size > 0) Parse(data, size);
+}
+
+void CsvRowReader::Parse(const char* data, std::size_t size) {
+  while (!stopped_ && size > 0) {
+    if (skippingRow_) {
+      // A malformed record ends at the next line end; a fresh parser starts after it.
+      const char* end = std::find_if(data, data + size, [](char c) { return c == '\n' || c == '\r'; });
+      if (end == data + size) return;
+      size -= static_cast<std::size_t>(end + 1 - data);
+      data = end + 1;
+      skippingRow_ = false;
+      if (!StartParser()) return;
+      continue;
+    }
+    csv_set_blk_size(parser_.get(), std::max(kFirstBlock, csv_get_buffer_size(parser_.get())));
+    const std::size_t done = csv_parse(parser_.get(), data, size, OnField, OnRowEnd, this);
+    if (done == size || stopped_) return;
+    if (csv_error(parser_.get()) != CSV_EPARSE) {
+      Fail(std::string("cannot read the CSV: ") + csv_strerror(csv_error(parser_.get())));
+      return;
+    }
+    // Strict reading stops at the offending byte: a quote inside an unquoted
+    // field, or anything but a comma or line end after a closing quote.
+    Malformed(data[done] == '"' ? "a quote inside an unquoted field" : "text after a closing quote");
+    data += done;
+    size -= done;
+  }
+}
+
+void CsvRowReader::Malformed(const std::string& cause) {
+  const std::string column = ColumnLabel(fieldCount_);
+  StopParser();
+  if (!haveHeader_) {
+    Fail("the header row: " + column + ": malformed CSV, " + cause);
+    return;
+  }
+  handler_.OnMalformedRow(++row_, column + ": malformed CSV, " + cause + "; the row is skipped to its line end");
+  skippingRow_ = true;
+}
+
+void CsvRowReader::Finish() {
+  if (!pastBom_) Parse(kBom.data(), bomMatched_);  // a lone partial mark is data
+  if (stopped_ || skippingRow_) return;
+  if (csv_fini(parser_.get(), OnField, OnRowEnd, this) != 0 && !stopped_) {
+    // Only an unterminated quote fails here: it took every later line into one field.
+    const std::string where = haveHeader_ ? "data row " + std::to_string(row_ + 1) : std::string("the header row");
+    Fail(where + ": a quote opened in " + ColumnLabel(fieldCount_) +
+         " is never closed, so the rest of the input lies inside it");
+    return;
+  }
+  if (!stopped_ && !haveHeader_) Fail("the input has no header row");
+}
+
+void CsvRowReader::Fail(const std::string& message) {
+  stopped_ = true;
+  handler_.OnFailure(message);
+}
+
+// A column as messages name it: its header name where that is plain text,
+// else its place ("column 3").
+std::string CsvRowReader::ColumnLabel(std::size_t index) const {
+  if (index < headerNames_.size()) {
+    const std::string& name = headerNames_[index];
+    const bool plain = !name.empty() && name.size() <= kLongestColumnName && IsValidUtf8(name) &&
+                       std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (plain) return name;
+  }
+  return "column " + std::to_string(index + 1);
+}
+
+void CsvRowReader::OnField(void* data, std::size_t size, void* self) {
+  auto& reader = *static_cast<CsvRowReader*>(self);
+  if (reader.stopped_) return;
+  const std::string_view field(static_cast<const char*>(data), size);
+  if (!reader.haveHeader_) {
+    reader.KeepHeaderName(field);
+  } else if (reader.nextKept_ < reader.keptByPlace_.size() &&
+             reader.keptByPlace_[reader.nextKept_].first == reader.fieldCount_) {
+    reader.values_[reader.keptByPlace_[reader.nextKept_++].second].assign(field);
+  }
+  ++reader.fieldCount_;
+}
+
+void CsvRowReader::KeepHeaderName(std::string_view field) {
+  if (fieldCount_ == 0 && field.starts_with(kBom)) headerProblem_ = "the input begins with two byte order marks";
+  if (field.find('\0') != std::string_view::npos ||
+      (fieldCount_ == 0 && (field.starts_with("\xFF\xFE") || field.starts_with("\xFE\xFF"))))
+    headerProblem_ = "the input looks like UTF-16";
+  if (fieldCount_ < kNamedColumns) headerNames_.emplace_back(field.substr(0, kLongestColumnName + 1));
+  for (std::size_t c = 0; c < columns_.size(); ++c) {
+    if (field != columns_[c]) continue;
+    if (places_[c] != kAbsent && duplicate_.empty()) duplicate_ = std::string(field);
+    places_[c] = fieldCount_;
+  }
+}
+
+// Called by the C parser: nothing may be thrown through it.
+void CsvRowReader::OnRowEnd(int, void* self) noexcept {
+  auto& reader = *static_cast<CsvRowReader*>(self);
+  if (reader.stopped_) return;
+  try {
+    if (reader.haveHeader_) {
+      reader.Row();
+    } else {
+      reader.Header();
+    }
+  } catch (const std::exception& e) {
+    reader.Fail(std::string("internal error: ") + e.what());
+  }
+  reader.fieldCount_ = 0;
+  reader.nextKept_ = 0;
+}
+
+void CsvRowReader::Header() {
+  haveHeader_ = true;
+  if (!duplicate_.empty()) return Fail("column " + duplicate_ + " appears more than once in the header");
+  std::string missing;
+  for (std::size_t c = 0; c < required_; ++c) {
+    if (places_[c] == kAbsent) missing += (missing.empty() ? "" : ", ") + columns_[c];
+  }
+  if (!missing.empty()) {
+    // A wrong encoding hides every column; say so rather than list them all.
+    return Fail(headerProblem_.empty() ? "missing column(s) in the header: " + missing
+                                       : headerProblem_ + "; kelvra-cli reads UTF-8");
+  }
+  for (std::size_t c = 0; c < columns_.size(); ++c) {
+    if (places_[c] != kAbsent) keptByPlace_.push_back({places_[c], c});
+  }
+  std::sort(keptByPlace_.begin(), keptByPlace_.end());
+  handler_.OnHeader();
+}
+
+void CsvRowReader::Row() {
+  // A row cut short lacks its last values, and a missing column has none: they count as empty.
+  for (std::size_t c = 0; c < columns_.size(); ++c)
+    rowValues_[c] = places_[c] < fieldCount_ ? std::string_view(values_[c]) : std::string_view();
+  handler_.OnRow(++row_, rowValues_);
+}
+
+}  // namespace kelvra::cli

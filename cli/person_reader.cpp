@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cli/person_reader.h"
+
+#include <charconv>
+#include <cstdint>
+
+#include "cli/utf8.h"
+
+namespace kelvra::cli {
+
+namespace {
+
+enum Column : std::size_t {
+  kName, kDay, kMonth, kYear, kHour, kMinute, kSecond, kLatDeg, kLatMin, kLatDir,
+  kLongDeg, kLongMin, kLongDir, kCity, kState, kCountry,
+};
+
+bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// Digits only, any number of leading zeros, within [low, high].
+std::optional<std::int32_t> WholeNumberIn(std::string_view text, std::int32_t low, std::int32_t high) {
+  if (!AllDigits(text)) return std::nullopt;
+  std::uint32_t value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < static_cast<std::uint32_t>(low) || value > static_cast<std::uint32_t>(high)) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+// Coordinates take one to three digits and no range check, as the form's boxes do.
+std::optional<std::int32_t> CoordinatePart(std::string_view text) {
+  if (text.size() > 3) return std::nullopt;
+  return WholeNumberIn(text, 0, 999);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// True for the short or long spelling, in any case.
+bool IsDirection(std::string_view text, std::string_view shortName, std::string_view longName) {
+  return EqualsIgnoringCase(text, shortName) || EqualsIgnoringCase(text, longName);
+}
+
+// The entry form's message for an empty box, where it has one.
+std::string_view EmptyMessage(Partner partner, Column column) {
+  const bool male = partner == Partner::Male;
+  switch (column) {
+    case kName: return male ? "Please Enter Male Name" : "Please Enter Female Name";
+    case kLatDeg: return "Please Enter Degree in Latitude";
+    case kLatMin: return "Please Enter Minutes in Latitude";
+    case kLatDir: return "Please Select Direction For The Latitude";
+    case kLongDeg: return "Please Enter Degree in Longitude";
+    // The form words the two boxes differently.
+    case kLongMin: return male ? "Please Enter Minute in Longitude" : "Please Enter Minutes in Longitude";
+    case kLongDir: return "Please Select Direction For The Longitude";
+    case kCity: return "Please Enter City";
+    case kState: return "Please Enter State";
+    case kCountry: return "Please Enter Country";
+    default: return {};
+  }
+}
+
+std::string_view InvalidMessage(Column column) {
+  switch (column) {
+    case kDay: return "must be a whole number from 1 to 31";
+    case kMonth: return "must be a whole number from 1 to 12";
+    case kYear: return "must be a whole number from 1900 to 2050";
+    case kHour: return "must be a whole number from 0 to 24";
+    case kMinute:
+    case kSecond: return "must be a whole number from 0 to 59";
+    case kLatDeg:
+    case kLatMin:
+    case kLongDeg:
+    case kLongMin: return "must be a whole number of 1 to 3 digits";
+    case kLatDir: return "must be N, S, North or South";
+    case kLongDir: return "must be E, W, East or West";
+    default: return "must not be empty";
+  }
+}
+
+}  // namespace
+
+std::string_view ColumnPrefix(Partner partner) { return partner == Partner::Male ? "male_" : "female_"; }
+
+std::string ColumnName(Partner partner, std::string_view column) {
+  std::string name(ColumnPrefix(partner));
+  name += column;
+  return name;
+}
+
+PersonColumns CoupleColumns(Partner partner) { return {ColumnPrefix(partner), partner}; }
+
+PersonResult ReadPerson(const PersonColumns& columns, const PersonFields& fields) {
+  BirthData birth;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const auto column = static_cast<Column>(i);
+    const std::string_view value = fields[i];
+    const auto refuse = [&](std::string_view message) {
+      std::string error(columns.prefix);
+      error.append(kPersonColumns[i]).append(": ").append(message);
+      return PersonResult{std::nullopt, std::move(error)};
+    };
+    if (!IsValidUtf8(value)) return refuse("not valid UTF-8");
+    const std::string_view empty = EmptyMessage(columns.wording, column);
+    if (value.empty() && !empty.empty()) return refuse(empty);
+
+    std::optional<std::int32_t> number;
+    switch (column) {
+      case kName: birth.Name = value; continue;
+      case kCity: birth.City = value; continue;
+      case kState: birth.State = value; continue;
+      case kCountry: birth.Country = value; continue;
+      case kLatDir:
+        if (IsDirection(value, "N", "North")) {
+          birth.LatDir = LatitudeDirection::North;
+        } else if (IsDirection(value, "S", "South")) {
+          birth.LatDir = LatitudeDirection::South;
+        } else {
+          return refuse(InvalidMessage(column));
+        }
+        continue;
+      case kLongDir:
+        if (IsDirection(value, "E", "East")) {
+          birth.LongDir = LongitudeDirection::East;
+        } else if (IsDirection(value, "W", "West")) {
+          birth.LongDir = LongitudeDirection::West;
+        } else {
+          return refuse(InvalidMessage(column));
+        }
+        continue;
+      case kDay: number = WholeNumberIn(value, 1, 31); break;
+      case kMonth: number = WholeNumberIn(value, 1, 12); break;
+      case kYear: number = WholeNumberIn(value, 1900, 2050); break;
+      case kHour: number = WholeNumberIn(value, 0, 24); break;
+      case kMinute:
+      case kSecond: number = WholeNumberIn(value, 0, 59); break;
+      case kLatDeg:
+      case kLatMin:
+      case kLongDeg:
+      case kLongMin: number = CoordinatePart(value); break;
+    }
+    if (!number) return refuse(InvalidMessage(column));
+    switch (column) {
+      // The lists hold "5", not "05": the text is rebuilt from the number.
+      case kDay: birth.Day = std::to_string(*number); break;
+      case kMonth: birth.Month = *number; break;
+      case kYear: birth.Year = std::to_string(*number); break;
+      case kHour: birth.Hour = *number; break;
+      case kMinute: birth.Minute = *number; break;
+      case kSecond: birth.Second = *number; break;
+      case kLatDeg: birth.LatDeg = *number; break;
+      case kLatMin: birth.LatMin = *number; break;
+      case kLongDeg: birth.LongDeg = *number; break;
+      case kLongMin: birth.LongMin = *number; break;
+      default: break;
+    }
+  }
+  return {std::move(birth), {}};
+}
+
+PersonResult ReadPerson(Partner partner, const PersonFields& fields) {
+  return ReadPerson(CoupleColumns(partner), fields);
+}
+
+}  // namespace kelvra::cli
