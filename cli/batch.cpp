@@ -27,8 +27,8 @@
 #include "charts/chart_point.h"
 #include "charts/zodiac.h"
 #include "cosmodynes/analysis.h"
-#include "shell/month_name.h"
-#include "report/report_fields.h"
+#include "birthtime/month_name.h"
+#include "reportdata/report_fields.h"
 
 namespace kelvra::cli {
 
