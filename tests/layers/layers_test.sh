@@ -41,7 +41,7 @@ layer birthtime  core
 layer contracts  core charts cosmodynes birthtime
 layer drawing    gui  wheel charts cosmodynes
 layer shell      any
-layer entry      any  contracts shell charts cosmodynes birthtime atlas modules
+layer entry      any  contracts shell charts cosmodynes birthtime atlas
 layer report     any  contracts shell charts cosmodynes birthtime wheel drawing reportdata
 layer lookup     any  contracts shell modules
 layer program    any  entry report lookup $below_windows
