@@ -9,8 +9,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "fixed_couples.h"
-#include "wheel/wheel_painter.h"
+#include "tests/drawing/fixed_couples.h"
+#include "drawing/wheel_painter.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "birthtime/month_name.h"
 #include "charts/zodiac.h"
 #include "cli/chart_workers.h"
 #include "cli/csv_reader.h"
@@ -26,8 +27,7 @@
 #include "cli/system_reason.h"
 #include "cosmodynes/analysis.h"
 #include "cosmodynes/explanation.h"
-#include "report/report_fields.h"
-#include "shell/month_name.h"
+#include "reportdata/report_fields.h"
 
 namespace kelvra::cli {
 

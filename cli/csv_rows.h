@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/birth_moment.h"
-#include "report/report_fields.h"
+#include "reportdata/report_fields.h"
 
 namespace kelvra::cli {
 

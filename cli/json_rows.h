@@ -8,7 +8,7 @@
 #include "cli/json_line.h"
 #include "cosmodynes/analysis.h"
 #include "cosmodynes/explanation.h"
-#include "report/report_fields.h"
+#include "reportdata/report_fields.h"
 
 namespace kelvra::cli {
 

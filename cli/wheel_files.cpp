@@ -10,7 +10,7 @@
 #include <memory>
 #include <system_error>
 
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 #include "wheel/wheel_scene.h"
 
 namespace kelvra::cli {

@@ -20,7 +20,7 @@
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
 #include "lookup/web_sandbox.h"
-#include "loopback_server.h"
+#include "tests/lookup/loopback_server.h"
 #include "program/program.h"
 #include "report/frm_report.h"
 #include "report/frm_why.h"

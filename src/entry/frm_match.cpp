@@ -34,7 +34,7 @@
 #include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/message.h"
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 #include "shell/product.h"
 #include "shell/shutdown.h"
 #include "shell/twips.h"

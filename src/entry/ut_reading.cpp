@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string>
 
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 
 namespace kelvra {
 

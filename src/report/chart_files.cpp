@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 
 namespace kelvra {
 

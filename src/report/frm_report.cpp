@@ -12,7 +12,7 @@
 #include "contracts/entry_state.h"
 #include "contracts/window_director.h"
 #include "report/birth_time_row.h"
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 #include "shell/product.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "report/report_fields.h"
+#include "reportdata/report_fields.h"
 
 class QLabel;
 

@@ -25,7 +25,7 @@
 #include "shell/message.h"
 #include "shell/product.h"
 #include "shell/twips.h"
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 
 namespace kelvra {
 

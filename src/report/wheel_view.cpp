@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "shell/twips.h"
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 
 namespace kelvra {
 

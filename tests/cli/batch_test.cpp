@@ -20,7 +20,7 @@
 #include "cosmodynes/analysis.h"
 #include "recording_ephemeris.h"
 #include "year_ephemeris.h"
-#include "report/report_fields.h"
+#include "reportdata/report_fields.h"
 
 namespace kelvra::cli {
 namespace {

@@ -34,7 +34,7 @@
 #include "recording_ephemeris.h"
 #include "shell/command.h"
 #include "shell/message.h"
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 #include "shell/twips.h"
 
 namespace kelvra {

@@ -10,7 +10,7 @@
 
 #include "fake_director.h"
 #include "recording_ephemeris.h"
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 #include "shell/twips.h"
 
 namespace kelvra {

@@ -19,7 +19,7 @@
 
 #include "report/report_printing.h"
 #include "report/wheel_view.h"
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 #include "shell/message.h"
 #include "window_test_tools.h"
 

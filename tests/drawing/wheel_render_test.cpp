@@ -2,8 +2,8 @@
 // The bi-wheel as pictures: against committed references, as SVG and as PDF.
 //
 // To update the references after a deliberate change of the drawing, run
-//   KELVRA_UPDATE_WHEEL_REFERENCES=1 build/tests/wheel/wheel_render_tests
-// from the source root, look at tests/wheel/reference/*.png, and commit them.
+//   KELVRA_UPDATE_WHEEL_REFERENCES=1 build/tests/drawing/wheel_render_tests
+// from the source root, look at tests/drawing/reference/*.png, and commit them.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 
 #include "fixed_couples.h"
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 
 namespace kelvra {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "shell/month_name.h"
+#include "birthtime/month_name.h"
 
 #include <QLocale>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "report/report_fields.h"
+#include "reportdata/report_fields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "wheel/wheel_painter.h"
+#include "drawing/wheel_painter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
