@@ -12,13 +12,14 @@ declare -A allowed=(
   [cosmodynes]="charts cosmodynes"
   [shell]="shell"
   [birthtime]="birthtime"
-  [atlas]="atlas"
+  [modules]="modules"
+  [atlas]="atlas modules"
   [contracts]="contracts charts cosmodynes birthtime atlas"
   [entry]="entry contracts shell charts cosmodynes birthtime atlas"
   [wheel]="wheel charts cosmodynes"
   [report]="report contracts shell charts cosmodynes birthtime wheel"
-  [lookup]="lookup contracts shell"
-  [program]="program entry report lookup contracts shell charts cosmodynes birthtime atlas wheel"
+  [lookup]="lookup contracts shell modules"
+  [program]="program entry report lookup contracts shell charts cosmodynes birthtime atlas wheel modules"
 )
 
 status=0
