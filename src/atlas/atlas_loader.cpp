@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "atlas/atlas_loader.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include <dlfcn.h>
+
 #include <mutex>
+
+#include "modules/module_loader.h"
 
 namespace kelvra {
 
@@ -18,38 +18,24 @@ AtlasService*& Loaded() {
 
 }  // namespace
 
-QStringList AtlasModuleDirectories() {
-  const QString programDirectory = QCoreApplication::applicationDirPath();
-  return {programDirectory, QDir::cleanPath(programDirectory + QStringLiteral("/" KELVRA_ATLAS_INSTALLED_MODULE_DIR)),
-          QStringLiteral(KELVRA_ATLAS_BUILD_MODULE_DIR)};
-}
+std::vector<std::string> AtlasModuleDirectories() { return DefaultModuleDirectories(true); }
 
-AtlasService* LoadAtlas(QString* failure) {
+AtlasService* LoadAtlas(std::string* failure) {
   static std::mutex mutex;
   const std::lock_guard lock(mutex);
   if (Loaded()) return Loaded();
-  const QString fileName = QStringLiteral(KELVRA_ATLAS_MODULE_FILE);
-  QStringList problems;
-  for (const QString& directory : AtlasModuleDirectories()) {
-    const QString path = QDir(directory).filePath(fileName);
-    if (!QFileInfo::exists(path)) continue;
-    // Stays loaded for the rest of the run: its places are handed out by pointer.
-    QLibrary library(path);
-    if (!library.load()) {
-      problems << library.errorString();
-      continue;
-    }
-    if (auto entry = reinterpret_cast<AtlasServiceFunction>(library.resolve(kAtlasServiceSymbol))) {
-      return Loaded() = entry();
-    }
-    problems << QStringLiteral("%1 is not an atlas module of this Kelvra version.").arg(path);
-  }
+  // Stays loaded for the rest of the run: its places are handed out by pointer.
+  const ModuleRequest request{
+      AtlasModuleDirectories(), KELVRA_ATLAS_MODULE_FILE, kAtlasServiceSymbol, RTLD_LAZY | RTLD_LOCAL, {}};
+  const LoadedModule loaded = LoadModule(request);
+  if (auto entry = loaded.Entry<AtlasServiceFunction>()) return Loaded() = entry();
   if (failure) {
-    if (problems.isEmpty()) {
-      problems << QStringLiteral("Its module %1 was not found in %2.")
-                      .arg(fileName, AtlasModuleDirectories().join(QStringLiteral(", ")));
-    }
-    *failure = QStringLiteral("The atlas cannot be opened. ") + problems.join(QLatin1Char(' '));
+    *failure = ModuleFailure(request, loaded,
+                             {.opening = "The atlas cannot be opened. ",
+                              .notLoadable = kLibraryNotLoadable,
+                              .noEntryPoint = "{path} is not an atlas module of this Kelvra version.",
+                              .notFound = "Its module {file} was not found in {directories}.",
+                              .separator = " "});
   }
   return nullptr;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 #include "atlas/atlas_service.h"
 
@@ -10,13 +10,13 @@ namespace kelvra {
 
 /// The atlas, loading its module on the first call; nullptr with the reason
 /// in `failure` when no module can be loaded. Later calls answer at once.
-AtlasService* LoadAtlas(QString* failure = nullptr);
+AtlasService* LoadAtlas(std::string* failure = nullptr);
 
 /// Whether the module is loaded: start-up must not load it.
 bool AtlasLoaded();
 
 /// Where the module is looked for: beside the program, in the installed
 /// module folder, then in the build's.
-QStringList AtlasModuleDirectories();
+std::vector<std::string> AtlasModuleDirectories();
 
 }  // namespace kelvra

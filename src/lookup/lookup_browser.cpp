@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "lookup/lookup_browser.h"
 
+#include <dlfcn.h>
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <utility>
@@ -13,6 +12,7 @@
 #include "contracts/entry_state.h"
 #include "contracts/window_director.h"
 #include "lookup/web_sandbox.h"
+#include "modules/module_loader.h"
 #include "shell/web_links.h"
 
 // Exported by Qt GUI, declared only in a private header; Qt WebEngine
@@ -60,35 +60,34 @@ void ShareOpenGLContextForWebEngine() {
   });
 }
 
+// Runs before the module, and with it the engine, is loaded.
+void PrepareForWebEngine() {
+  ShareOpenGLContextForWebEngine();
+  // Qt WebEngine 6.4 reports its graphics set-up at info level on every
+  // start, some twenty lines; later versions report it at debug level,
+  // which is off unless asked for. The same level here keeps standard error
+  // for what goes wrong; QT_LOGGING_RULES still turns it back on.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+}
+
 // Resolves the entry point from the first module found; the library stays
 // loaded for the rest of the run, as WebEngine cannot be unloaded.
-CreateLookupBrowserFunction LoadModule(QString* failure) {
+CreateLookupBrowserFunction LoadBrowserModule(QString* failure) {
   if (LoadedFunction()) return LoadedFunction();
-  const QString fileName = QStringLiteral(KELVRA_LOOKUP_MODULE_FILE);
-  const QStringList directories = LookupModuleDirectories();
-  QStringList problems;
-  for (const QString& directory : directories) {
-    const QString path = QDir(directory).filePath(fileName);
-    if (!QFileInfo::exists(path)) continue;
-    ShareOpenGLContextForWebEngine();
-    // Qt WebEngine 6.4 reports its graphics set-up at info level on every
-    // start, some twenty lines; later versions report it at debug level,
-    // which is off unless asked for. The same level here keeps standard error
-    // for what goes wrong; QT_LOGGING_RULES still turns it back on.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
-    QLibrary library(path);
-    if (!library.load()) {
-      problems << library.errorString();
-      continue;
-    }
-    auto function = reinterpret_cast<CreateLookupBrowserFunction>(library.resolve(kCreateLookupBrowserSymbol));
-    if (function) return LoadedFunction() = function;
-    problems << QStringLiteral("%1 is not a lookup browser module of this Kelvra version.").arg(path);
-  }
+  std::vector<std::string> directories;
+  for (const QString& directory : LookupModuleDirectories()) directories.push_back(directory.toStdString());
+  const ModuleRequest request{std::move(directories), KELVRA_LOOKUP_MODULE_FILE, kCreateLookupBrowserSymbol,
+                              RTLD_LAZY | RTLD_LOCAL, PrepareForWebEngine};
+  const LoadedModule loaded = LoadModule(request);
+  if (auto function = loaded.Entry<CreateLookupBrowserFunction>()) return LoadedFunction() = function;
   if (failure) {
-    if (problems.isEmpty())
-      problems << QStringLiteral("Its module %1 was not found in %2.").arg(fileName, directories.join(QStringLiteral(", ")));
-    *failure = QStringLiteral("The lookup browser cannot be opened. ") + problems.join(QLatin1Char(' '));
+    *failure = QString::fromStdString(
+        ModuleFailure(request, loaded,
+                      {.opening = "The lookup browser cannot be opened. ",
+                       .notLoadable = kLibraryNotLoadable,
+                       .noEntryPoint = "{path} is not a lookup browser module of this Kelvra version.",
+                       .notFound = "Its module {file} was not found in {directories}.",
+                       .separator = " "}));
   }
   return nullptr;
 }
@@ -110,10 +109,9 @@ LookupBrowserOptions SetLookupBrowserOptions(LookupBrowserOptions options) {
 
 QStringList LookupModuleDirectories() {
   if (!ReplacedDirectories().isEmpty()) return ReplacedDirectories();
-  const QString programDirectory = QCoreApplication::applicationDirPath();
-  return {programDirectory,
-          QDir::cleanPath(programDirectory + QStringLiteral("/" KELVRA_LOOKUP_INSTALLED_MODULE_DIR)),
-          QStringLiteral(KELVRA_LOOKUP_BUILD_MODULE_DIR)};
+  QStringList directories;
+  for (const std::string& directory : DefaultModuleDirectories(true)) directories << QString::fromStdString(directory);
+  return directories;
 }
 
 QStringList SetLookupModuleDirectories(QStringList directories) {
@@ -123,7 +121,7 @@ QStringList SetLookupModuleDirectories(QStringList directories) {
 bool LookupModuleLoaded() { return LoadedFunction() != nullptr; }
 
 QWidget* CreateLookupBrowser(WindowDirector& director, QString* failure) {
-  const CreateLookupBrowserFunction create = LoadModule(failure);
+  const CreateLookupBrowserFunction create = LoadBrowserModule(failure);
   if (!create) return nullptr;
   LookupPlace place;
   if (const EntryForm* form = director.entryForm()) {

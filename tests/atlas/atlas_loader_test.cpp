@@ -9,9 +9,9 @@ namespace {
 // The program reaches the atlas only through its module, loaded on first use.
 TEST(AtlasLoader, LoadsTheModuleOnFirstUseAndServesThroughIt) {
   EXPECT_FALSE(AtlasLoaded());
-  QString failure;
+  std::string failure;
   AtlasService* atlas = LoadAtlas(&failure);
-  ASSERT_NE(atlas, nullptr) << failure.toStdString();
+  ASSERT_NE(atlas, nullptr) << failure;
   EXPECT_TRUE(AtlasLoaded());
   EXPECT_EQ(LoadAtlas(), atlas);
 

@@ -6,7 +6,7 @@
 #   gui   Qt Gui and Svg, no widgets          any   any module
 # An include names its folder ("charts/zodiac.h"); a bare "x.h" is a file
 # beside the including one. The sources of a layer's loadable modules (MODULE
-# targets of its CMakeLists.txt) may have a rule of their own, so that a
+# targets of its CMakeLists.txt, or kelvra_add_module) may have a rule of their own, so that a
 # program maps Qt only when it loads them.
 # Usage: layers_test.sh SOURCE_DIR QT_HEADERS_DIR
 set -uo pipefail
@@ -36,7 +36,7 @@ layer cosmodynes none charts
 layer wheel      none charts cosmodynes
 layer reportdata none charts cosmodynes
 layer modules    none
-layer atlas      core modules
+layer atlas      none modules
 layer birthtime  core
 layer contracts  core charts cosmodynes birthtime
 layer drawing    gui  wheel charts cosmodynes
@@ -89,8 +89,8 @@ module_sources() {
   while IFS= read -r cmake; do
     dir=${cmake%/CMakeLists.txt}
     sed 's/#.*//' "$cmake" | tr '\n' ' ' |
-      grep -oE 'add_library\([[:space:]]*[^[:space:])]+[[:space:]]+MODULE[^)]*\)' |
-      sed -E 's/^add_library\([[:space:]]*[^[:space:]]+[[:space:]]+MODULE//; s/\)$//' |
+      grep -oE 'add_library\([[:space:]]*[^[:space:])]+[[:space:]]+MODULE[^)]*\)|kelvra_add_module\([^)]*\)' |
+      sed -E 's/^add_library\([[:space:]]*[^[:space:]]+[[:space:]]+MODULE//; s/^kelvra_add_module\([[:space:]]*[^[:space:])]+//; s/\)$//' |
       while read -ra words; do
         for word in "${words[@]}"; do
           [[ $word == *'$'* || $word == EXCLUDE_FROM_ALL ]] && continue
