@@ -55,8 +55,8 @@ struct ModuleFailureWords {
   std::string_view separator;     // between problems
 };
 
-/// How the desktop program words a file that does not load; the same as
-/// Qt's QLibrary, so that one message reads alike whoever loaded the file.
+/// How the desktop program words a file that does not load: as Qt's QLibrary
+/// words it, like the rest of what Qt tells the user.
 inline constexpr std::string_view kLibraryNotLoadable = "Cannot load library {path}: ({reason})";
 
 /// The message for a load that gave no entry point.
