@@ -32,7 +32,7 @@ const QString kBlankPage = QStringLiteral("about:blank");
 // The command that Enter in the address box runs, as a failure names it.
 constexpr char kGoToAddress[] = "Go to Address";
 
-// Layout in twips, as the window was designed.
+// Layout in twips, like every window's, so that Twips() scales it with the screen.
 constexpr int kClientWidth = 8310;
 constexpr int kClientHeight = 6630;
 constexpr int kToolBarHeight = 540;
