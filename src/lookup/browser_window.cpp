@@ -161,8 +161,8 @@ void frmBrowser::createAddressBar() {
   lblAddress_->setObjectName(QStringLiteral("lblAddress"));
   lblAddress_->setBuddy(cboAddress_);
   lblAddress_->adjustSize();
-  // The box starts where the window was designed to have it unless the label
-  // needs more room in this font; the label sits level with it.
+  // The box starts at its layout position unless the label needs more room
+  // in this font; the label sits level with it.
   const int boxLeft = qMax(Twips(kAddressLeft), Twips(kLabelGap) + lblAddress_->width() + Twips(kLabelGap));
   cboAddress_->move(boxLeft, Twips(30));
   lblAddress_->setGeometry(Twips(kLabelGap), cboAddress_->y(), lblAddress_->width(), cboAddress_->height());

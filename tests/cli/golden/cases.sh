@@ -25,34 +25,34 @@ golden_option_sets=(
 # Every option set gives the same bytes with each of these.
 golden_jobs=(1 2 4)
 
-# for_each_golden_case FUNCTION: calls FUNCTION CASE INPUT_SPEC OPTIONS...
+# for_each_golden_case FUNCTION: calls FUNCTION CASE INPUT OPTIONS...
 # for every input of every option set; CASE is "input.set".
 for_each_golden_case() {
-  local set name inputs input spec
+  local set name inputs input entry
   local -a options
   for set in "${golden_option_sets[@]}"; do
     name=${set%%=*}
     inputs=${set#*=}
     read -r -a options <<< "${inputs#*=}"
     for input in ${inputs%%=*}; do
-      for spec in "${golden_inputs[@]}"; do
-        if [[ ${spec%%=*} == "$input" ]]; then "$1" "$input.$name" "${spec#*=}" "${options[@]}"; fi
+      for entry in "${golden_inputs[@]}"; do
+        if [[ ${entry%%=*} == "$input" ]]; then "$1" "$input.$name" "${entry#*=}" "${options[@]}"; fi
       done
     done
   done
 }
 
-# run_golden CLI SOURCE_DIR INPUT_SPEC OUT ERR JOBS OPTIONS...: the exit
+# run_golden CLI SOURCE_DIR INPUT OUT ERR JOBS OPTIONS...: the exit
 # status goes to OUT.status. The input comes on standard input, so that no
 # path shows in the output: a whole file as a file, the start of one through
 # a pipe, so that both ways of reading are checked.
 run_golden() {
-  local cli=$1 source_dir=$2 spec=$3 out=$4 err=$5 jobs=$6 status=0
+  local cli=$1 source_dir=$2 input=$3 out=$4 err=$5 jobs=$6 status=0
   shift 6
-  local path=$source_dir/${spec%%:*}
+  local path=$source_dir/${input%%:*}
   local -a run=(env -u TZ -u LANGUAGE LANG=C LC_ALL=C "$cli" "$@" --jobs "$jobs")
-  if [[ $spec == *:* ]]; then
-    head -n "${spec##*:}" "$path" | "${run[@]}" > "$out" 2> "$err" || status=$?
+  if [[ $input == *:* ]]; then
+    head -n "${input##*:}" "$path" | "${run[@]}" > "$out" 2> "$err" || status=$?
   else
     "${run[@]}" < "$path" > "$out" 2> "$err" || status=$?
   fi

@@ -40,7 +40,7 @@ first_difference() {
 
 runs=0 failures=0
 check_case() {
-  local case=$1 spec=$2 jobs ok
+  local case=$1 input=$2 jobs ok
   shift 2
   local expected=$golden/expected/$case
   if [[ -f $expected.out.gz ]]; then
@@ -50,8 +50,8 @@ check_case() {
   fi
   for jobs in "${golden_jobs[@]}"; do
     runs=$((runs + 1))
-    run_golden "$cli" "$source_dir" "$spec" "$work/out" "$work/err" "$jobs" "$@"
-    local label="$case (kelvra-cli $* --jobs $jobs < $spec)"
+    run_golden "$cli" "$source_dir" "$input" "$work/out" "$work/err" "$jobs" "$@"
+    local label="$case (kelvra-cli $* --jobs $jobs < $input)"
     ok=1
     first_difference "$label: standard output" "$work/expected.out" "$work/out" || ok=0
     first_difference "$label: standard error" "$expected.err" "$work/err" || ok=0

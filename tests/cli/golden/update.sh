@@ -22,9 +22,9 @@ python3 "$golden/make_input.py" golden > "$golden/mixed.csv"
 rm -rf "$golden/expected"
 mkdir -p "$golden/expected"
 write_case() {
-  local expected=$golden/expected/$1 spec=$2
+  local expected=$golden/expected/$1 input=$2
   shift 2
-  run_golden "$cli" "$source_dir" "$spec" "$expected.out" "$expected.err" 1 "$@"
+  run_golden "$cli" "$source_dir" "$input" "$expected.out" "$expected.err" 1 "$@"
   mv "$expected.out.status" "$expected.status"
   # Large outputs are kept compressed, with no name or time in the header.
   if (( $(stat -c %s "$expected.out") > 16384 )); then gzip -n -9 "$expected.out"; fi
