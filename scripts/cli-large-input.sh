@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Times kelvra-cli on the two inputs that used to cost it most: one field of
-# 4 MB (the CSV reader's buffer) and a 50 MB line of empty fields (what the
-# reader keeps of a row). Run after the test command; by default it uses the
+# Times kelvra-cli on the two inputs that strain its CSV reader most: one
+# field of 4 MB (the reader's buffer) and a 50 MB line of empty fields (what
+# the reader keeps of a row). Run after the test command; by default it uses the
 # sanitizer build, where a slow buffer shows most.
 #   bash scripts/cli-large-input.sh [BUILD_DIR]      (default build-asan)
 set -euo pipefail

@@ -32,7 +32,7 @@ const QString kBlankPage = QStringLiteral("about:blank");
 // The command that Enter in the address box runs, as a failure names it.
 constexpr char kGoToAddress[] = "Go to Address";
 
-// Layout in twips, as the window was designed.
+// Layout in twips, like every window's, so that Twips() scales it with the screen.
 constexpr int kClientWidth = 8310;
 constexpr int kClientHeight = 6630;
 constexpr int kToolBarHeight = 540;
@@ -161,8 +161,8 @@ void frmBrowser::createAddressBar() {
   lblAddress_->setObjectName(QStringLiteral("lblAddress"));
   lblAddress_->setBuddy(cboAddress_);
   lblAddress_->adjustSize();
-  // The box starts where the window was designed to have it unless the label
-  // needs more room in this font; the label sits level with it.
+  // The box starts at its layout position unless the label needs more room
+  // in this font; the label sits level with it.
   const int boxLeft = qMax(Twips(kAddressLeft), Twips(kLabelGap) + lblAddress_->width() + Twips(kLabelGap));
   cboAddress_->move(boxLeft, Twips(30));
   lblAddress_->setGeometry(Twips(kLabelGap), cboAddress_->y(), lblAddress_->width(), cboAddress_->height());

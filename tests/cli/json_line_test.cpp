@@ -13,7 +13,7 @@
 namespace kelvra::cli {
 namespace {
 
-TEST(JsonLine, WritesCompactJsonWithTheEscapesItAlwaysHad) {
+TEST(JsonLine, WritesCompactJsonWithFixedEscapesAndNumbers) {
   JsonLine w;
   w.StartObject();
   w.Key("row");

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "charts/swiss_ephemeris.h"
+#include "builders.h"
 #include "recording_ephemeris.h"
 
 namespace kelvra {
@@ -16,16 +17,7 @@ using P = ChartPoint;
 using A = AspectKind;
 using K = ContactKind;
 
-BirthData Birth(int day, int month, int year, int hour, int minute) {
-  BirthData birth;
-  birth.Name = "Someone";
-  birth.Day = std::to_string(day);
-  birth.Month = month;
-  birth.Year = std::to_string(year);
-  birth.Hour = hour;
-  birth.Minute = minute;
-  return birth;
-}
+using testing::MakeBirth;
 
 NatalChart RandomChart(std::mt19937& random) {
   std::uniform_real_distribution<double> longitude(0, 360), declination(-26, 26);
@@ -164,8 +156,8 @@ TEST(ExplainAnalysis, TellsTheOrbsHousesAndSeparationOfAContact) {
 // and recompute only the shifted person's chart.
 TEST(BirthTimeBand, ShiftsTheHourOfOnePersonAtATime) {
   testing::RecordingEphemeris ephemeris;
-  const BirthData male = Birth(1, 1, 1980, 0, 15);
-  const BirthData female = Birth(31, 12, 1980, 23, 30);
+  const BirthData male = MakeBirth({.year = 1980, .minute = 15});
+  const BirthData female = MakeBirth({.day = 31, .month = 12, .year = 1980, .hour = 23, .minute = 30});
   const CoupleCharts charts = ChartCouple(male, female, ephemeris);
   ephemeris.calls.clear();
   ChartBirthTimeShifts(male, female, charts, ephemeris);
@@ -188,12 +180,10 @@ TEST(BirthTimeBand, HoldsTheRealFiguresAndLeavesTheMemoryAlone) {
   std::mt19937 random(1208);
   HarmonyMemory memory, withoutBand;
   for (int couple = 0; couple < 12; ++couple) {
+    auto pick = [&](int below) { return static_cast<int>(random() % below); };
     auto person = [&] {
-      BirthData birth = Birth(1 + random() % 28, 1 + random() % 12, 1900 + random() % 150, random() % 24,
-                              random() % 60);
-      birth.LatDeg = random() % 60;
-      birth.LongDeg = random() % 180;
-      return birth;
+      return MakeBirth({.day = 1 + pick(28), .month = 1 + pick(12), .year = 1900 + pick(150), .hour = pick(24),
+                        .minute = pick(60), .latDeg = pick(60), .longDeg = pick(180)});
     };
     const BirthData male = person(), female = person();
     const double startGain = memory.lastHarmonyGain;

@@ -22,6 +22,7 @@
 #include "charts/swiss_ephemeris.h"
 #include "entry/frm_atlas.h"
 #include "entry/frm_match.h"
+#include "builders.h"
 #include "fake_entry_form.h"
 #include "report/frm_report.h"
 #include "report/frm_why.h"
@@ -87,10 +88,12 @@ class Windows : public ::testing::Test {
     program_ = std::make_unique<Program>(ephemeris_);
     program_->showEntryForm();
     frmMatch* form = program_->entryWindow();
-    form->setEntries(Person::Male,
-                     testing::CompletePerson("Arthur", 13, 7, 1985, false, "London", "England", "United Kingdom"));
-    form->setEntries(Person::Female,
-                     testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney", "New South Wales", "Australia"));
+    form->setEntries(Person::Male, testing::MakeEntries({.name = "Arthur", .day = 13, .month = 7, .year = 1985,
+                                                         .city = "London", .state = "England",
+                                                         .country = "United Kingdom"}));
+    form->setEntries(Person::Female, testing::MakeEntries({.name = "Guinevere", .day = 2, .month = 11, .year = 1950,
+                                                           .lat = "S", .city = "Sydney", .state = "New South Wales",
+                                                           .country = "Australia"}));
     QCoreApplication::processEvents();
   }
 

@@ -7,6 +7,7 @@
 #include "entry/birth_place.h"
 #include "entry/birth_zone.h"
 #include "entry/ut_reading.h"
+#include "builders.h"
 #include "fake_entry_form.h"
 
 namespace kelvra {
@@ -44,7 +45,8 @@ AtlasPlace Tromso() {
 }
 
 TEST(WithAtlasPlace, FillsPlaceCoordinatesAndDirectionsOnly) {
-  const PersonEntries before = testing::CompletePerson("Ann", 2, 3, 1980, true, "Old", "Old State", "Old Country");
+  const PersonEntries before =
+      testing::MakeEntries({.lat = "S", .city = "Old", .state = "Old State", .country = "Old Country"});
   const PersonEntries after = WithAtlasPlace(before, Tromso());
   PersonEntries expected = before;
   expected.city = QString::fromUtf8("Tromsø");
@@ -68,32 +70,24 @@ TEST(WithAtlasPlace, FillsPlaceCoordinatesAndDirectionsOnly) {
 }
 
 TEST(TypedCoordinates, NeedReadableNumbersBothDirectionsAndARealPoint) {
-  auto entries = [](const char* latDeg, const char* latMin, const char* longDeg, const char* longMin, char lat,
-                    char lon) {
-    PersonEntries e;
-    e.latDeg = latDeg;
-    e.latMin = latMin;
-    e.longDeg = longDeg;
-    e.longMin = longMin;
-    e.north = lat == 'N';
-    e.south = lat == 'S';
-    e.east = lon == 'E';
-    e.west = lon == 'W';
-    return e;
+  auto entries = [](const char* latDeg, const char* latMin, const char* longDeg, const char* longMin,
+                    std::string_view lat, std::string_view lon) {
+    return testing::MakeEntries(
+        {.latDeg = latDeg, .latMin = latMin, .lat = lat, .longDeg = longDeg, .longMin = longMin, .lon = lon});
   };
   const struct {
     PersonEntries entries;
     std::optional<GeoPoint> point;
   } rows[] = {
-      {entries("70", "40", "23", "41", 'N', 'E'), GeoPoint{70 + 40 / 60.0, 23 + 41 / 60.0}},
-      {entries("33", "52", "151", "12", 'S', 'W'), GeoPoint{-(33 + 52 / 60.0), -(151 + 12 / 60.0)}},
-      {entries("90", "0", "180", "0", 'N', 'E'), GeoPoint{90, 180}},
-      {entries("70", "40", "23", "41", '-', 'E'), std::nullopt},  // no latitude direction
-      {entries("70", "40", "23", "41", 'N', '-'), std::nullopt},
-      {entries("70", "", "23", "41", 'N', 'E'), std::nullopt},  // an empty box
-      {entries("90", "1", "23", "41", 'N', 'E'), std::nullopt},  // past the pole
-      {entries("179", "61", "23", "41", 'N', 'E'), std::nullopt},
-      {entries("10", "0", "180", "1", 'N', 'W'), std::nullopt},
+      {entries("70", "40", "23", "41", "N", "E"), GeoPoint{70 + 40 / 60.0, 23 + 41 / 60.0}},
+      {entries("33", "52", "151", "12", "S", "W"), GeoPoint{-(33 + 52 / 60.0), -(151 + 12 / 60.0)}},
+      {entries("90", "0", "180", "0", "N", "E"), GeoPoint{90, 180}},
+      {entries("70", "40", "23", "41", "", "E"), std::nullopt},  // no latitude direction
+      {entries("70", "40", "23", "41", "N", ""), std::nullopt},
+      {entries("70", "", "23", "41", "N", "E"), std::nullopt},  // an empty box
+      {entries("90", "1", "23", "41", "N", "E"), std::nullopt},  // past the pole
+      {entries("179", "61", "23", "41", "N", "E"), std::nullopt},
+      {entries("10", "0", "180", "1", "N", "W"), std::nullopt},
   };
   for (const auto& row : rows) {
     const auto got = TypedCoordinates(row.entries);
@@ -106,7 +100,7 @@ TEST(TypedCoordinates, NeedReadableNumbersBothDirectionsAndARealPoint) {
 }
 
 TEST(PlaceDiffers, OnlyThePlaceAndTheCoordinatesCount) {
-  const PersonEntries base = testing::CompletePerson("Ann", 2, 3, 1980, false, "Oslo");
+  const PersonEntries base = testing::MakeEntries({.city = "Oslo"});
   const std::pair<const char*, void (*)(PersonEntries&)> rows[] = {
       {"city", [](PersonEntries& e) { e.city += "x"; }},       {"state", [](PersonEntries& e) { e.state += "x"; }},
       {"country", [](PersonEntries& e) { e.country += "x"; }}, {"latDeg", [](PersonEntries& e) { e.latDeg = "1"; }},
@@ -222,14 +216,9 @@ TEST(UtReading, EachConversionOutcomeHasItsStep) {
 }
 
 TEST(UtReading, RecordsAndMomentsConvertBothWays) {
-  BirthData birth;
-  birth.Year = "1985";
-  birth.Month = 7;
-  birth.Day = "13";
-  birth.Hour = 24;
-  birth.Minute = 15;
-  birth.Second = 59;  // never enters the chart
-  const LocalBirthTime local = LocalBirthTimeOf(birth);
+  // The second never enters the chart.
+  const LocalBirthTime local = LocalBirthTimeOf(
+      testing::MakeBirth({.day = 13, .month = 7, .year = 1985, .hour = 24, .minute = 15, .second = 59}));
   EXPECT_EQ(std::tie(local.year, local.month, local.day, local.hour, local.minute),
             std::make_tuple(1985, 7, 13, 24, 15));
 

@@ -30,6 +30,7 @@
 #include "entry/entry_dialogs.h"
 #include "entry/frm_atlas.h"
 #include "entry/result_boxes.h"
+#include "builders.h"
 #include "fake_director.h"
 #include "recording_ephemeris.h"
 #include "shell/command.h"
@@ -59,8 +60,10 @@ class MatchForm : public ::testing::Test {
   QRadioButton* option(const char* name) { return form->findChild<QRadioButton*>(name); }
 
   void FillComplete() {
-    form->setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London"));
-    form->setEntries(Person::Female, testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney"));
+    form->setEntries(Person::Male,
+                     testing::MakeEntries({.name = "Arthur", .day = 13, .month = 7, .year = 1985, .city = "London"}));
+    form->setEntries(Person::Female, testing::MakeEntries({.name = "Guinevere", .day = 2, .month = 11, .year = 1950,
+                                                           .lat = "S", .city = "Sydney"}));
   }
 
   QStringList messages;
@@ -519,16 +522,9 @@ TEST_F(MatchForm, TypedEntriesAreTheControlsValues) {
 }
 
 TEST_F(MatchForm, EachTypedEntryIsItsNamedControl) {
-  PersonEntries e = testing::CompletePerson("Ann", 29, 2, 1988, true, "Mumbai");
-  e.hour = 24;
-  e.latDeg = "19";
-  e.latMin = "4";
-  e.longDeg = "72";
-  e.longMin = "52";
-  e.east = true;
-  e.west = false;
-  e.state = "Maharashtra";
-  e.country = "India";
+  PersonEntries e = testing::MakeEntries({.day = 29, .month = 2, .year = 1988, .hour = 24, .latDeg = "19",
+                                          .latMin = "4", .lat = "S", .longDeg = "72", .longMin = "52",
+                                          .city = "Mumbai", .state = "Maharashtra", .country = "India"});
   form->setEntries(Person::Female, e);
   const std::pair<const char*, QString> texts[] = {
       {"txtFName", "Ann"},       {"txtFLD", "19"},          {"txtFLM", "4"},        {"txtFLoD", "72"},
@@ -591,8 +587,10 @@ TEST_F(MatchForm, AFailingAnalysisIsToldAndTheFormCarriesOn) {
   FakeDirector failingDirector(failing);
   frmMatch other(failingDirector);
   other.show();
-  other.setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London"));
-  other.setEntries(Person::Female, testing::CompletePerson("Guinevere", 2, 11, 1950, true, "Sydney"));
+  other.setEntries(Person::Male,
+                   testing::MakeEntries({.name = "Arthur", .day = 13, .month = 7, .year = 1985, .city = "London"}));
+  other.setEntries(Person::Female, testing::MakeEntries({.name = "Guinevere", .day = 2, .month = 11, .year = 1950,
+                                                         .lat = "S", .city = "Sydney"}));
   const PersonEntries typed = other.entries(Person::Female);
 
   other.findChild<QPushButton*>("cmdCalculate")->click();
@@ -759,12 +757,8 @@ TEST_F(MatchForm, EditingThePlaceByHandDropsTheAtlasZoneButNotAPickedOne) {
 }
 
 TEST_F(MatchForm, TypedCoordinatesTakeTheNearestAtlasPlacesZone) {
-  PersonEntries hammerfest = testing::CompletePerson("Ann", 2, 3, 1980, false, "Hammerfest");
-  hammerfest.latDeg = "70";
-  hammerfest.latMin = "40";
-  hammerfest.longDeg = "23";
-  hammerfest.longMin = "41";
-  form->setEntries(Person::Male, hammerfest);
+  form->setEntries(Person::Male, testing::MakeEntries({.latDeg = "70", .latMin = "40", .longDeg = "23",
+                                                       .longMin = "41", .city = "Hammerfest"}));
   EXPECT_FALSE(director.state.zone(Person::Male));  // nothing asked of the atlas while the option is off
   utOption()->click();
   QTRY_COMPARE_WITH_TIMEOUT(zoneNote("lblMZone")->text(),
@@ -775,7 +769,7 @@ TEST_F(MatchForm, TypedCoordinatesTakeTheNearestAtlasPlacesZone) {
   QTest::keyClicks(text("txtMLD"), "9");  // 709 degrees
   EXPECT_FALSE(director.state.zone(Person::Male));
   EXPECT_EQ(zoneNote("lblMZone")->text(), ZoneNote(std::nullopt, false));
-  form->setEntries(Person::Female, testing::CompletePerson("Bo", 2, 3, 1980, false, "Oslo"));
+  form->setEntries(Person::Female, testing::MakeEntries({.name = "Bo", .city = "Oslo"}));
   form->cmdCalculate_Click();
   EXPECT_EQ(messages, QStringList{MissingZoneMessage(Person::Male)});
   EXPECT_EQ(QApplication::focusWidget(), form->findChild<QPushButton*>("cmdMZone"));

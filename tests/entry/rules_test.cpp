@@ -8,6 +8,7 @@
 #include "entry/keystroke_rules.h"
 #include "entry/result_boxes.h"
 #include "entry/validation.h"
+#include "builders.h"
 
 namespace kelvra {
 namespace {
@@ -98,19 +99,10 @@ TEST(KeystrokeCode, FromKeyEvents) {
   }
 }
 
+// Every entry filled, the coordinates beyond any range: checks ask for
+// presence only.
 PersonEntries Complete() {
-  PersonEntries p;
-  p.name = "Ann";
-  p.latDeg = "999";
-  p.latMin = "99";
-  p.longDeg = "0";
-  p.longMin = "0";
-  p.city = "Paris";
-  p.state = "Ile";
-  p.country = "France";
-  p.north = true;
-  p.west = true;
-  return p;
+  return testing::MakeEntries({.latDeg = "999", .latMin = "99", .longDeg = "0", .longMin = "0", .lon = "W"});
 }
 
 TEST(FirstFailingCheck, EachEntryInItsOrder) {
@@ -187,22 +179,10 @@ TEST(FirstFailingCheck, OrderAndPresence) {
 }
 
 TEST(ReadBirthData, TrimsConvertsAndTakesTheListsValues) {
-  PersonEntries entries;
-  entries.name = "  Ann Lee ";
-  entries.day = 31;
-  entries.month = 2;
-  entries.year = 1985;
-  entries.hour = 24;
-  entries.minute = 59;
-  entries.second = 7;
-  entries.latDeg = "999";
-  entries.latMin = " 007";
-  entries.longDeg = "0";
-  entries.longMin = "12";
-  entries.south = true;
-  entries.west = false;
-  entries.city = " Paris ";
-  const auto read = ReadBirthData(entries);
+  const auto read = ReadBirthData(testing::MakeEntries({.name = "  Ann Lee ", .day = 31, .month = 2, .year = 1985,
+                                                        .hour = 24, .minute = 59, .second = 7, .latDeg = "999",
+                                                        .latMin = " 007", .lat = "S", .longDeg = "0",
+                                                        .longMin = "12", .lon = "", .city = " Paris "}));
   ASSERT_TRUE(std::holds_alternative<BirthData>(read));
   const BirthData& b = std::get<BirthData>(read);
   EXPECT_EQ(b.Name, "Ann Lee");
@@ -220,9 +200,8 @@ TEST(ReadBirthData, TrimsConvertsAndTakesTheListsValues) {
 }
 
 TEST(ReadBirthData, NamesTheEntryThatIsNoNumber) {
-  PersonEntries entries;
-  entries.latDeg = entries.latMin = entries.longDeg = entries.longMin = "1";
-  entries.longDeg = "1-";  // only the program itself can put this there
+  // Only the program itself can put "1-" there.
+  PersonEntries entries = testing::MakeEntries({.latDeg = "1", .latMin = "1", .longDeg = "1-", .longMin = "1"});
   EXPECT_EQ(std::get<EntryError>(ReadBirthData(entries)),
             (EntryError{EntryField::LongDeg, "Please enter only numbers"}));
   entries.longDeg = "";

@@ -23,6 +23,7 @@
 #include "charts/zodiac.h"
 #include "entry/frm_match.h"
 #include "entry/result_boxes.h"
+#include "builders.h"
 #include "fake_entry_form.h"
 #include "recording_ephemeris.h"
 #include "report/frm_report.h"
@@ -79,9 +80,11 @@ class WholeProgram : public ::testing::Test {
     return Form()->findChild<W*>(name);
   }
   void FillCouple() {
-    Form()->setEntries(Person::Male, testing::CompletePerson("Arthur", 13, 7, 1985, false, "London", " State "));
-    Form()->setEntries(Person::Female,
-                       testing::CompletePerson(" Guinevere ", 2, 11, 1950, true, "Sydney", " State "));
+    Form()->setEntries(Person::Male, testing::MakeEntries({.name = "Arthur", .day = 13, .month = 7, .year = 1985,
+                                                           .city = "London", .state = " State "}));
+    Form()->setEntries(Person::Female, testing::MakeEntries({.name = " Guinevere ", .day = 2, .month = 11,
+                                                             .year = 1950, .lat = "S", .city = "Sydney",
+                                                             .state = " State "}));
   }
   /// Runs the analysis and waits until the report is filled and the entry form gone.
   CompatibilityReport Analyse(bool throughMenu) {

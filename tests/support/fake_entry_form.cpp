@@ -35,24 +35,6 @@ void FakeEntryForm::focusEntry(Person person, EntryField field) {
   calls << QStringLiteral("focusEntry %1 %2").arg(person == Person::Male ? 'M' : 'F').arg(FieldName(field));
 }
 
-PersonEntries CompletePerson(const char* name, int day, int month, int year, bool south, const char* city,
-                             const char* state, const char* country) {
-  PersonEntries e;
-  e.name = QString::fromUtf8(name);
-  e.day = day;
-  e.month = month;
-  e.year = year;
-  e.hour = 14;
-  e.minute = 30;
-  e.latDeg = e.latMin = e.longDeg = e.longMin = QStringLiteral("33");
-  (south ? e.south : e.north) = true;
-  e.east = true;
-  e.city = QString::fromUtf8(city);
-  e.state = QString::fromUtf8(state);
-  e.country = QString::fromUtf8(country);
-  return e;
-}
-
 void FillEveryEntry(FakeEntryForm& form) {
   for (Person person : {Person::Male, Person::Female}) {
     const QString p = person == Person::Male ? QStringLiteral("M ") : QStringLiteral("F ");

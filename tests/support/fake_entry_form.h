@@ -36,12 +36,6 @@ class FakeEntryForm : public EntryForm {
   static std::size_t Index(Person person) { return person == Person::Male ? 0 : 1; }
 };
 
-/// A person as a user would enter one, every entry filled: the given name,
-/// date, latitude direction and places, born at 14:30, 33 degrees 33 minutes
-/// of latitude and of longitude east.
-PersonEntries CompletePerson(const char* name, int day, int month, int year, bool south, const char* city,
-                             const char* state = "State", const char* country = "Country");
-
 /// Every entry with a value unlike its start-up one, telling the two persons
 /// apart: texts name their entry ("M name", "F city"), lists their last item,
 /// South and West chosen; chart boxes name their point ("M 1" .. "F 16").
