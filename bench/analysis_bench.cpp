@@ -22,6 +22,7 @@
 #include "cosmodynes/explanation.h"
 #include "charts/swiss_ephemeris.h"
 #include "cli/batch.h"
+#include "cli/person_reader.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ packages=(
   libfontconfig-dev libxcb1-dev
   fonts-dejavu-core xvfb
   dbus-daemon dbus-bin at-spi2-core
-  poppler-utils librsvg2-bin
+  poppler-utils librsvg2-bin python3
   desktop-file-utils appstream
 )
 

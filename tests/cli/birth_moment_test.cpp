@@ -6,24 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "builders.h"
 #include "cli/birth_moment.h"
 
 namespace kelvra::cli {
 namespace {
 
 BirthData Springfield() {
-  BirthData birth;
-  birth.Name = "Homer";
-  birth.Day = "12";
-  birth.Month = 5;
-  birth.Year = "1986";
-  birth.Hour = 10;
-  birth.Minute = 15;
-  birth.City = "Springfield";
-  birth.Country = "US";
-  birth.LongDeg = 89;
-  birth.LongDir = LongitudeDirection::West;
-  return birth;
+  return testing::MakeBirth({.name = "Homer", .day = 12, .month = 5, .year = 1986, .hour = 10, .minute = 15,
+                             .longDeg = 89, .longDir = LongitudeDirection::West, .city = "Springfield", .state = "",
+                             .country = "US"});
 }
 
 PlaceZoneFinder Atlas(PlaceZone answer, int* calls = nullptr) {
