@@ -9,7 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # Everything a fresh Debian 12 machine lacks to build, run and test Kelvra.
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-svg-dev libgl-dev qt6-l10n-tools
   libswe-dev swe-basic-data
   libcsv-dev rapidjson-dev libgeonames-dev
   libgtest-dev libgmock-dev libbenchmark-dev

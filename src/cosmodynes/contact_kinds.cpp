@@ -21,7 +21,7 @@ std::string_view AspectKindName(AspectKind aspect) {
 
 std::string_view ContactKindName(ContactKind kind) {
   if (kind == ContactKind::Parallel) return "Parallel";
-  return AspectKindName(static_cast<AspectKind>(static_cast<int>(kind)));
+  return AspectKindName(ToAspectKind(kind));
 }
 
 }  // namespace kelvra

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace kelvra {
@@ -34,8 +35,17 @@ enum class ContactKind : int {
   Parallel = 100,
 };
 
-/// The contact kind of an aspect; `aspect` must not be None.
-constexpr ContactKind ToContactKind(AspectKind aspect) { return static_cast<ContactKind>(static_cast<int>(aspect)); }
+/// The contact kind of an aspect; none for AspectKind::None.
+constexpr std::optional<ContactKind> ToContactKind(AspectKind aspect) {
+  if (aspect == AspectKind::None) return std::nullopt;
+  return static_cast<ContactKind>(static_cast<int>(aspect));
+}
+
+/// The aspect a contact kind is; AspectKind::None for a parallel.
+constexpr AspectKind ToAspectKind(ContactKind kind) {
+  if (kind == ContactKind::Parallel) return AspectKind::None;
+  return static_cast<AspectKind>(static_cast<int>(kind));
+}
 
 /// The enumerator's name, as "Sesquiquadrate" or "None".
 std::string_view AspectKindName(AspectKind aspect);

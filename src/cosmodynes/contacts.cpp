@@ -111,7 +111,7 @@ std::vector<Contact> FindContacts(const NatalChart& male, const NatalChart& fema
 
       const AspectMatch match = DetectAspect(d, pair);
       if (match.aspect != AspectKind::None) {
-        contacts.push_back({m, f, ToContactKind(match.aspect), match.aspect, match.strength});
+        contacts.push_back({m, f, *ToContactKind(match.aspect), match.aspect, match.strength});
       }
 
       // Opposite sides of the equator count alike: only the sizes are compared.

@@ -150,7 +150,7 @@ double ScoreContactHarmony(const Contact& contact, HarmonyMemory& memory, std::v
   const double s = contact.strength;
   const bool parallel = contact.kind == ContactKind::Parallel;
   // A parallel is judged by its pair's aspect for the Jupiter and Saturn exceptions.
-  const AspectKind aspect = parallel ? contact.pairAspect : static_cast<AspectKind>(static_cast<int>(contact.kind));
+  const AspectKind aspect = parallel ? contact.pairAspect : ToAspectKind(contact.kind);
   Score score(memory, effects);
 
   if (!parallel) ScoreAspect(aspect, pair, s, score);

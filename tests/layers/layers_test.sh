@@ -14,7 +14,7 @@ root=${1:?usage: layers_test.sh SOURCE_DIR QT_HEADERS_DIR}
 qt=${2:?usage: layers_test.sh SOURCE_DIR QT_HEADERS_DIR}
 [[ -d $qt/QtCore ]] || { echo "no Qt headers in $qt"; exit 2; }
 
-below_windows="contracts shell charts cosmodynes birthtime atlas wheel drawing reportdata modules"
+below_windows="contracts shell charts cosmodynes birthtime atlas wheel drawing reportdata modules vocabulary"
 all_src="program entry report lookup $below_windows"
 
 declare -A qt_rule uses module_rule module_uses
@@ -33,20 +33,21 @@ loadable() {  # NAME QT_RULE [FOLDER...]: what the layer's loadable modules may 
 
 layer charts     none
 layer cosmodynes none charts
-layer wheel      none charts cosmodynes
-layer reportdata none charts cosmodynes
+layer vocabulary none charts cosmodynes
+layer wheel      none charts cosmodynes vocabulary
+layer reportdata none charts cosmodynes vocabulary
 layer modules    none
 layer atlas      none modules
 layer birthtime  core
 layer contracts  core charts cosmodynes birthtime
-layer drawing    gui  wheel charts cosmodynes
-layer shell      any
-layer entry      any  contracts shell charts cosmodynes birthtime atlas
-layer report     any  contracts shell charts cosmodynes birthtime wheel drawing reportdata
-layer lookup     any  contracts shell modules
+layer drawing    gui  wheel charts cosmodynes vocabulary
+layer shell      any  vocabulary
+layer entry      any  contracts shell charts cosmodynes birthtime atlas vocabulary
+layer report     any  contracts shell charts cosmodynes birthtime wheel drawing reportdata vocabulary
+layer lookup     any  contracts shell modules vocabulary
 layer program    any  entry report lookup $below_windows
 layer app        any  $all_src
-layer cli        none charts cosmodynes birthtime atlas reportdata modules
+layer cli        none charts cosmodynes birthtime atlas reportdata modules vocabulary
 loadable cli     gui  wheel drawing
 layer bench      any  $all_src cli tests
 layer tools      any  $all_src tests
