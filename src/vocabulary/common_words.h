@@ -16,4 +16,24 @@ inline constexpr Template kCoBrandLinkInAbout = KELVRA_TR("Co-branding", "Click 
 /// The command those links run, as a failure message names it.
 inline constexpr Template kCoBrandCommand = KELVRA_TR("Command", "Co-branding Information");
 
+/// How the windows and sentences name one of the two persons when the words
+/// do not depend on the rest of the sentence; a sentence whose grammar does
+/// is a template of its own for each person.
+struct PersonWords {
+  Template caption;    ///< a heading: "Male"
+  Template adjective;  ///< before a noun: "the %1 birth time" with "male"
+  Template noun;       ///< inside a sentence: "the man"
+  Template start;      ///< starting a sentence: "The man"
+  Template nameless;   ///< standing for a name that was not typed: "Man"
+};
+
+inline constexpr PersonWords kMan = {
+    KELVRA_TR("Person", "Male"),    KELVRA_TR("Person", "male"),  KELVRA_TR("Person", "the man"),
+    KELVRA_TR("Person", "The man"), KELVRA_TR("Person", "Man"),
+};
+inline constexpr PersonWords kWoman = {
+    KELVRA_TR("Person", "Female"),    KELVRA_TR("Person", "female"), KELVRA_TR("Person", "the woman"),
+    KELVRA_TR("Person", "The woman"), KELVRA_TR("Person", "Woman"),
+};
+
 }  // namespace kelvra::words
