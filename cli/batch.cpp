@@ -57,7 +57,7 @@ class Run final : public CsvRowHandler {
   Run(std::ostream& out, std::ostream& err, const BatchOptions& options, Ephemeris& ephemeris)
       : out_(out), err_(err), options_(options), ephemeris_(ephemeris),
         reader_(KeptColumns(options.trueUt), kRequiredColumns, *this) {
-    for (int m = 1; m <= 12; ++m) monthNames_[static_cast<std::size_t>(m)] = MonthName(m).toStdString();
+    for (int m = 1; m <= 12; ++m) monthNames_[static_cast<std::size_t>(m)] = EnglishMonthName(m).toStdString();
     if (options_.jobs > 1 && options_.workerEphemeris) {
       workers_ = std::make_unique<ChartWorkers>(options_.jobs, options_.workerEphemeris);
       rowsInFlight_ = kRowsInFlightPerJob * options_.jobs;

@@ -7,4 +7,6 @@ namespace kelvra {
 
 QString MonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
 
+QString EnglishMonthName(int month) { return QLocale::c().standaloneMonthName(month, QLocale::LongFormat); }
+
 }  // namespace kelvra

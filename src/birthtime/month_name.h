@@ -9,4 +9,8 @@ namespace kelvra {
 /// the date of birth show it ("January" under LANG=C).
 QString MonthName(int month);
 
+/// The English name of month 1..12 whatever the locale, so that kelvra-cli
+/// writes the same bytes on every machine.
+QString EnglishMonthName(int month);
+
 }  // namespace kelvra

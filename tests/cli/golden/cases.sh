@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: AGPL-3.0-or-later
 # The golden set's cases, sourced by check.sh and update.sh: inputs, option
-# sets and which inputs each set runs over, all with the C locale and no TZ.
+# sets and which inputs each set runs over, all with no TZ and the locale of
+# GOLDEN_LANG (C unless set): the output is the same in every locale.
 
 # name=path from the source root[:number of lines taken from its start]
 golden_inputs=(
@@ -50,7 +51,7 @@ run_golden() {
   local cli=$1 source_dir=$2 input=$3 out=$4 err=$5 jobs=$6 status=0
   shift 6
   local path=$source_dir/${input%%:*}
-  local -a run=(env -u TZ -u LANGUAGE LANG=C LC_ALL=C "$cli" "$@" --jobs "$jobs")
+  local -a run=(env -u TZ -u LANGUAGE LANG="${GOLDEN_LANG:-C}" LC_ALL="${GOLDEN_LANG:-C}" "$cli" "$@" --jobs "$jobs")
   if [[ $input == *:* ]]; then
     head -n "${input##*:}" "$path" | "${run[@]}" > "$out" 2> "$err" || status=$?
   else
