@@ -147,7 +147,8 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setAccessibleName(Text(words::kWhyCloseName));
   for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) button->setFont(VerdanaFont(8.25));
-  ConnectCommand(cmdSave_, &QPushButton::clicked, this, Tr(words::kWhySaveAsPdfCommand).c_str(), &frmWhy::cmdSave_Click);
+  ConnectCommand(cmdSave_, &QPushButton::clicked, this, Tr(words::kWhySaveAsPdfCommand).c_str(),
+                 &frmWhy::cmdSave_Click);
   ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, Tr(words::kWhySaveChartAsCommand).c_str(),
                  &frmWhy::cmdSaveChart_Click);
   ConnectCommand(cmdPreview_, &QPushButton::clicked, this, Tr(words::kWhyPrintPreviewCommand).c_str(),
@@ -252,7 +253,8 @@ QWidget* frmWhy::createChartTab() {
 void frmWhy::showContact(std::optional<std::size_t> contact) {
   if (contact && *contact < content_.chart.contacts.size()) {
     const std::size_t scanIndex = content_.chart.contacts[*contact].scanIndex;
-    lblContact_->setText(Text(words::kWhyContactShown, {std::to_string(scanIndex + 1), content_.contactLines.at(scanIndex)}));
+    lblContact_->setText(
+        Text(words::kWhyContactShown, {std::to_string(scanIndex + 1), content_.contactLines.at(scanIndex)}));
   } else {
     lblContact_->setText(Text(words::kWhyNoContactShown));
   }

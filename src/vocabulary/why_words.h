@@ -196,7 +196,8 @@ inline constexpr Template kWhyChartFileKindUnknown =
     KELVRA_TR("Why this result window",
               "%1 saves the chart as a PNG image, an SVG drawing or a PDF document: end the file name with .png, .svg "
               "or .pdf.");
-inline constexpr Template kWhyChartNotSaved = KELVRA_TR("Why this result window", "The chart could not be saved to %1.");
+inline constexpr Template kWhyChartNotSaved =
+    KELVRA_TR("Why this result window", "The chart could not be saved to %1.");
 inline constexpr Template kWhyPreviewTitle = KELVRA_TR("Why this result window", "%1 - Print Preview");
 
 // The window's commands, as a failure message names them.

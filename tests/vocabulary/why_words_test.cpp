@@ -8,10 +8,9 @@ namespace kelvra {
 namespace {
 
 TEST(ChartWords, EveryKindHasAWordInEveryRole) {
-  for (const ContactKind kind :
-       {ContactKind::Conjunction, ContactKind::Sextile, ContactKind::Square, ContactKind::Trine, ContactKind::Opposition,
-        ContactKind::SemiSextile, ContactKind::SemiSquare, ContactKind::Sesquiquadrate, ContactKind::Quincunx,
-        ContactKind::Parallel}) {
+  using K = ContactKind;
+  for (const K kind : {K::Conjunction, K::Sextile, K::Square, K::Trine, K::Opposition, K::SemiSextile, K::SemiSquare,
+                       K::Sesquiquadrate, K::Quincunx, K::Parallel}) {
     const ContactKindWords& words = WordsOf(kind);
     for (const Template& role : {words.noun, words.between, words.title})
       EXPECT_FALSE(Tr(role).empty()) << ContactKindName(kind);
