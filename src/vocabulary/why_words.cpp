@@ -9,7 +9,7 @@ Template HouseWords(HouseClass houseClass) {
     case HouseClass::Succedent: return KELVRA_TR("Why this result", "%1 (succedent)");
     case HouseClass::Cadent: return KELVRA_TR("Why this result", "%1 (cadent)");
   }
-  return KELVRA_TR("Why this result", "%1");
+  return {"Why this result", "%1"};  // no class: the number alone, nothing to translate
 }
 
 }  // namespace kelvra::words
