@@ -139,6 +139,46 @@ BirthTimeBand ComputeBirthTimeBand(const BirthData& male, const BirthData& femal
   return ScoreBirthTimeShifts(ChartBirthTimeShifts(male, female, charts, ephemeris), startGain, result);
 }
 
+namespace {
+
+std::optional<AspectKind> AspectNamed(std::string_view name) {
+  for (int code = static_cast<int>(AspectKind::Conjunction); code <= static_cast<int>(AspectKind::Quincunx); ++code) {
+    const auto aspect = static_cast<AspectKind>(code);
+    if (!AspectKindName(aspect).empty() && AspectKindName(aspect) == name) return aspect;
+  }
+  return std::nullopt;
+}
+
+std::optional<ChartPoint> PointNamed(std::string_view name) {
+  for (ChartPoint point : kAllChartPoints) {
+    if (ChartPointName(point) == name) return point;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// The inverse of the harmony rules' naming: "[Aspect][ ][Point[-Point]]".
+std::optional<HarmonyRuleParts> ParseHarmonyRule(std::string_view rule) {
+  HarmonyRuleParts parts;
+  std::string_view rest = rule;
+  const std::size_t space = rest.find(' ');
+  if (const auto aspect = AspectNamed(rest.substr(0, space))) {
+    parts.aspect = aspect;
+    if (space == std::string_view::npos) return parts;
+    rest.remove_prefix(space + 1);
+  }
+  const std::size_t dash = rest.find('-');
+  parts.point = PointNamed(rest.substr(0, dash));
+  if (!parts.point) return std::nullopt;
+  if (dash != std::string_view::npos) {
+    // A pair belongs to a rule about an aspect.
+    parts.other = PointNamed(rest.substr(dash + 1));
+    if (!parts.other || !parts.aspect) return std::nullopt;
+  }
+  return parts;
+}
+
 std::string_view SensitivityName(Sensitivity sensitivity) {
   switch (sensitivity) {
     case Sensitivity::Male: return "male";

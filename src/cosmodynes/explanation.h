@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "charts/birth_data.h"
@@ -110,6 +111,21 @@ BirthTimeBand ScoreBirthTimeShifts(const ShiftedContacts& shifted, double startG
 /// Both stages.
 BirthTimeBand ComputeBirthTimeBand(const BirthData& male, const BirthData& female, const CoupleCharts& charts,
                                    double startGain, const CompatibilityResult& result, Ephemeris& ephemeris);
+
+/// What a harmony rule's name (HarmonyEffect::rule, an identifier kelvra-cli
+/// writes) is made of, so that a reader's words can name the rule: the aspect
+/// of a rule about an aspect ("Trine"), the point of a rule about one point
+/// ("Opposition Mars", "Jupiter"), and the second point of a rule about a
+/// pair ("Opposition Sun-Moon").
+struct HarmonyRuleParts {
+  std::optional<AspectKind> aspect;
+  std::optional<ChartPoint> point;
+  std::optional<ChartPoint> other;
+  bool operator==(const HarmonyRuleParts&) const = default;
+};
+
+/// The parts of a rule's name; none for a text that names no rule.
+std::optional<HarmonyRuleParts> ParseHarmonyRule(std::string_view rule);
 
 /// "male", "female" or "equal".
 std::string_view SensitivityName(Sensitivity sensitivity);

@@ -11,6 +11,9 @@
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "vocabulary/common_words.h"
+#include "vocabulary/wheel_words.h"
+
 namespace kelvra {
 
 namespace {
@@ -188,6 +191,12 @@ class Writer {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+QString Text(const Template& words) { return QString::fromStdString(Tr(words)); }
+
+QString Text(const Template& words, std::initializer_list<std::string_view> args) {
+  return QString::fromStdString(Tr(words, args));
+}
+
 // A name cut to `width` with an ellipsis, so a long one never runs into the wheel.
 QString Fitted(const QString& text, const QFont& font, qreal width) {
   return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
@@ -305,9 +314,9 @@ QString Declination(double degrees) {
 
 void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
   const double middle = (w::kStripLeft + w::kStripRight) / 2;
-  writer.write(QStringLiteral("Declination"), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
-  const QString male = scene.maleName.empty() ? QStringLiteral("Man") : Text(scene.maleName);
-  const QString female = scene.femaleName.empty() ? QStringLiteral("Woman") : Text(scene.femaleName);
+  writer.write(Text(words::kDeclination), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
+  const QString male = Text(scene.maleName.empty() ? Tr(words::kMan.nameless) : scene.maleName);
+  const QString female = Text(scene.femaleName.empty() ? Tr(words::kWoman.nameless) : scene.femaleName);
   const QFont nameFont = Font(11, true);
   writer.write(Fitted(male, nameFont, w::kStripAxisX - 12 - w::kStripLeft), nameFont, {w::kStripAxisX - 12, 60},
                Qt::AlignRight, kMale);
@@ -326,8 +335,8 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
                                 : QStringLiteral("%1%2\u00B0").arg(degrees > 0 ? "+" : "\u2212").arg(std::abs(degrees)),
                    Font(9), {w::kStripAxisX, y - 7}, Qt::AlignHCenter, kInk);
   }
-  writer.write(QStringLiteral("N"), Font(10, true), {w::kStripAxisX, w::kStripTop - 16}, Qt::AlignHCenter, kInk);
-  writer.write(QStringLiteral("S"), Font(10, true), {w::kStripAxisX, w::kStripBottom + 16}, Qt::AlignHCenter, kInk);
+  writer.write(Text(words::kNorthMark), Font(10, true), {w::kStripAxisX, w::kStripTop - 16}, Qt::AlignHCenter, kInk);
+  writer.write(Text(words::kSouthMark), Font(10, true), {w::kStripAxisX, w::kStripBottom + 16}, Qt::AlignHCenter, kInk);
 
   const auto side = [&](const std::vector<StripMark>& marks, double dotX, double sign, const QColor& colour) {
     for (const StripMark& mark : marks) {
@@ -348,27 +357,27 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
 }
 
 void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
-  const QString male = scene.maleName.empty() ? QStringLiteral("the man") : Text(scene.maleName);
-  const QString female = scene.femaleName.empty() ? QStringLiteral("the woman") : Text(scene.femaleName);
+  const std::string male = scene.maleName.empty() ? Tr(words::kMan.noun) : scene.maleName;
+  const std::string female = scene.femaleName.empty() ? Tr(words::kWoman.noun) : scene.femaleName;
   // The corner above the wheel holds some 330 units at its top line.
   const QFont nameFont = Font(13, true);
-  writer.write(Fitted(QStringLiteral("Inner ring: ") + male, nameFont, 320), nameFont, {12, 22}, Qt::AlignLeft, kMale);
-  writer.write(Fitted(QStringLiteral("Outer ring: ") + female, nameFont, 290), nameFont, {12, 42}, Qt::AlignLeft,
+  writer.write(Fitted(Text(words::kInnerRing, {male}), nameFont, 320), nameFont, {12, 22}, Qt::AlignLeft, kMale);
+  writer.write(Fitted(Text(words::kOuterRing, {female}), nameFont, 290), nameFont, {12, 42}, Qt::AlignLeft,
                kFemale);
   const struct {
     ContactTone tone;
-    const char* words;
-  } rows[] = {{ContactTone::Adds, "adds to harmony"},
-              {ContactTone::TakesAway, "takes harmony away"},
-              {ContactTone::Neutral, "changes nothing"}};
+    Template legend;
+  } rows[] = {{ContactTone::Adds, words::kLegendAdds},
+              {ContactTone::TakesAway, words::kLegendTakes},
+              {ContactTone::Neutral, words::kLegendNeutral}};
   double y = w::kCanvasHeight - 62;
   for (const auto& row : rows) {
     StyledLine(p, QPointF(12, y), QPointF(46, y), ToneColour(row.tone), 2.2, ToneDashes(row.tone));
-    writer.write(QString::fromLatin1(row.words), Font(11), {54, y}, Qt::AlignLeft, kInk);
+    writer.write(Text(row.legend), Font(11), {54, y}, Qt::AlignLeft, kInk);
     y += 20;
   }
   if (scene.porphyry)
-    writer.write(Text(std::string(kPorphyryNote)), Font(12, true), {w::kCanvasWidth - 12, w::kCanvasHeight - 14},
+    writer.write(Text(words::kPorphyryNote), Font(12, true), {w::kCanvasWidth - 12, w::kCanvasHeight - 14},
                  Qt::AlignRight, kInk);
 }
 
@@ -447,7 +456,7 @@ QByteArray WheelSvg(const WheelScene& scene, const QString& title) {
 bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const QString& title) {
   QPdfWriter writer(fileName);
   writer.setTitle(title);
-  writer.setCreator(QStringLiteral("Kelvra"));
+  writer.setCreator(Text(words::kProgramName));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                                    QPageLayout::Millimeter));
   writer.setResolution(300);

@@ -15,9 +15,6 @@ enum class ChartFileKind { Png, Svg, Pdf };
 /// any other extension.
 std::optional<ChartFileKind> ChartFileKindOf(const QString& fileName);
 
-/// What the save dialog offers, PNG first.
-inline constexpr const char* kChartFileFilter = "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
-
 /// The PNG's size: the drawing's canvas at twice its size, sharp when printed
 /// or shown on a high-density screen.
 inline constexpr int kChartPngScale = 2;

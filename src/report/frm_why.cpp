@@ -25,6 +25,9 @@
 #include "shell/message.h"
 #include "shell/product.h"
 #include "shell/twips.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/why_words.h"
 #include "drawing/wheel_painter.h"
 
 namespace kelvra {
@@ -96,14 +99,14 @@ bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const Report
 std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report) {
   // Shares of the page width per column, in percent: the rules need the most.
   static constexpr int kColumnWidths[] = {3, 7, 7, 8, 7, 6, 5, 8, 8, 6, 6, 29};
-  static_assert(std::size(kColumnWidths) == kWhyColumns.size());
+  static_assert(std::size(kColumnWidths) == words::kWhyColumns.size());
   QString html = SectionsHtml(report);
-  html += QStringLiteral("<p style=\"font-weight: bold; margin-top: 8px; margin-bottom: 4px\">"
-                         "Every link between the two charts</p>"
+  html += QStringLiteral("<p style=\"font-weight: bold; margin-top: 8px; margin-bottom: 4px\">%1</p>"
                          "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
-                         "style=\"font-size: 6.5pt; border-collapse: collapse\"><thead><tr>");
-  for (std::size_t i = 0; i < kWhyColumns.size(); ++i)
-    html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(kColumnWidths[i]).arg(Html(std::string(kWhyColumns[i])));
+                         "style=\"font-size: 6.5pt; border-collapse: collapse\"><thead><tr>")
+              .arg(Text(words::kWhyLinksName).toHtmlEscaped());
+  for (std::size_t i = 0; i < words::kWhyColumns.size(); ++i)
+    html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(kColumnWidths[i]).arg(Html(Tr(words::kWhyColumns[i])));
   html += QStringLiteral("</tr></thead>");
   for (const WhyRow& row : report.rows) {
     html += QStringLiteral("<tr>");
@@ -122,32 +125,35 @@ std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report) {
 frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent)
     : QWidget(parent, Qt::Window), content_(std::move(content)), reportPage_(std::move(reportPage)) {
   setObjectName(QStringLiteral("frmWhy"));
-  setWindowTitle(QStringLiteral("Kelvra - Why This Result"));
+  setWindowTitle(Text(words::kWhyWindowTitle, {Tr(words::kProgramName)}));
   setWindowIcon(ProductIcon());
 
   tabWhy_ = new QTabWidget(this);
   tabWhy_->setObjectName(QStringLiteral("tabWhy"));
   tabWhy_->setFont(VerdanaFont(8.25));
-  tabWhy_->addTab(createExplanationTab(), QStringLiteral("&Explanation"));
-  tabWhy_->addTab(createChartTab(), QStringLiteral("C&hart"));
+  tabWhy_->addTab(createExplanationTab(), Text(words::kWhyExplanationTab));
+  tabWhy_->addTab(createChartTab(), Text(words::kWhyChartTab));
 
-  cmdSave_ = new QPushButton(QStringLiteral("&Save as PDF..."));
+  cmdSave_ = new QPushButton(Text(words::kWhySaveButton));
   cmdSave_->setObjectName(QStringLiteral("cmdSave"));
-  cmdSave_->setAccessibleName(QStringLiteral("Save as PDF"));
-  cmdSaveChart_ = new QPushButton(QStringLiteral("Save Chart &As..."));
+  cmdSave_->setAccessibleName(Text(words::kWhySaveName));
+  cmdSaveChart_ = new QPushButton(Text(words::kWhySaveChartButton));
   cmdSaveChart_->setObjectName(QStringLiteral("cmdSaveChart"));
-  cmdSaveChart_->setAccessibleName(QStringLiteral("Save the chart as PNG, SVG or PDF"));
-  cmdPreview_ = new QPushButton(QStringLiteral("Print Pre&view..."));
+  cmdSaveChart_->setAccessibleName(Text(words::kWhySaveChartName));
+  cmdPreview_ = new QPushButton(Text(words::kWhyPreviewButton));
   cmdPreview_->setObjectName(QStringLiteral("cmdPreview"));
-  cmdPreview_->setAccessibleName(QStringLiteral("Print preview of the report and the chart"));
-  cmdClose_ = new QPushButton(QStringLiteral("&Close"));
+  cmdPreview_->setAccessibleName(Text(words::kWhyPreviewName));
+  cmdClose_ = new QPushButton(Text(words::kWhyCloseButton));
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-  cmdClose_->setAccessibleName(QStringLiteral("Close"));
+  cmdClose_->setAccessibleName(Text(words::kWhyCloseName));
   for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) button->setFont(VerdanaFont(8.25));
-  ConnectCommand(cmdSave_, &QPushButton::clicked, this, "Save as PDF", &frmWhy::cmdSave_Click);
-  ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, "Save Chart As", &frmWhy::cmdSaveChart_Click);
-  ConnectCommand(cmdPreview_, &QPushButton::clicked, this, "Print Preview", &frmWhy::cmdPreview_Click);
-  ConnectCommand(cmdClose_, &QPushButton::clicked, this, "Close", &frmWhy::cmdClose_Click);
+  ConnectCommand(cmdSave_, &QPushButton::clicked, this, Tr(words::kWhySaveAsPdfCommand).c_str(),
+                 &frmWhy::cmdSave_Click);
+  ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, Tr(words::kWhySaveChartAsCommand).c_str(),
+                 &frmWhy::cmdSaveChart_Click);
+  ConnectCommand(cmdPreview_, &QPushButton::clicked, this, Tr(words::kWhyPrintPreviewCommand).c_str(),
+                 &frmWhy::cmdPreview_Click);
+  ConnectCommand(cmdClose_, &QPushButton::clicked, this, Tr(words::kWhyCloseCommand).c_str(), &frmWhy::cmdClose_Click);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -175,19 +181,19 @@ QWidget* frmWhy::createExplanationTab() {
   const WhyReport& report = content_.report;
   txtWhy_ = new QTextBrowser;
   txtWhy_->setObjectName(QStringLiteral("txtWhy"));
-  txtWhy_->setAccessibleName(QStringLiteral("Why this result, in plain words"));
+  txtWhy_->setAccessibleName(Text(words::kWhyWordsName));
   txtWhy_->setFont(VerdanaFont(9));
   txtWhy_->setOpenLinks(false);
   txtWhy_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   txtWhy_->setHtml(SectionsHtml(report));
 
-  auto* lblLinks = new QLabel(QStringLiteral("Every &link between the two charts (click a column title to sort):"));
+  auto* lblLinks = new QLabel(Text(words::kWhyLinksLabel));
   lblLinks->setObjectName(QStringLiteral("lblLinks"));
   lblLinks->setFont(VerdanaFont(9, true));
 
-  grdLinks_ = new QTableWidget(static_cast<int>(report.rows.size()), static_cast<int>(kWhyColumns.size()));
+  grdLinks_ = new QTableWidget(static_cast<int>(report.rows.size()), static_cast<int>(words::kWhyColumns.size()));
   grdLinks_->setObjectName(QStringLiteral("grdLinks"));
-  grdLinks_->setAccessibleName(QStringLiteral("Every link between the two charts"));
+  grdLinks_->setAccessibleName(Text(words::kWhyLinksName));
   grdLinks_->setFont(VerdanaFont(8.25));
   grdLinks_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdLinks_->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
@@ -195,8 +201,7 @@ QWidget* frmWhy::createExplanationTab() {
   grdLinks_->verticalHeader()->setDefaultSectionSize(grdLinks_->fontMetrics().height() + Twips(90));
   QStringList titles;
   // Two-word titles on two lines keep the number columns narrow.
-  for (std::string_view column : kWhyColumns)
-    titles << QString::fromUtf8(column.data(), qsizetype(column.size())).replace(QLatin1Char(' '), QLatin1Char('\n'));
+  for (const Template& column : words::kWhyColumns) titles << Text(column).replace(QLatin1Char(' '), QLatin1Char('\n'));
   grdLinks_->setHorizontalHeaderLabels(titles);
   for (int row = 0; row < grdLinks_->rowCount(); ++row) {
     for (int column = 0; column < grdLinks_->columnCount(); ++column)
@@ -228,7 +233,7 @@ QWidget* frmWhy::createChartTab() {
   picWheel_ = new WheelView(content_.chart);
   lblContact_ = new QLabel;
   lblContact_->setObjectName(QStringLiteral("lblContact"));
-  lblContact_->setAccessibleName(QStringLiteral("Contact shown"));
+  lblContact_->setAccessibleName(Text(words::kWhyContactShownName));
   lblContact_->setFont(VerdanaFont(9));
   lblContact_->setWordWrap(true);
   lblContact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -248,11 +253,10 @@ QWidget* frmWhy::createChartTab() {
 void frmWhy::showContact(std::optional<std::size_t> contact) {
   if (contact && *contact < content_.chart.contacts.size()) {
     const std::size_t scanIndex = content_.chart.contacts[*contact].scanIndex;
-    lblContact_->setText(QStringLiteral("%1. %2").arg(scanIndex + 1).arg(
-        QString::fromStdString(content_.contactLines.at(scanIndex))));
+    lblContact_->setText(
+        Text(words::kWhyContactShown, {std::to_string(scanIndex + 1), content_.contactLines.at(scanIndex)}));
   } else {
-    lblContact_->setText(QStringLiteral("Point at a line, or click the chart and press the arrow keys, to name a "
-                                        "contact and its figures."));
+    lblContact_->setText(Text(words::kWhyNoContactShown));
   }
 }
 
@@ -272,7 +276,7 @@ void frmWhy::cmdSave_Click() {
   const std::unique_ptr<QTextDocument> document = WhyDocument(content_.report);
   const QString title = QString::fromStdString(content_.report.title);
   // Landscape: the table's twelve columns read without breaking their titles.
-  SavePdfCopy(this, {QStringLiteral("Save a PDF copy of the explanation"), QStringLiteral("Kelvra explanation.pdf")},
+  SavePdfCopy(this, {Text(words::kWhySaveQuestion), Text(words::kWhySaveFileName, {Tr(words::kProgramName)})},
               [&](const QString& fileName) {
                 return WriteDocumentPdf(*document, fileName, title, QPageLayout::Landscape);
               });
@@ -280,15 +284,15 @@ void frmWhy::cmdSave_Click() {
 
 void frmWhy::cmdSaveChart_Click() {
   const QString fileName = AskSaveFileName(
-      this, {QStringLiteral("Save the chart"), QStringLiteral("Kelvra chart.png"), QLatin1String(kChartFileFilter)});
+      this, {Text(words::kWhySaveChartQuestion), Text(words::kWhySaveChartFileName, {Tr(words::kProgramName)}),
+             Text(words::kWhyChartFileFilter)});
   if (fileName.isEmpty()) return;
   const QString shown = QDir::toNativeSeparators(fileName);
   const std::optional<ChartFileKind> kind = ChartFileKindOf(fileName);
   if (!kind) {
-    ShowMessage(this, QStringLiteral("Kelvra saves the chart as a PNG image, an SVG drawing or a PDF document: end "
-                                     "the file name with .png, .svg or .pdf."));
+    ShowMessage(this, Text(words::kWhyChartFileKindUnknown, {Tr(words::kProgramName)}));
   } else if (!SaveChartFile(content_.chart, fileName, *kind)) {
-    ShowMessage(this, QStringLiteral("The chart could not be saved to %1.").arg(shown));
+    ShowMessage(this, Text(words::kWhyChartNotSaved, {shown.toStdString()}));
   }
 }
 
@@ -297,7 +301,7 @@ void frmWhy::cmdPreview_Click() {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setDocName(QString::fromStdString(WheelTitle(content_.chart.maleName, content_.chart.femaleName)));
   QPrintPreviewDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Kelvra - Print Preview"));
+  dialog.setWindowTitle(Text(words::kWhyPreviewTitle, {Tr(words::kProgramName)}));
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* target) { PrintChartDocument(*target, content_.chart, reportPage_); });
   dialog.exec();

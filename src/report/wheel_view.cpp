@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include "shell/twips.h"
+#include "shell/words.h"
+#include "vocabulary/wheel_words.h"
 #include "drawing/wheel_painter.h"
 
 namespace kelvra {
@@ -16,8 +18,10 @@ namespace {
 // How near the pointer must come to a line to name it, in screen pixels.
 constexpr qreal kPointingTolerance = 5;
 
-QString BaseName(const WheelScene& scene) {
-  return QStringLiteral("Chart: ") + QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName));
+QString ViewName(const WheelScene& scene, std::optional<std::size_t> selected) {
+  const std::string title = WheelTitle(scene.maleName, scene.femaleName);
+  if (!selected) return Text(words::kChartViewName, {title});
+  return Text(words::kChartViewNameWithContact, {title, scene.contacts[*selected].caption});
 }
 
 }  // namespace
@@ -30,7 +34,7 @@ WheelView::WheelView(WheelScene scene, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(Twips(6000), Twips(4300));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setAccessibleName(BaseName(scene_));
+  setAccessibleName(ViewName(scene_, std::nullopt));
   setAccessibleDescription(description_);
 }
 
@@ -42,9 +46,7 @@ void WheelView::select(std::optional<std::size_t> contact) {
   selected_ = contact;
   // The focused widget's new name is what a screen reader speaks; Qt 6.4's
   // setter does not announce the change itself.
-  setAccessibleName(selected_ ? BaseName(scene_) + QStringLiteral(", ") +
-                                    QString::fromStdString(scene_.contacts[*selected_].caption)
-                              : BaseName(scene_));
+  setAccessibleName(ViewName(scene_, selected_));
   QAccessibleEvent changed(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&changed);
   update();

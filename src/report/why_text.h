@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cosmodynes/explanation.h"
+#include "vocabulary/why_words.h"
 
 namespace kelvra {
 
@@ -49,7 +50,9 @@ std::vector<std::string> TotalsSentences(const Explanation& explanation);
 /// more. `result` is the real analysis's: its comment is the one that stays.
 std::vector<std::string> BirthTimeSentences(const BirthTimeBand& band, const CompatibilityResult& result);
 
-/// "Trine +4 (records 4); Jupiter +2 (records 2)", or "none".
+/// "Trine +4 (records 4); Jupiter +2 (records 2)", or "none"; the rules in
+/// the contact kinds' and points' display words ("Opposition Sun–Moon").
+/// A name that is no rule's is shown as it is.
 std::string EffectsText(const std::vector<HarmonyEffect>& effects);
 
 /// One cell of the contact table: its text and, for a number, the value it
@@ -60,12 +63,8 @@ struct WhyCell {
   bool operator==(const WhyCell&) const = default;
 };
 
-/// The contact table's column titles, left to right.
-inline constexpr std::array<std::string_view, 12> kWhyColumns = {
-    "#",        "Male point", "Female point", "Kind",     "Separation", "Detection orb",
-    "Power orb", "Male house", "Female house", "Strength", "Harmony",    "Rules"};
-
-using WhyRow = std::array<WhyCell, kWhyColumns.size()>;
+/// One row of the contact table, a cell under each of words::kWhyColumns.
+using WhyRow = std::array<WhyCell, words::kWhyColumns.size()>;
 
 /// The table row of the contact at `index` in the scan (shown from 1).
 WhyRow ContactRow(std::size_t index, const ContactExplanation& contact);
@@ -79,7 +78,7 @@ struct WhySection {
 /// Everything the explanation says: a title, the sections in reading order,
 /// then the table of every contact in the scan's order.
 struct WhyReport {
-  std::string title = "Why this result";
+  std::string title = Tr(words::kWhyTitle);
   std::vector<WhySection> sections;
   std::vector<WhyRow> rows;
 };

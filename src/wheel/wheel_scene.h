@@ -81,7 +81,4 @@ std::string WheelTitle(std::string_view maleName, std::string_view femaleName);
 /// The words said of the whole picture to a screen reader.
 std::string SpokenDescription(const WheelScene& scene);
 
-/// The caption above the strip when his houses are not Placidus's.
-inline constexpr std::string_view kPorphyryNote = "Porphyry houses (Placidus undefined at this latitude)";
-
 }  // namespace kelvra

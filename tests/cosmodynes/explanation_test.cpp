@@ -208,5 +208,55 @@ TEST(BirthTimeBand, HoldsTheRealFiguresAndLeavesTheMemoryAlone) {
   }
 }
 
+// The reader's words for a rule come from its parts: every rule the scoring
+// can name must come apart again, and nothing else may pass for a rule.
+TEST(ParseHarmonyRule, TakesApartEveryRuleTheScoringNames) {
+  const K kinds[] = {K::Conjunction, K::Sextile,        K::Square,   K::Trine,   K::Opposition,
+                     K::SemiSextile, K::SemiSquare,     K::Sesquiquadrate, K::Quincunx, K::Parallel};
+  int named = 0;
+  for (const K kind : kinds) {
+    for (const P male : kContactPoints) {
+      for (const P female : kContactPoints) {
+        HarmonyMemory memory{0};
+        std::vector<HarmonyEffect> effects;
+        ScoreContactHarmony({male, female, kind, A::Opposition, 2}, memory, &effects);
+        for (const HarmonyEffect& effect : effects) {
+          ++named;
+          const std::optional<HarmonyRuleParts> parts = ParseHarmonyRule(effect.rule);
+          ASSERT_TRUE(parts) << effect.rule;
+          // The parts name the contact's own kind and points.
+          if (parts->aspect) {
+            EXPECT_EQ(ToContactKind(*parts->aspect), kind) << effect.rule;
+          }
+          if (parts->point) {
+            EXPECT_TRUE(*parts->point == male || *parts->point == female) << effect.rule;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(named, 500);
+
+  const struct {
+    const char* rule;
+    std::optional<HarmonyRuleParts> parts;
+  } cases[] = {
+      {"SemiSextile", HarmonyRuleParts{A::SemiSextile, {}, {}}},
+      {"Opposition Sun-Moon", HarmonyRuleParts{A::Opposition, P::Sun, P::Moon}},
+      {"Conjunction Pluto-Ascendant", HarmonyRuleParts{A::Conjunction, P::Pluto, P::Ascendant}},
+      {"Opposition Mars", HarmonyRuleParts{A::Opposition, P::Mars, {}}},
+      {"Jupiter", HarmonyRuleParts{{}, P::Jupiter, {}}},
+      {"", std::nullopt},
+      {"None", std::nullopt},
+      {"Semi-sextile", std::nullopt},
+      {"Rule of Sun", std::nullopt},
+      {"Sun-Moon", std::nullopt},
+      {"Opposition Sun-", std::nullopt},
+      {"Opposition ", std::nullopt},
+      {"Trine Sun-Moon-Venus", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseHarmonyRule(c.rule), c.parts) << c.rule;
+}
+
 }  // namespace
 }  // namespace kelvra

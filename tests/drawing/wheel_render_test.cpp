@@ -19,6 +19,7 @@
 
 #include "fixed_couples.h"
 #include "drawing/wheel_painter.h"
+#include "vocabulary/wheel_words.h"
 
 namespace kelvra {
 namespace {
@@ -128,7 +129,7 @@ TEST(WheelPicture, PdfTextCanBeExtracted) {
   const QString text = QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
   for (const std::string& expected :
        {std::string("Inner ring: Ola"), std::string("Outer ring: Kari"), std::string("Declination"),
-        std::string(kPorphyryNote), scene.male[0].degrees})
+        Tr(words::kPorphyryNote), scene.male[0].degrees})
     EXPECT_TRUE(text.contains(QString::fromStdString(expected))) << expected << " not in:\n" << text.toStdString();
 }
 

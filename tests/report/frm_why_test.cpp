@@ -237,5 +237,34 @@ TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChart) {
   }
 }
 
+// A semi-sextile reads the same in every place that shows it: its noun in
+// the picture's caption, between the points in the line under the picture,
+// its title in the table's Kind and Rules columns, never its identifier.
+TEST(frmWhy, EveryPlaceUsesTheKindsOwnWords) {
+  CoupleCharts charts;
+  charts.male.Longitude[ChartPoint::Venus] = 10;
+  charts.female.Longitude[ChartPoint::Mars] = 40;
+  ContactExplanation e;
+  e.contact = {ChartPoint::Venus, ChartPoint::Mars, ContactKind::SemiSextile, AspectKind::SemiSextile, 3};
+  e.harmonyDelta = 3;
+  e.effects = {{"SemiSextile", 3, 3}};
+  Explanation explanation;
+  explanation.contacts = {e};
+  const WhyContent content = MakeWhyContent(charts, explanation, {}, {}, "", "");
+  EXPECT_EQ(content.chart.contacts.at(0).caption,
+            "\u2640\uFE0E Venus \u26BA semi-sextile \u2642\uFE0E Mars");
+  EXPECT_EQ(content.contactLines.at(0), "Male Venus semi-sextile female Mars: +3.00 harmony (strength 3.00)");
+  frmWhy window(content);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(Column(*window.linksTable(), 3), QStringList({"Semi-sextile"}));
+  EXPECT_EQ(Column(*window.linksTable(), 11), QStringList({"Semi-sextile +3 (records 3)"}));
+  window.showTab(WhyTab::Chart);
+  QTest::keyClick(window.wheelView(), Qt::Key_Home);
+  EXPECT_EQ(window.contactLabel()->text(),
+            QStringLiteral("1. Male Venus semi-sextile female Mars: +3.00 harmony (strength 3.00)"));
+  EXPECT_FALSE(window.wordsView()->toPlainText().contains(QStringLiteral("SemiSextile")));
+}
+
 }  // namespace
 }  // namespace kelvra

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace kelvra {
@@ -193,6 +194,55 @@ TEST(ContactRow, EveryColumnFormatted) {
   const WhyRow odd = ContactRow(0, link);
   EXPECT_EQ(odd[10], (WhyCell{"n/a", std::nullopt}));
   EXPECT_EQ(odd[11].text, "none");
+  link.contact.kind = K::SemiSextile;
+  EXPECT_EQ(ContactRow(0, link)[3].text, "Semi-sextile");
+}
+
+// The rules column speaks the reader's words, not the rule names kelvra-cli
+// writes; a name that is no rule's is shown as it came.
+TEST(EffectsText, NamesRulesInDisplayWords) {
+  const struct {
+    std::vector<HarmonyEffect> effects;
+    const char* expected;
+  } cases[] = {
+      {{{"SemiSextile", 4.12, 4.12}}, "Semi-sextile +4.12 (records 4.12)"},
+      {{{"Opposition Venus-Jupiter", 4, 4}, {"Jupiter", 2, 2}, {"Venus", 1, 1}},
+       "Opposition Venus\u2013Jupiter +4 (records 4); Jupiter +2 (records 2); Venus +1 (records 1)"},
+      {{{"Opposition Mars", -2, {}}, {"Saturn", -1, {}}}, "Opposition Mars -2; Saturn -1"},
+      {{{"Conjunction Pluto-Ascendant", -1, {}}}, "Conjunction Pluto\u2013Ascendant -1"},
+      {{{"SemiSquare", -3, {}}}, "Semi-square -3"},
+      {{{"Rule of Sun", 0.5, {}}}, "Rule of Sun +0.5"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EffectsText(c.effects), c.expected) << c.expected;
+}
+
+// Each sentence reaches the translation whole, with its numbers as
+// placeholders, and is filled after the lookup.
+TEST(WhySentences, AreLookedUpWholeAndFilledAfter) {
+  static std::vector<std::string> asked;
+  asked.clear();
+  const TextLookup previous = SetTextLookup([](const char*, const char* text, const char* one, int n) {
+    asked.emplace_back(text);
+    return std::string(n == 1 && one ? one : text);
+  });
+  const PersonBand wide{{0, 0}, {180, 870}, {0, 0}, {150, 900}, true};
+  const PersonBand steady{{0, 0}, {54, 54}, {0, 0}, {50, 60}, false};
+  CompatibilityResult result;
+  result.strComment = "Average";
+  const Lines sentences = BirthTimeSentences({steady, wide, Sensitivity::Female}, result);
+  const Lines notes = StrongestContactLines(Scan({Link(P::Sun, K::Trine, P::Venus, 1, 1)}), HarmonyDirection::Adding);
+  SetTextLookup(previous);
+  for (const char* whole :
+       {"Over \u00b115 minutes of the man's birth time the percentage stays %1 and the comment stays %2.",
+        "Over \u00b115 minutes of the woman's birth time the percentage ranges %1 to %2 and the comment changes.",
+        "The woman's birth time matters more: over \u00b160 minutes it spreads the percentage over %1, the man's over "
+        "%2.",
+        "Only %1 links add to harmony."})
+    EXPECT_NE(std::find(asked.begin(), asked.end(), whole), asked.end()) << whole;
+  EXPECT_EQ(sentences[4],
+            "The woman's birth time matters more: over \u00b160 minutes it spreads the percentage over 750 points, the "
+            "man's over 10 points.");
+  EXPECT_EQ(notes.back(), "Only one link adds to harmony.");
 }
 
 }  // namespace

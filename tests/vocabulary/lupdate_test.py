@@ -20,9 +20,44 @@ literal = r'((?:"(?:[^"\\]|\\.)*"\s*)+)'
 pattern = re.compile(r'KELVRA_TR(_N)?\(\s*' + literal + r',\s*' + literal + r'(?:,\s*' + literal + r')?\)')
 
 
+# C's escapes, over UTF-8 source text: \x and octal escapes are bytes of the
+# UTF-8 text, \u and \U are characters.
+_simple = {"n": "\n", "t": "\t", "r": "\r", "a": "\a", "b": "\b", "f": "\f", "v": "\v"}
+
+
 def unquote(pieces):
-    text = "".join(m for m in re.findall(r'"((?:[^"\\]|\\.)*)"', pieces))
-    return text.encode("latin-1", "backslashreplace").decode("unicode_escape").encode("latin-1").decode("utf-8")
+    # Each piece by itself: "\xc2\xb1" "15" is not "\xc2\xb115".
+    out = bytearray()
+    for piece in re.findall(r'"((?:[^"\\]|\\.)*)"', pieces):
+        out += unescape(piece)
+    return out.decode("utf-8")
+
+
+def unescape(text):
+    out, i = bytearray(), 0
+    while i < len(text):
+        c = text[i]
+        i += 1
+        if c != "\\":
+            out += c.encode("utf-8")
+            continue
+        e = text[i]
+        i += 1
+        if e == "x":
+            digits = re.match(r"[0-9a-fA-F]+", text[i:]).group()
+            out.append(int(digits, 16) & 0xFF)
+            i += len(digits)
+        elif e in "uU":
+            size = 4 if e == "u" else 8
+            out += chr(int(text[i:i + size], 16)).encode("utf-8")
+            i += size
+        elif e in "01234567":
+            digits = re.match(r"[0-7]{1,3}", text[i - 1:]).group()
+            out.append(int(digits, 8) & 0xFF)
+            i += len(digits) - 1
+        else:
+            out += _simple.get(e, e).encode("utf-8")
+    return out
 
 
 wanted = set()

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <random>
 
+#include "vocabulary/wheel_words.h"
 #include "wheel/wheel_scene.h"
 
 namespace kelvra {
@@ -152,10 +153,41 @@ TEST(WheelScene, WordsForTheReaderAndTheTitle) {
   const WheelScene scene = BuildWheelScene(charts, ExplainAnalysis(charts, 0), "  Ola ", "Kari");
   const std::string spoken = SpokenDescription(scene);
   EXPECT_NE(spoken.find("Ola's chart is on the inner ring"), std::string::npos) << spoken;
-  EXPECT_NE(spoken.find(std::string(kPorphyryNote)), std::string::npos) << spoken;
+  EXPECT_NE(spoken.find(Tr(words::kPorphyryNote)), std::string::npos) << spoken;
   EXPECT_NE(spoken.find(std::to_string(scene.contacts.size()) + " scored contact"), std::string::npos) << spoken;
   EXPECT_EQ(WheelTitle(" Ola ", "Kari"), "Ola and Kari: their two charts");
   EXPECT_EQ(WheelTitle("", "Kari"), "The two charts");
+}
+
+// The words a screen reader hears, for a chart without names, and the
+// picture's name for each contact.
+TEST(WheelScene, SpokenWordsAndCaptionsOfAnUnnamedCouple) {
+  CoupleCharts charts;
+  charts.male.Longitude[ChartPoint::NorthNode] = 10;
+  charts.female.Longitude[ChartPoint::Moon] = 190;
+  charts.male.PorphyryCusps = true;
+  Explanation explanation;
+  const struct {
+    ChartPoint male;
+    ContactKind kind;
+    double delta;
+  } links[] = {{ChartPoint::NorthNode, ContactKind::Opposition, 2}, {ChartPoint::Sun, ContactKind::Parallel, 0}};
+  for (const auto& link : links) {
+    ContactExplanation e;
+    e.contact = {link.male, ChartPoint::Moon, link.kind, AspectKind::None, 1};
+    e.harmonyDelta = link.delta;
+    explanation.contacts.push_back(e);
+  }
+  const WheelScene scene = BuildWheelScene(charts, explanation, " ", "");
+  EXPECT_EQ(SpokenDescription(scene),
+            "The man's chart is on the inner ring, with his houses; the woman's chart is on the outer ring. Porphyry "
+            "houses (Placidus undefined at this latitude). 2 scored contacts are drawn: 1 aspect as lines across the "
+            "centre and 1 parallel of declination on the strip beside the wheel. 1 adds to harmony (solid blue "
+            "lines), 0 take away (dashed orange lines), 1 change nothing (dotted grey lines). The arrow keys step "
+            "through the contacts; the Explanation tab lists every one in a table.");
+  ASSERT_EQ(scene.contacts.size(), 2u);
+  EXPECT_EQ(scene.contacts[0].caption, "\u260A North Node \u260D opposition \u263D Moon");
+  EXPECT_EQ(scene.contacts[1].caption, "\u2609 Sun \u2225 parallel \u263D Moon");
 }
 
 }  // namespace
