@@ -53,6 +53,8 @@ inline constexpr Template kCliHelp = KELVRA_TR(
     "                   (e.g. male_part_of_fortune; P_dob reads \"March 1, 2050\").\n"
     "                   A refused row is told on standard error as\n"
     "                   \"row N: message\".\n"
+    "kelvra-cli writes the months of \"dob\" and P_dob in English, whatever the\n"
+    "locale.\n"
     "Rows are numbered from 1, the header not counted. All rows of one run share\n"
     "the harmony memory, as successive analyses in one run of Kelvra do.\n"
     "A row that is not well-formed CSV (a quote inside an unquoted field, text\n"
