@@ -20,7 +20,7 @@ std::unique_ptr<PictureSession> StartPictureSession(const char* program, const s
   for (const ModuleProblem& problem : loaded.problems) {
     if (!problems.empty()) problems += Tr(words::kCliProblemSeparator);
     problems += problem.kind == ModuleProblem::Kind::NotLoadable ? problem.reason
-                                                                  : Tr(words::kCliNotPictureModule, {problem.path});
+                                                                 : Tr(words::kCliNotPictureModule, {problem.path});
   }
   if (problems.empty()) problems = Tr(words::kCliPictureModuleNotFound, {request.fileName});
   failure = Tr(words::kCliCannotDrawWheels, {problems});

@@ -161,7 +161,8 @@ void frmBrowser::createAddressBar() {
   // focus, after their label rather than "edit".
   cboAddress_->setAccessibleName(Text(words::kLookupAddress));
   cboAddress_->lineEdit()->setAccessibleName(Text(words::kLookupAddress));
-  ConnectCommand(cboAddress_, &QComboBox::activated, this, words::kCommandGoToAddress, &frmBrowser::handleAddressActivated);
+  ConnectCommand(cboAddress_, &QComboBox::activated, this, words::kCommandGoToAddress,
+                 &frmBrowser::handleAddressActivated);
 
   lblAddress_ = new QLabel(Text(words::kLookupAddressLabel), picAddress_);
   lblAddress_->setObjectName(QStringLiteral("lblAddress"));

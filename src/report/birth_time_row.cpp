@@ -22,8 +22,9 @@ BirthTimeRow BirthTimeRowOf(const ConvertedBirthTime& time) {
   if (ut.time().second() != 0) utText += QLatin1Char(':') + TwoDigits(ut.time().second());
 
   BirthTimeRow row;
-  row.text = Text(words::kBirthTimeRow, {TwoDigits(time.local.hour).toStdString(), TwoDigits(time.local.minute).toStdString(),
-                                         OffsetText(reading.offsetSeconds).toStdString(), utText.toStdString()});
+  row.text =
+      Text(words::kBirthTimeRow, {TwoDigits(time.local.hour).toStdString(), TwoDigits(time.local.minute).toStdString(),
+                                  OffsetText(reading.offsetSeconds).toStdString(), utText.toStdString()});
   // Against the date of birth the report shows above, as typed: 24:15 on the
   // 13th read at UT+0 is 00:15 UT on the 14th, one day after it.
   const qint64 days = QDate(time.local.year, time.local.month, time.local.day).daysTo(ut.date());
@@ -39,9 +40,10 @@ BirthTimeRow BirthTimeRowOf(const ConvertedBirthTime& time) {
       reading.abbreviation != QStringLiteral("UTC") + OffsetText(reading.offsetSeconds))
     details << reading.abbreviation;
   if (reading.daylightTime) details << Text(words::kBirthTimeSummerTime);
-  row.toolTip = details.isEmpty() ? zone
-                                  : Text(words::kBirthTimeZoneNotes,
-                                         {zone.toStdString(), details.join(Text(words::kBirthTimeNoteSeparator)).toStdString()});
+  row.toolTip = details.isEmpty()
+                    ? zone
+                    : Text(words::kBirthTimeZoneNotes,
+                           {zone.toStdString(), details.join(Text(words::kBirthTimeNoteSeparator)).toStdString()});
   return row;
 }
 

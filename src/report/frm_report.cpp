@@ -225,7 +225,8 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
   title->setObjectName(QStringLiteral("Label1"));
   SetColour(title, kMagenta);
 
-  identityFrames_[0] = addIdentity("Frame1", words::kReportMale, TwipsRect(525, 720, 5085, kIdentityFrameHeight), 120, 1650, true);
+  identityFrames_[0] =
+      addIdentity("Frame1", words::kReportMale, TwipsRect(525, 720, 5085, kIdentityFrameHeight), 120, 1650, true);
   identityFrames_[1] =
       addIdentity("Frame2", words::kReportFemale, TwipsRect(5715, 720, 5085, kIdentityFrameHeight), 150, 1680, false);
 
@@ -248,8 +249,9 @@ frmReport::frmReport(QWidget* parent) : QWidget(parent) {
     label->setObjectName(QString::fromLatin1(explanation.name));
     label->setWordWrap(true);
   }
-  auto* frame4 = frame4_ = new ReportFrame(frame3, "Frame4", Text(words::kReportCompatibilityReport), PageFont(9.75, true),
-                                 TwipsRect(180, 3120, 9915, 1155));
+  auto* frame4 = frame4_ =
+      new ReportFrame(frame3, "Frame4", Text(words::kReportCompatibilityReport), PageFont(9.75, true),
+                      TwipsRect(180, 3120, 9915, 1155));
   for (int column = 0; column < 5; ++column) {
     SetColour(AddLabel(frame4, Text(*kFigureCaptions[column]), PageFont(9.75, true),
                        TwipsRect(kFigureLefts[column], 390, 1245, 255), Qt::AlignCenter),
@@ -312,7 +314,8 @@ void frmReport::showBirthTimes(const ConvertedBirthTime& male, const ConvertedBi
     const int valueLeft = frame->property("valueLeft").toInt();
     const QRect box = frame->geometry();
     frame->setGeometry(QRect(box.topLeft(), QSize(box.width(), Twips(kIdentityFrameHeight + down))));
-    AddLabel(frame, Text(words::kReportBirthTime), IdentityCaptionFont(), TwipsRect(captionLeft, kBirthTimeRowTop, 1485, 225));
+    AddLabel(frame, Text(words::kReportBirthTime), IdentityCaptionFont(),
+             TwipsRect(captionLeft, kBirthTimeRowTop, 1485, 225));
     const BirthTimeRow row = BirthTimeRowOf(*rows[i].first);
     QLabel* value = AddLabel(frame, row.text, PageFont(9.75), TwipsRect(valueLeft, kBirthTimeRowTop, 3285, 225));
     value->setObjectName(QString::fromLatin1(rows[i].second));
@@ -337,7 +340,8 @@ void frmReport::addChart(QWidget* parent, const char* frameName, const Template&
     const int top = 240 + 315 * (i % 8);
     const int captionLeft = i < 8 ? 120 : 2400;
     const int valueLeft = i < 8 ? 960 : 3240;
-    QLabel* rowCaption = AddLabel(frame, Text(words::ReportRowCaption(kAllChartPoints[static_cast<std::size_t>(i)])), captionFont,
+    const ChartPoint point = kAllChartPoints[static_cast<std::size_t>(i)];
+    QLabel* rowCaption = AddLabel(frame, Text(words::ReportRowCaption(point)), captionFont,
                                   TwipsRect(captionLeft, top, 855, 285));
     MakeCell(rowCaption);
     MakeCell(addField(frame, male ? kChartRows[i].maleField : kChartRows[i].femaleField, PageFont(9.75),
@@ -369,7 +373,8 @@ void frmReport::showReport(const CompatibilityReport& report) {
   for (std::size_t i = 0; i < kReportFields.size(); ++i) {
     const std::string& text = report.*kReportFields[i].second;
     // The verdict is the analysis's data; the page shows its word.
-    const Template* verdict = kReportFields[i].second == &CompatibilityReport::Comment ? words::VerdictWord(text) : nullptr;
+    const Template* verdict =
+        kReportFields[i].second == &CompatibilityReport::Comment ? words::VerdictWord(text) : nullptr;
     fields_[i]->setText(verdict ? Text(*verdict) : QString::fromStdString(text));
   }
 }

@@ -159,8 +159,9 @@ inline constexpr Template kCliTextAfterQuote = KELVRA_TR("kelvra-cli input", "te
 inline constexpr Template kCliHeaderMalformed = KELVRA_TR("kelvra-cli input", "the header row: %1: malformed CSV, %2");
 inline constexpr Template kCliRowMalformed =
     KELVRA_TR("kelvra-cli input", "%1: malformed CSV, %2; the row is skipped to its line end");
-inline constexpr Template kCliHeaderQuoteNeverClosed = KELVRA_TR(
-    "kelvra-cli input", "the header row: a quote opened in %1 is never closed, so the rest of the input lies inside it");
+inline constexpr Template kCliHeaderQuoteNeverClosed =
+    KELVRA_TR("kelvra-cli input",
+              "the header row: a quote opened in %1 is never closed, so the rest of the input lies inside it");
 inline constexpr Template kCliRowQuoteNeverClosed =
     KELVRA_TR("kelvra-cli input",
               "data row %1: a quote opened in %2 is never closed, so the rest of the input lies inside it");
