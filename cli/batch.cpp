@@ -28,6 +28,7 @@
 #include "cosmodynes/analysis.h"
 #include "cosmodynes/explanation.h"
 #include "reportdata/report_fields.h"
+#include "vocabulary/cli_words.h"
 
 namespace kelvra::cli {
 
@@ -199,7 +200,7 @@ class Run final : public CsvRowHandler {
 
   void WriteRefusal(std::uint64_t row, const std::string& message) {
     if (options_.format == OutputFormat::Csv) {
-      err_ << "row " << row << ": " << message << '\n';
+      err_ << Tr(words::kCliRowRefused, {std::to_string(row), message}) << '\n';
       err_.flush();
       return;
     }
@@ -223,11 +224,11 @@ class Run final : public CsvRowHandler {
     errno = 0;
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     out_.flush();
-    if (!out_) Fail("cannot write to " + options_.outputName + ": " + SystemReason(errno));
+    if (!out_) Fail(Tr(words::kCliCannotWriteTo, {options_.outputName, SystemReason(errno)}));
   }
 
   void Fail(const std::string& message) {
-    err_ << "kelvra-cli: " << message << '\n';
+    err_ << Tr(words::kCliComplaint, {message}) << '\n';
     err_.flush();
     status_ = kExitFailure;
     stopped_ = true;
@@ -241,9 +242,9 @@ class Run final : public CsvRowHandler {
     try {
       work();
     } catch (const std::exception& e) {
-      Fail(std::string("internal error: ") + e.what());
+      Fail(Tr(words::kCliInternalErrorBecause, {e.what()}));
     } catch (...) {
-      Fail("internal error");
+      Fail(Tr(words::kCliInternalError));
     }
   }
 

@@ -10,6 +10,7 @@
 
 #include "cli/system_reason.h"
 #include "cli/utf8.h"
+#include "vocabulary/cli_words.h"
 
 namespace kelvra::cli {
 
@@ -37,7 +38,7 @@ CsvRowReader::~CsvRowReader() { StopParser(); }
 
 bool CsvRowReader::StartParser() {
   if (csv_init(parser_.get(), CSV_STRICT | CSV_STRICT_FINI) != 0) {
-    Fail("cannot start the CSV reader");
+    Fail(Tr(words::kCliReaderNotStarted));
     return false;
   }
   parserLive_ = true;
@@ -70,7 +71,7 @@ void CsvRowReader::Read(std::istream& in, std::string_view inputName, const std:
     }
     Feed(buffer.data(), static_cast<std::size_t>(n));
   }
-  if (!stopped_ && in.bad()) Fail("cannot read " + std::string(inputName) + ": " + SystemReason(errno));
+  if (!stopped_ && in.bad()) Fail(Tr(words::kCliCannotRead, {inputName, SystemReason(errno)}));
   if (!stopped_) Finish();
   StopParser();
 }
@@ -107,12 +108,12 @@ void CsvRowReader::Parse(const char* data, std::size_t size) {
     const std::size_t done = csv_parse(parser_.get(), data, size, OnField, OnRowEnd, this);
     if (done == size || stopped_) return;
     if (csv_error(parser_.get()) != CSV_EPARSE) {
-      Fail(std::string("cannot read the CSV: ") + csv_strerror(csv_error(parser_.get())));
+      Fail(Tr(words::kCliCsvUnreadable, {csv_strerror(csv_error(parser_.get()))}));
       return;
     }
     // Strict reading stops at the offending byte: a quote inside an unquoted
     // field, or anything but a comma or line end after a closing quote.
-    Malformed(data[done] == '"' ? "a quote inside an unquoted field" : "text after a closing quote");
+    Malformed(Tr(data[done] == '"' ? words::kCliQuoteInsideField : words::kCliTextAfterQuote));
     data += done;
     size -= done;
   }
@@ -122,10 +123,11 @@ void CsvRowReader::Malformed(const std::string& cause) {
   const std::string column = ColumnLabel(fieldCount_);
   StopParser();
   if (!haveHeader_) {
-    Fail("the header row: " + column + ": malformed CSV, " + cause);
+    Fail(Tr(words::kCliHeaderMalformed, {column, cause}));
     return;
   }
-  handler_.OnMalformedRow(++row_, column + ": malformed CSV, " + cause + "; the row is skipped to its line end");
+  ++row_;
+  handler_.OnMalformedRow(row_, Tr(words::kCliRowMalformed, {column, cause}));
   skippingRow_ = true;
 }
 
@@ -134,12 +136,12 @@ void CsvRowReader::Finish() {
   if (stopped_ || skippingRow_) return;
   if (csv_fini(parser_.get(), OnField, OnRowEnd, this) != 0 && !stopped_) {
     // Only an unterminated quote fails here: it took every later line into one field.
-    const std::string where = haveHeader_ ? "data row " + std::to_string(row_ + 1) : std::string("the header row");
-    Fail(where + ": a quote opened in " + ColumnLabel(fieldCount_) +
-         " is never closed, so the rest of the input lies inside it");
+    const std::string column = ColumnLabel(fieldCount_);
+    Fail(haveHeader_ ? Tr(words::kCliRowQuoteNeverClosed, {std::to_string(row_ + 1), column})
+                     : Tr(words::kCliHeaderQuoteNeverClosed, {column}));
     return;
   }
-  if (!stopped_ && !haveHeader_) Fail("the input has no header row");
+  if (!stopped_ && !haveHeader_) Fail(Tr(words::kCliNoHeader));
 }
 
 void CsvRowReader::Fail(const std::string& message) {
@@ -156,7 +158,7 @@ std::string CsvRowReader::ColumnLabel(std::size_t index) const {
                        std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (plain) return name;
   }
-  return "column " + std::to_string(index + 1);
+  return Tr(words::kCliColumnAt, {std::to_string(index + 1)});
 }
 
 void CsvRowReader::OnField(void* data, std::size_t size, void* self) {
@@ -173,10 +175,10 @@ void CsvRowReader::OnField(void* data, std::size_t size, void* self) {
 }
 
 void CsvRowReader::KeepHeaderName(std::string_view field) {
-  if (fieldCount_ == 0 && field.starts_with(kBom)) headerProblem_ = "the input begins with two byte order marks";
+  if (fieldCount_ == 0 && field.starts_with(kBom)) headerProblem_ = &words::kCliTwoByteOrderMarks;
   if (field.find('\0') != std::string_view::npos ||
       (fieldCount_ == 0 && (field.starts_with("\xFF\xFE") || field.starts_with("\xFE\xFF"))))
-    headerProblem_ = "the input looks like UTF-16";
+    headerProblem_ = &words::kCliLooksLikeUtf16;
   if (fieldCount_ < kNamedColumns) headerNames_.emplace_back(field.substr(0, kLongestColumnName + 1));
   for (std::size_t c = 0; c < columns_.size(); ++c) {
     if (field != columns_[c]) continue;
@@ -196,7 +198,7 @@ void CsvRowReader::OnRowEnd(int, void* self) noexcept {
       reader.Header();
     }
   } catch (const std::exception& e) {
-    reader.Fail(std::string("internal error: ") + e.what());
+    reader.Fail(Tr(words::kCliInternalErrorBecause, {e.what()}));
   }
   reader.fieldCount_ = 0;
   reader.nextKept_ = 0;
@@ -204,15 +206,17 @@ void CsvRowReader::OnRowEnd(int, void* self) noexcept {
 
 void CsvRowReader::Header() {
   haveHeader_ = true;
-  if (!duplicate_.empty()) return Fail("column " + duplicate_ + " appears more than once in the header");
+  if (!duplicate_.empty()) return Fail(Tr(words::kCliDuplicateColumn, {duplicate_}));
   std::string missing;
   for (std::size_t c = 0; c < required_; ++c) {
-    if (places_[c] == kAbsent) missing += (missing.empty() ? "" : ", ") + columns_[c];
+    if (places_[c] == kAbsent) {
+      if (!missing.empty()) missing += Tr(words::kCliColumnSeparator);
+      missing += columns_[c];
+    }
   }
   if (!missing.empty()) {
     // A wrong encoding hides every column; say so rather than list them all.
-    return Fail(headerProblem_.empty() ? "missing column(s) in the header: " + missing
-                                       : headerProblem_ + "; kelvra-cli reads UTF-8");
+    return Fail(headerProblem_ ? Tr(*headerProblem_) : Tr(words::kCliMissingColumns, {missing}));
   }
   for (std::size_t c = 0; c < columns_.size(); ++c) {
     if (places_[c] != kAbsent) keptByPlace_.push_back({places_[c], c});

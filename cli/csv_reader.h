@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "vocabulary/text.h"
+
 struct csv_parser;  // libcsv's, kept out of this header
 
 namespace kelvra::cli {
@@ -95,7 +97,7 @@ class CsvRowReader {
   std::vector<std::size_t> places_;
   std::vector<std::string> headerNames_;
   std::string duplicate_;
-  std::string headerProblem_;
+  const Template* headerProblem_ = nullptr;
 
   // The current row: the wanted columns' values, reused from row to row.
   std::vector<std::pair<std::size_t, std::size_t>> keptByPlace_;  // (place, column), present columns only

@@ -16,6 +16,7 @@
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/picture_module.h"
+#include "vocabulary/cli_words.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ bool MayWait(int fd) {
 }
 
 int Failure(const std::string& message) {
-  std::cerr << "kelvra-cli: " << message << '\n';
+  std::cerr << kelvra::Tr(kelvra::words::kCliComplaint, {message}) << '\n';
   return kelvra::cli::kExitFailure;
 }
 
@@ -37,12 +38,13 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   cli::CommandLine line = cli::ParseCommandLine(argc, argv, cli::AvailableProcessors());
   switch (line.action) {
-    case cli::CommandLine::Action::Help: std::cout << cli::kHelpText; return 0;
+    case cli::CommandLine::Action::Help: std::cout << cli::HelpText(); return 0;
     case cli::CommandLine::Action::Version:
       std::cout << "kelvra-cli " << KELVRA_VERSION << '\n' << kelvra::kAtlasCredit << '\n';
       return 0;
     case cli::CommandLine::Action::Usage:
-      std::cerr << "kelvra-cli: " << line.problem << "\nTry 'kelvra-cli --help'.\n";
+      std::cerr << kelvra::Tr(kelvra::words::kCliComplaint, {line.problem}) << '\n'
+                << kelvra::Tr(kelvra::words::kCliTryHelp) << '\n';
       return cli::kExitFailure;
     case cli::CommandLine::Action::Run: break;
   }
@@ -54,11 +56,11 @@ int main(int argc, char** argv) {
   if (line.file && *line.file != "-") {
     const std::string& file = *line.file;
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return Failure(file + ": is a directory");
+    if (std::filesystem::is_directory(file, ec)) return Failure(kelvra::Tr(kelvra::words::kCliIsDirectory, {file}));
     stream.open(file, std::ios::binary);
     if (!stream) {
       const int error = errno;
-      return Failure("cannot open " + file + ": " + std::strerror(error));
+      return Failure(kelvra::Tr(kelvra::words::kCliCannotOpen, {file, std::strerror(error)}));
     }
     in = &stream;
     options.inputName = file;

@@ -27,6 +27,6 @@ struct CommandLine {
 CommandLine ParseCommandLine(int argc, const char* const* argv, unsigned defaultJobs);
 
 /// What --help shows.
-extern const std::string_view kHelpText;
+std::string HelpText();
 
 }  // namespace kelvra::cli

@@ -3,6 +3,7 @@
 
 #include "cli/picture_module.h"
 #include "modules/module_loader.h"
+#include "vocabulary/cli_words.h"
 
 namespace kelvra::cli {
 
@@ -14,12 +15,15 @@ std::unique_ptr<PictureSession> StartPictureSession(const char* program, const s
   const LoadedModule loaded = LoadModule(request);
   if (auto entry = loaded.Entry<PictureSessionFunction>())
     return std::unique_ptr<PictureSession>(entry(program, directory.c_str()));
-  failure = ModuleFailure(request, loaded,
-                          {.opening = "cannot draw wheels: ",
-                           .notLoadable = "{reason}",
-                           .noEntryPoint = "{path} is not kelvra-cli's picture module",
-                           .notFound = "the module {file} was not found",
-                           .separator = "; "});
+  // A file that does not load is told in dlerror's words alone.
+  std::string problems;
+  for (const ModuleProblem& problem : loaded.problems) {
+    if (!problems.empty()) problems += Tr(words::kCliProblemSeparator);
+    problems += problem.kind == ModuleProblem::Kind::NotLoadable ? problem.reason
+                                                                 : Tr(words::kCliNotPictureModule, {problem.path});
+  }
+  if (problems.empty()) problems = Tr(words::kCliPictureModuleNotFound, {request.fileName});
+  failure = Tr(words::kCliCannotDrawWheels, {problems});
   return nullptr;
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/picture_module.h"
 #include "cli/wheel_files.h"
+#include "vocabulary/cli_words.h"
 
 namespace kelvra::cli {
 
@@ -18,7 +19,7 @@ namespace {
 void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   const bool platform = context.category && std::string_view(context.category).starts_with("qt.qpa");
   if (type != QtCriticalMsg && type != QtFatalMsg && !platform) return;
-  std::cerr << "kelvra-cli: " << message.toStdString() << '\n';
+  std::cerr << Tr(words::kCliComplaint, {message.toStdString()}) << '\n';
   std::cerr.flush();
 }
 

@@ -4,9 +4,13 @@
 #include <cstring>
 #include <string>
 
+#include "vocabulary/cli_words.h"
+
 namespace kelvra::cli {
 
 /// The system's words for `error` (an errno value), for "cannot ...: reason".
-inline std::string SystemReason(int error) { return error != 0 ? std::strerror(error) : "the system gave no reason"; }
+inline std::string SystemReason(int error) {
+  return error != 0 ? std::string(std::strerror(error)) : Tr(words::kCliNoSystemReason);
+}
 
 }  // namespace kelvra::cli

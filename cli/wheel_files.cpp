@@ -10,14 +10,14 @@
 #include <memory>
 #include <system_error>
 
+#include "cli/system_reason.h"
 #include "drawing/wheel_painter.h"
+#include "vocabulary/cli_words.h"
 #include "wheel/wheel_scene.h"
 
 namespace kelvra::cli {
 
 namespace {
-
-std::string Reason(int error) { return error != 0 ? std::strerror(error) : "the system gave no reason"; }
 
 bool WriteAll(int fd, std::string_view contents) {
   while (!contents.empty()) {
@@ -50,7 +50,7 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
     ::unlink(temporary.c_str());
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
   }
-  if (fd < 0) return Reason(errno);
+  if (fd < 0) return SystemReason(errno);
   bool written = WriteAll(fd, contents);
   int error = written ? 0 : errno;
   // Some file systems report a failed write only when the file is closed.
@@ -64,7 +64,7 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
   }
   if (!written) {
     ::unlink(temporary.c_str());
-    return Reason(error);
+    return SystemReason(error);
   }
   return std::nullopt;
 }
@@ -79,15 +79,15 @@ RowPictureWriter WheelFileWriter(std::string directory) {
     if (!*made) {
       std::error_code ec;
       std::filesystem::create_directories(directory, ec);
-      if (ec) return "cannot write " + path + ": " + ec.message();
+      if (ec) return Tr(words::kCliCannotWritePicture, {path, ec.message()});
       *made = true;
     }
     const WheelScene scene = BuildWheelScene(analysis, explanation, maleName, femaleName);
     const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(maleName, femaleName)));
     // An empty drawing is a painter failure, not a picture worth a file.
-    if (svg.isEmpty()) return "cannot write " + path + ": the drawing came out empty";
+    if (svg.isEmpty()) return Tr(words::kCliPictureEmpty, {path});
     if (const auto reason = ReplaceFile(path, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size()))))
-      return "cannot write " + path + ": " + *reason;
+      return Tr(words::kCliCannotWritePicture, {path, *reason});
     return std::nullopt;
   };
 }

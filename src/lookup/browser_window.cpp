@@ -22,15 +22,16 @@
 #include "shell/command.h"
 #include "shell/link_label.h"
 #include "shell/twips.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/lookup_words.h"
+#include "vocabulary/shell_words.h"
 
 namespace kelvra {
 
 namespace {
 
 const QString kBlankPage = QStringLiteral("about:blank");
-
-// The command that Enter in the address box runs, as a failure names it.
-constexpr char kGoToAddress[] = "Go to Address";
 
 // Layout in twips, like every window's, so that Twips() scales it with the screen.
 constexpr int kClientWidth = 8310;
@@ -58,11 +59,11 @@ frmBrowser::frmBrowser(const LookupPlace& place, LookupBrowserOptions options, Q
       strSearchQuery_(LookupSearchText(place.city, place.state, place.country)) {
   setObjectName(QStringLiteral("frmBrowser"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Lookup Browser - Kelvra - %1").arg(options_.homePage.host()));
+  setWindowTitle(Text(words::kLookupTitle, {options_.homePage.host().toStdString()}));
   // The caption follows the page; the window itself keeps one name.
   static const bool announcedAsWindow = (QAccessible::installFactory(BrowserAccessible), true);
   Q_UNUSED(announcedAsWindow)
-  setAccessibleName(QStringLiteral("Lookup Browser - Kelvra"));
+  setAccessibleName(Text(words::kLookupAccessibleName));
   resize(Twips(kClientWidth), Twips(kClientHeight));
 
   createToolBar();
@@ -92,23 +93,28 @@ void frmBrowser::createToolBar() {
   tbToolBar_->setMovable(false);
   tbToolBar_->setIconSize(QSize(16, 16));
   // The style has no house or magnifying glass of its own.
-  const std::pair<const char*, QIcon> buttons[] = {
-      {"Back", style()->standardIcon(QStyle::SP_ArrowBack)},
-      {"Forward", style()->standardIcon(QStyle::SP_ArrowForward)},
-      {"Stop", style()->standardIcon(QStyle::SP_BrowserStop)},
-      {"Refresh", style()->standardIcon(QStyle::SP_BrowserReload)},
-      {"Home", HomeIcon()},
-      {"Search", SearchIcon()},
+  // The key names the button to the code; the words are what the user reads.
+  const struct {
+    const char* key;
+    const Template& words;
+    QIcon icon;
+  } buttons[] = {
+      {"Back", words::kLookupBack, style()->standardIcon(QStyle::SP_ArrowBack)},
+      {"Forward", words::kLookupForward, style()->standardIcon(QStyle::SP_ArrowForward)},
+      {"Stop", words::kLookupStop, style()->standardIcon(QStyle::SP_BrowserStop)},
+      {"Refresh", words::kLookupRefresh, style()->standardIcon(QStyle::SP_BrowserReload)},
+      {"Home", words::kLookupHome, HomeIcon()},
+      {"Search", words::kLookupSearch, SearchIcon()},
   };
-  for (const auto& [key, icon] : buttons) {
-    QAction* action = tbToolBar_->addAction(icon, QString::fromLatin1(key));
-    action->setObjectName(QString::fromLatin1(key));
-    action->setData(QString::fromLatin1(key));
-    action->setToolTip(QString::fromLatin1(key));
+  for (const auto& button : buttons) {
+    QAction* action = tbToolBar_->addAction(button.icon, Text(button.words));
+    action->setObjectName(QString::fromLatin1(button.key));
+    action->setData(QString::fromLatin1(button.key));
+    action->setToolTip(Text(button.words));
   }
   // The button that shows the buttons a narrow window cuts off has no text.
   if (auto* more = tbToolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-    more->setAccessibleName(QStringLiteral("More Buttons"));
+    more->setAccessibleName(Text(words::kLookupMoreButtons));
   connect(tbToolBar_, &QToolBar::actionTriggered, this, [this](QAction* action) {
     RunCommand(this, action->text(), [this, action] { handleToolbarAction(action); });
   });
@@ -117,20 +123,20 @@ void frmBrowser::createToolBar() {
   Picture1_->setObjectName(QStringLiteral("Picture1"));
   Picture1_->setGeometry(TwipsRect(2880, 60, 6525, 375));
   const int height = Picture1_->height();
-  Label1_ = new QLabel(QStringLiteral("Kelvra"), Picture1_);
+  Label1_ = new QLabel(Text(words::kProgramName), Picture1_);
   Label1_->setObjectName(QStringLiteral("Label1"));
   QFont bold = Label1_->font();
   bold.setBold(true);
   Label1_->setFont(bold);
   Label1_->setGeometry(0, 0, Twips(900), height);
-  Label61_ = new LinkLabel(QStringLiteral("Visit %1").arg(options_.homePage.host()), Picture1_);
+  Label61_ = new LinkLabel(Text(words::kLookupVisit, {options_.homePage.host().toStdString()}), Picture1_);
   Label61_->setObjectName(QStringLiteral("Label61"));
   Label61_->setAlignment(Qt::AlignCenter);
   // Inside a tool bar a label paints its text in the button text colour,
   // which would cover the link's blue.
   Label61_->setForegroundRole(QPalette::WindowText);
   Label61_->setGeometry(Twips(900), 0, Picture1_->width() - Twips(900), height);
-  ConnectCommand(Label61_, &LinkLabel::clicked, this, "Visit Us Online", [](frmBrowser* window) {
+  ConnectCommand(Label61_, &LinkLabel::clicked, this, words::kCommandVisitUsOnline, [](frmBrowser* window) {
     if (window->options_.openHomePage) window->options_.openHomePage();
   });
 }
@@ -153,11 +159,12 @@ void frmBrowser::createAddressBar() {
   cboAddress_->lineEdit()->installEventFilter(this);
   // Screen readers name the box, and the text field inside it that takes the
   // focus, after their label rather than "edit".
-  cboAddress_->setAccessibleName(QStringLiteral("Address"));
-  cboAddress_->lineEdit()->setAccessibleName(QStringLiteral("Address"));
-  ConnectCommand(cboAddress_, &QComboBox::activated, this, kGoToAddress, &frmBrowser::handleAddressActivated);
+  cboAddress_->setAccessibleName(Text(words::kLookupAddress));
+  cboAddress_->lineEdit()->setAccessibleName(Text(words::kLookupAddress));
+  ConnectCommand(cboAddress_, &QComboBox::activated, this, words::kCommandGoToAddress,
+                 &frmBrowser::handleAddressActivated);
 
-  lblAddress_ = new QLabel(QStringLiteral("&Address:"), picAddress_);
+  lblAddress_ = new QLabel(Text(words::kLookupAddressLabel), picAddress_);
   lblAddress_->setObjectName(QStringLiteral("lblAddress"));
   lblAddress_->setBuddy(cboAddress_);
   lblAddress_->adjustSize();
@@ -193,7 +200,7 @@ bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
   if (watched == cboAddress_->lineEdit() && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      RunCommand(this, QString::fromLatin1(kGoToAddress), [this] { handleAddressActivated(); });
+      RunCommand(this, Text(words::kCommandGoToAddress), [this] { handleAddressActivated(); });
       return true;
     }
   }

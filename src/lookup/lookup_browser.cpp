@@ -14,6 +14,7 @@
 #include "lookup/web_sandbox.h"
 #include "modules/module_loader.h"
 #include "shell/web_links.h"
+#include "vocabulary/lookup_words.h"
 
 // Exported by Qt GUI, declared only in a private header; Qt WebEngine
 // declares it the same way.
@@ -70,6 +71,29 @@ void PrepareForWebEngine() {
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
+// Every file refused on the way, or where the module was looked for.
+QString LookupModuleFailure(const ModuleRequest& request, const LoadedModule& loaded) {
+  std::string problems;
+  const auto add = [&problems](const std::string& problem) {
+    if (!problems.empty()) problems += Tr(words::kLookupProblemSeparator);
+    problems += problem;
+  };
+  for (const ModuleProblem& problem : loaded.problems) {
+    add(problem.kind == ModuleProblem::Kind::NotLoadable
+            ? Tr(words::kLookupModuleNotLoadable, {problem.path, problem.reason})
+            : Tr(words::kLookupModuleNotOurs, {problem.path}));
+  }
+  if (problems.empty()) {
+    std::string directories;
+    for (const std::string& directory : request.directories) {
+      if (!directories.empty()) directories += Tr(words::kLookupFolderSeparator);
+      directories += directory;
+    }
+    add(Tr(words::kLookupModuleNotFound, {request.fileName, directories}));
+  }
+  return QString::fromStdString(Tr(words::kLookupCannotOpen, {problems}));
+}
+
 // Resolves the entry point from the first module found; the library stays
 // loaded for the rest of the run, as WebEngine cannot be unloaded.
 CreateLookupBrowserFunction LoadBrowserModule(QString* failure) {
@@ -80,15 +104,7 @@ CreateLookupBrowserFunction LoadBrowserModule(QString* failure) {
                               RTLD_LAZY | RTLD_LOCAL, PrepareForWebEngine};
   const LoadedModule loaded = LoadModule(request);
   if (auto function = loaded.Entry<CreateLookupBrowserFunction>()) return LoadedFunction() = function;
-  if (failure) {
-    *failure = QString::fromStdString(
-        ModuleFailure(request, loaded,
-                      {.opening = "The lookup browser cannot be opened. ",
-                       .notLoadable = kLibraryNotLoadable,
-                       .noEntryPoint = "{path} is not a lookup browser module of this Kelvra version.",
-                       .notFound = "Its module {file} was not found in {directories}.",
-                       .separator = " "}));
-  }
+  if (failure) *failure = LookupModuleFailure(request, loaded);
   return nullptr;
 }
 

@@ -4,11 +4,13 @@
 #include <algorithm>
 
 #include "shell/twips.h"
+#include "shell/words.h"
+#include "vocabulary/lookup_words.h"
 
 namespace kelvra {
 
 QString LookupSearchText(const QString& city, const QString& state, const QString& country) {
-  return QStringLiteral("Latitude Longitude ") + city + QLatin1Char(' ') + state + QLatin1Char(' ') + country;
+  return Text(words::kLookupSearchText, {city.toStdString(), state.toStdString(), country.toStdString()});
 }
 
 bool EntersHistory(const QString& address) { return !address.contains(QStringLiteral("about:blank")); }
@@ -22,7 +24,7 @@ QStringList RewriteHistory(QStringList history, const QString& address) {
 }
 
 QString BusyCaption(bool busy, const QString& pageTitle) {
-  return busy ? QStringLiteral("Working...") : pageTitle;
+  return busy ? Text(words::kLookupWorking) : pageTitle;
 }
 
 BrowserGeometry ResizeRule(QSize inner, int addressBarInnerWidth, int addressLeft, int addressBarBottom) {

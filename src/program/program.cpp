@@ -10,6 +10,8 @@
 #include "report/report_printing.h"
 #include "shell/about.h"
 #include "shell/message.h"
+#include "shell/words.h"
+#include "vocabulary/lookup_words.h"
 
 namespace kelvra {
 
@@ -90,7 +92,7 @@ void Program::showLookupBrowser() {
   QString failure;
   QWidget* browser = CreateLookupBrowser(*this, &failure);
   if (!browser) {
-    ShowMessage(entryWindow(), QStringLiteral("The latitude and longitude lookup is not available: ") + failure);
+    ShowMessage(entryWindow(), Text(words::kLookupNotAvailable, {failure.toStdString()}));
     return;
   }
   browser_ = browser;  // modeless, without an owner; deleted when closed

@@ -4,6 +4,9 @@
 #include <QDate>
 #include <QStringList>
 
+#include "shell/words.h"
+#include "vocabulary/report_words.h"
+
 namespace kelvra {
 
 namespace {
@@ -19,15 +22,15 @@ BirthTimeRow BirthTimeRowOf(const ConvertedBirthTime& time) {
   if (ut.time().second() != 0) utText += QLatin1Char(':') + TwoDigits(ut.time().second());
 
   BirthTimeRow row;
-  row.text = QStringLiteral("%1:%2 UTC%3 = %4 UT")
-                 .arg(TwoDigits(time.local.hour), TwoDigits(time.local.minute), OffsetText(reading.offsetSeconds),
-                      utText);
+  row.text =
+      Text(words::kBirthTimeRow, {TwoDigits(time.local.hour).toStdString(), TwoDigits(time.local.minute).toStdString(),
+                                  OffsetText(reading.offsetSeconds).toStdString(), utText.toStdString()});
   // Against the date of birth the report shows above, as typed: 24:15 on the
   // 13th read at UT+0 is 00:15 UT on the 14th, one day after it.
   const qint64 days = QDate(time.local.year, time.local.month, time.local.day).daysTo(ut.date());
   if (days != 0) {
-    const QChar sign = days < 0 ? QChar(0x2212) : QLatin1Char('+');  // a true minus, as typeset
-    row.text += QStringLiteral(" (%1%2 day)").arg(sign).arg(qAbs(days));
+    const char* sign = days < 0 ? "\u2212" : "+";  // a true minus, as typeset
+    row.text = Text(words::kBirthTimeOtherDay, qAbs(days), {row.text.toStdString(), sign});
   }
 
   QStringList details;
@@ -36,8 +39,11 @@ BirthTimeRow BirthTimeRowOf(const ConvertedBirthTime& time) {
   if (!reading.abbreviation.isEmpty() && reading.abbreviation != zone &&
       reading.abbreviation != QStringLiteral("UTC") + OffsetText(reading.offsetSeconds))
     details << reading.abbreviation;
-  if (reading.daylightTime) details << QStringLiteral("summer time");
-  row.toolTip = details.isEmpty() ? zone : QStringLiteral("%1 (%2)").arg(zone, details.join(QStringLiteral(", ")));
+  if (reading.daylightTime) details << Text(words::kBirthTimeSummerTime);
+  row.toolTip = details.isEmpty()
+                    ? zone
+                    : Text(words::kBirthTimeZoneNotes,
+                           {zone.toStdString(), details.join(Text(words::kBirthTimeNoteSeparator)).toStdString()});
   return row;
 }
 

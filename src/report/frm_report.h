@@ -5,6 +5,7 @@
 #include <array>
 
 #include "reportdata/report_fields.h"
+#include "vocabulary/text.h"
 
 class QLabel;
 
@@ -51,9 +52,9 @@ class frmReport : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QWidget* addIdentity(const char* frameName, const char* caption, const QRect& geometry, int captionLeft,
+  QWidget* addIdentity(const char* frameName, const Template& caption, const QRect& geometry, int captionLeft,
                        int valueLeft, bool male);
-  void addChart(QWidget* parent, const char* frameName, const char* caption, const QRect& geometry, bool male);
+  void addChart(QWidget* parent, const char* frameName, const Template& caption, const QRect& geometry, bool male);
   /// A field's label, named after the field, kept at the field's place in kReportFields.
   QLabel* addField(QWidget* parent, std::string_view name, const QFont& font, const QRect& geometry,
                    Qt::Alignment alignment);

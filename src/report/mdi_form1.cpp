@@ -26,6 +26,10 @@
 #include "shell/shutdown.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/report_words.h"
+#include "vocabulary/shell_words.h"
 
 namespace kelvra {
 
@@ -36,10 +40,6 @@ const QColor kBarBackground(255, 192, 255);
 // Room for a window manager's title bar, whose height is unknown until the
 // window is shown.
 constexpr int kTitleBarAllowance = 40;
-
-const char* const kCoBrandOffer =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
-    "name &  link here.";
 
 QWidget* ColouredPanel(QWidget* parent, const char* name, int heightTwips) {
   auto* panel = new QWidget(parent);
@@ -52,16 +52,16 @@ QWidget* ColouredPanel(QWidget* parent, const char* name, int heightTwips) {
   return panel;
 }
 
-QPushButton* BarButton(QWidget* bar, const char* name, const char* text, bool bold) {
-  auto* button = new QPushButton(QString::fromLatin1(text), bar);
+QPushButton* BarButton(QWidget* bar, const char* name, const Template& text, bool bold) {
+  auto* button = new QPushButton(Text(text), bar);
   button->setObjectName(QString::fromLatin1(name));
   button->setFont(VerdanaFont(8.25, bold));
   button->setGeometry(TwipsRect(0, 90, 1092, 312));
   return button;
 }
 
-QAction* NamedAction(QObject* parent, const char* name, const char* text) {
-  auto* action = new QAction(QString::fromLatin1(text), parent);
+QAction* NamedAction(QObject* parent, const char* name, const Template& text) {
+  auto* action = new QAction(Text(text), parent);
   action->setObjectName(QString::fromLatin1(name));
   return action;
 }
@@ -70,7 +70,7 @@ QAction* NamedAction(QObject* parent, const char* name, const char* text) {
 
 MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(parent), director_(director) {
   setObjectName(QStringLiteral("MDIForm1"));
-  setWindowTitle(QStringLiteral("Kelvra - Compatibility Results"));
+  setWindowTitle(Text(words::kResultsTitle));
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
@@ -106,70 +106,70 @@ MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(pare
 void MDIForm1::createBanner(QWidget* central) {
   picTop_ = ColouredPanel(central, "picTop", 975);
   picTop_->installEventFilter(this);
-  lblHeading_ = new QLabel(QStringLiteral("Kelvra"), picTop_);
+  lblHeading_ = new QLabel(Text(words::kProgramName), picTop_);
   lblHeading_->setObjectName(QStringLiteral("lblHeading"));
   lblHeading_->setFont(VerdanaFont(18, true));
   lblHeading_->setAlignment(Qt::AlignCenter);
   lblHeading_->setGeometry(TwipsRect(0, 0, 8550, 435));
-  lblURL_ = new LinkLabel(QStringLiteral("Find more at ") + SiteHost(), picTop_);
+  lblURL_ = new LinkLabel(Text(words::kResultsFindMore, {SiteHost().toStdString()}), picTop_);
   lblURL_->setObjectName(QStringLiteral("lblURL"));
   lblURL_->setFont(VerdanaFont(9.75));
   lblURL_->setAlignment(Qt::AlignCenter);
   lblURL_->setGeometry(TwipsRect(0, 450, 5520, 465));
-  ConnectCommand(lblURL_, &LinkLabel::clicked, this, "Visit Us Online", &MDIForm1::lblURL_Click);
+  ConnectCommand(lblURL_, &LinkLabel::clicked, this, words::kCommandVisitUsOnline, &MDIForm1::lblURL_Click);
 }
 
 void MDIForm1::createCommandBar(QWidget* central) {
   Picture1_ = ColouredPanel(central, "Picture1", kResultsBarHeight);
   Picture1_->installEventFilter(this);
-  Label2_ = new QLabel(QString::fromLatin1(kCoBrandOffer), Picture1_);
+  Label2_ = new QLabel(Text(words::kCoBrandOffer), Picture1_);
   Label2_->setObjectName(QStringLiteral("Label2"));
   Label2_->setTextFormat(Qt::PlainText);  // keeps the double blanks and the lone ampersand
   Label2_->setWordWrap(true);
   Label2_->setFont(VerdanaFont(6.75));
   Label2_->setGeometry(TwipsRect(60, 0, 4380, 495));
-  Label3_ = new LinkLabel(QStringLiteral("Click Here for more info on Co-branding."), Picture1_);
+  Label3_ = new LinkLabel(Text(words::kCoBrandLink), Picture1_);
   Label3_->setObjectName(QStringLiteral("Label3"));
   Label3_->setWordWrap(true);
   Label3_->setFont(VerdanaFont(6.75));
   Label3_->setGeometry(TwipsRect(4500, 0, 1950, 495));
-  ConnectCommand(Label3_, &LinkLabel::clicked, this, "Co-branding Information", &MDIForm1::Label3_Click);
+  ConnectCommand(Label3_, &LinkLabel::clicked, this, words::kCoBrandCommand, &MDIForm1::Label3_Click);
 
-  cmdWhy_ = BarButton(Picture1_, "cmdWhy", "&Why...", false);
-  cmdPrint_ = BarButton(Picture1_, "cmdPrint", "&Print", true);
-  cmdBack_ = BarButton(Picture1_, "cmdBack", "&Back", false);
-  cmdExit_ = BarButton(Picture1_, "cmdExit", "&Exit", false);
-  ConnectCommand(cmdWhy_, &QPushButton::clicked, this, "Why this result", &MDIForm1::cmdWhy_Click);
-  ConnectCommand(cmdPrint_, &QPushButton::clicked, this, "Print", &MDIForm1::cmdPrint_Click);
-  ConnectCommand(cmdBack_, &QPushButton::clicked, this, "Back", &MDIForm1::cmdBack_Click);
-  ConnectCommand(cmdExit_, &QPushButton::clicked, this, "Exit", &MDIForm1::cmdExit_Click);
+  cmdWhy_ = BarButton(Picture1_, "cmdWhy", words::kResultsWhyButton, false);
+  cmdPrint_ = BarButton(Picture1_, "cmdPrint", words::kResultsPrintButton, true);
+  cmdBack_ = BarButton(Picture1_, "cmdBack", words::kResultsBackButton, false);
+  cmdExit_ = BarButton(Picture1_, "cmdExit", words::kResultsExitButton, false);
+  ConnectCommand(cmdWhy_, &QPushButton::clicked, this, words::kCommandWhyThisResult, &MDIForm1::cmdWhy_Click);
+  ConnectCommand(cmdPrint_, &QPushButton::clicked, this, words::kCommandPrint, &MDIForm1::cmdPrint_Click);
+  ConnectCommand(cmdBack_, &QPushButton::clicked, this, words::kCommandBack, &MDIForm1::cmdBack_Click);
+  ConnectCommand(cmdExit_, &QPushButton::clicked, this, words::kCommandExit, &MDIForm1::cmdExit_Click);
 }
 
 void MDIForm1::createActions() {
-  mnuPrint_ = NamedAction(this, "mnuPrint", "&Print");
-  mnuWhy_ = NamedAction(this, "mnuWhy", "&Why this result...");
-  mnuChart_ = NamedAction(this, "mnuChart", "&Chart...");
-  mnuBack_ = NamedAction(this, "mnuBack", "&Back");
-  mnuExit_ = NamedAction(this, "mnuExit", "&Exit");
-  mnuOnline_ = NamedAction(this, "mnuOnline", "&Online Help");
-  mnuVisit_ = NamedAction(this, "mnuVisit", "&Visit Us Online");
-  mnuUpdate_ = NamedAction(this, "mnuUpdate", "Check for Software &Update");
-  mnuAbout_ = NamedAction(this, "mnuAbout", "&About Software");
-  mnuDonate_ = NamedAction(this, "mnuDonate", "&Donate");
-  ConnectCommand(mnuPrint_, &QAction::triggered, this, "Print", &MDIForm1::mnuPrint_Click);
-  ConnectCommand(mnuWhy_, &QAction::triggered, this, "Why this result", &MDIForm1::mnuWhy_Click);
-  ConnectCommand(mnuChart_, &QAction::triggered, this, "Chart", &MDIForm1::mnuChart_Click);
-  ConnectCommand(mnuBack_, &QAction::triggered, this, "Back", &MDIForm1::mnuBack_Click);
-  ConnectCommand(mnuExit_, &QAction::triggered, this, "Exit", &MDIForm1::mnuExit_Click);
-  ConnectCommand(mnuOnline_, &QAction::triggered, this, "Online Help", &MDIForm1::mnuOnline_Click);
-  ConnectCommand(mnuVisit_, &QAction::triggered, this, "Visit Us Online", &MDIForm1::mnuVisit_Click);
-  ConnectCommand(mnuUpdate_, &QAction::triggered, this, "Check for Software Update", &MDIForm1::mnuUpdate_Click);
-  ConnectCommand(mnuAbout_, &QAction::triggered, this, "About Software", &MDIForm1::mnuAbout_Click);
-  ConnectCommand(mnuDonate_, &QAction::triggered, this, "Donate", &MDIForm1::mnuDonate_Click);
+  mnuPrint_ = NamedAction(this, "mnuPrint", words::kResultsPrintItem);
+  mnuWhy_ = NamedAction(this, "mnuWhy", words::kResultsWhyItem);
+  mnuChart_ = NamedAction(this, "mnuChart", words::kResultsChartItem);
+  mnuBack_ = NamedAction(this, "mnuBack", words::kResultsBackItem);
+  mnuExit_ = NamedAction(this, "mnuExit", words::kResultsExitItem);
+  mnuOnline_ = NamedAction(this, "mnuOnline", words::kResultsOnlineHelpItem);
+  mnuVisit_ = NamedAction(this, "mnuVisit", words::kResultsVisitItem);
+  mnuUpdate_ = NamedAction(this, "mnuUpdate", words::kResultsUpdateItem);
+  mnuAbout_ = NamedAction(this, "mnuAbout", words::kResultsAboutItem);
+  mnuDonate_ = NamedAction(this, "mnuDonate", words::kResultsDonateItem);
+  ConnectCommand(mnuPrint_, &QAction::triggered, this, words::kCommandPrint, &MDIForm1::mnuPrint_Click);
+  ConnectCommand(mnuWhy_, &QAction::triggered, this, words::kCommandWhyThisResult, &MDIForm1::mnuWhy_Click);
+  ConnectCommand(mnuChart_, &QAction::triggered, this, words::kCommandChart, &MDIForm1::mnuChart_Click);
+  ConnectCommand(mnuBack_, &QAction::triggered, this, words::kCommandBack, &MDIForm1::mnuBack_Click);
+  ConnectCommand(mnuExit_, &QAction::triggered, this, words::kCommandExit, &MDIForm1::mnuExit_Click);
+  ConnectCommand(mnuOnline_, &QAction::triggered, this, words::kCommandOnlineHelp, &MDIForm1::mnuOnline_Click);
+  ConnectCommand(mnuVisit_, &QAction::triggered, this, words::kCommandVisitUsOnline, &MDIForm1::mnuVisit_Click);
+  ConnectCommand(mnuUpdate_, &QAction::triggered, this, words::kCommandCheckForUpdate, &MDIForm1::mnuUpdate_Click);
+  ConnectCommand(mnuAbout_, &QAction::triggered, this, words::kCommandAboutSoftware, &MDIForm1::mnuAbout_Click);
+  ConnectCommand(mnuDonate_, &QAction::triggered, this, words::kCommandDonate, &MDIForm1::mnuDonate_Click);
 }
 
 void MDIForm1::createMenus() {
-  mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile_ = menuBar()->addMenu(Text(words::kResultsFileMenu));
   mnuFile_->setObjectName(QStringLiteral("mnuFile"));
   mnuFile_->addAction(mnuPrint_);
   mnuFile_->addAction(mnuWhy_);
@@ -178,7 +178,7 @@ void MDIForm1::createMenus() {
   mnuFile_->addSeparator()->setObjectName(QStringLiteral("mnuB"));
   mnuFile_->addAction(mnuExit_);
 
-  mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelp_ = menuBar()->addMenu(Text(words::kResultsHelpMenu));
   mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelp_->addAction(mnuOnline_);
   mnuHelp_->addAction(mnuVisit_);

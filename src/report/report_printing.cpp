@@ -14,6 +14,9 @@
 #include <QWidget>
 
 #include "shell/message.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/report_words.h"
 
 namespace kelvra {
 
@@ -78,8 +81,8 @@ void DrawPageImage(QWidget& page, QPainter& painter, QPrinter& printer) {
 
 bool WritePagePdf(QWidget& page, const QString& fileName) {
   QPdfWriter writer(fileName);
-  writer.setCreator(QStringLiteral("Kelvra"));
-  writer.setTitle(QStringLiteral("Kelvra compatibility report"));
+  writer.setCreator(Text(words::kProgramName));
+  writer.setTitle(Text(words::kPdfReportTitle));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                    QPageLayout::Millimeter));
   writer.setResolution(1200);
@@ -98,7 +101,7 @@ bool WritePagePdf(QWidget& page, const QString& fileName) {
 bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QString& title,
                       QPageLayout::Orientation orientation) {
   QPdfWriter writer(fileName);
-  writer.setCreator(QStringLiteral("Kelvra"));
+  writer.setCreator(Text(words::kProgramName));
   writer.setTitle(title);
   writer.setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -133,15 +136,13 @@ void SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,
   const QString fileName = CurrentSaveFileName()(dialogParent, question);
   if (fileName.isEmpty()) return;
   if (!write(fileName))
-    ShowMessage(dialogParent, QStringLiteral("The PDF copy could not be written to %1.").arg(QDir::toNativeSeparators(fileName)));
+    ShowMessage(dialogParent, Text(words::kPdfNotWritten, {QDir::toNativeSeparators(fileName).toStdString()}));
 }
 
 void PrintReportPage(QWidget& page, QWidget* dialogParent) {
   if (std::unique_ptr<QPrinter> printer = CurrentPrinter()(); printer && PrintPageImage(page, *printer)) return;
-  ShowMessage(dialogParent, QStringLiteral("The report could not be printed: no printer is available or the "
-                                           "printer failed. You can save a PDF copy of the report instead."));
-  SavePdfCopy(dialogParent,
-              {QStringLiteral("Save a PDF copy of the report"), QStringLiteral("Kelvra report.pdf")},
+  ShowMessage(dialogParent, Text(words::kPrintFailed));
+  SavePdfCopy(dialogParent, {Text(words::kSavePdfTitle), Text(words::kSavePdfName)},
               [&page](const QString& fileName) { return WritePagePdf(page, fileName); });
 }
 

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "shell/scoped_replacement.h"
+#include "shell/words.h"
+#include "vocabulary/report_words.h"
 
 class QPainter;
 class QPrinter;
@@ -40,7 +42,7 @@ bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QS
 struct PdfSaveQuestion {
   QString title;
   QString suggestedName;
-  QString filter = QStringLiteral("PDF files (*.pdf)");
+  QString filter = Text(words::kPdfFilter);
 };
 
 /// Asks where to save a file, through the function SetSaveFileNameFunction

@@ -10,6 +10,9 @@
 #include "shell/product.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/shell_words.h"
 
 namespace kelvra {
 
@@ -17,16 +20,6 @@ namespace {
 
 const QColor kBackground(255, 192, 192);
 const QColor kDescriptionBackground(255, 255, 128);
-
-const char* const kDescription =
-    "Kelvra calculates the compatibility between two individuals based on their birth information and "
-    "planetary positions. This kind of analysis is highly accurate and gives an objective insight to our "
-    "relationships. All calculations in this program are based on the natal charts of the individuals whose "
-    "information is entered. Read it as a guide, not a verdict.";
-
-const char* const kCoBrandOffer =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "
-    "name &  link here.";
 
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, const QRect& geometry) {
@@ -66,7 +59,7 @@ frmAbout::frmAbout(QWidget* owner, const QString& credits) : QDialog(owner) {
                        TwipsRect(780, 450, 5235, 255));
   label2->setWordWrap(false);
 
-  auto* label1 = Place(TextLabel(this, QString::fromLatin1(kDescription), text), "Label1",
+  auto* label1 = Place(TextLabel(this, Text(words::kAboutDescription), text), "Label1",
                        TwipsRect(120, 750, 6165, 1215));
   label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The text keeps clear of the yellow box's edges. It wraps to six lines
@@ -89,25 +82,25 @@ frmAbout::frmAbout(QWidget* owner, const QString& credits) : QDialog(owner) {
   line2->setFrameShadow(QFrame::Plain);
   line2->setFixedHeight(1);
 
-  lblHomePage_ = Place(new LinkLabel(QStringLiteral("Visit us at ") + SiteHost(), this), "lblHomePage",
+  lblHomePage_ = Place(new LinkLabel(Text(words::kAboutVisitUs, {SiteHost().toStdString()}), this), "lblHomePage",
                        TwipsRect(2250, 1950, 4050, 195));
   lblHomePage_->setFont(text);
   lblHomePage_->setTextFormat(Qt::PlainText);
-  ConnectCommand(lblHomePage_, &LinkLabel::clicked, this, "Visit Us Online", &frmAbout::lblHomePage_Click);
+  ConnectCommand(lblHomePage_, &LinkLabel::clicked, this, words::kCommandVisitUsOnline, &frmAbout::lblHomePage_Click);
 
-  Place(TextLabel(this, QString::fromLatin1(kCoBrandOffer), text), "Label3", TwipsRect(150, 2280, 6165, 435));
+  Place(TextLabel(this, Text(words::kCoBrandOffer), text), "Label3", TwipsRect(150, 2280, 6165, 435));
 
-  lblCoBrand_ = Place(new LinkLabel(QStringLiteral("Click Here for more info on Co-branding"), this), "lblCoBrand",
+  lblCoBrand_ = Place(new LinkLabel(Text(words::kCoBrandLinkInAbout), this), "lblCoBrand",
                       TwipsRect(2880, 2700, 3465, 195));
   lblCoBrand_->setFont(text);
   lblCoBrand_->setTextFormat(Qt::PlainText);
-  ConnectCommand(lblCoBrand_, &LinkLabel::clicked, this, "Co-branding Information", &frmAbout::lblCoBrand_Click);
+  ConnectCommand(lblCoBrand_, &LinkLabel::clicked, this, words::kCoBrandCommand, &frmAbout::lblCoBrand_Click);
 
-  cmdOK_ = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOK",
+  cmdOK_ = Place(new QPushButton(Text(words::kAboutOK), this), "cmdOK",
                  TwipsRect(5070, 3120 + creditsHeight, 1260, 345));
   cmdOK_->setDefault(true);
   cmdOK_->setAutoDefault(true);
-  ConnectCommand(cmdOK_, &QPushButton::clicked, this, "OK", &frmAbout::cmdOK_Click);
+  ConnectCommand(cmdOK_, &QPushButton::clicked, this, words::kCommandOK, &frmAbout::cmdOK_Click);
   cmdOK_->setFocus();
 }
 

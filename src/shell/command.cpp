@@ -4,6 +4,8 @@
 #include <exception>
 
 #include "shell/message.h"
+#include "shell/words.h"
+#include "vocabulary/shell_words.h"
 
 namespace kelvra {
 
@@ -12,17 +14,16 @@ namespace {
 // An exception's own text may be long or empty; the message stays readable.
 QString Reason(const char* what) {
   QString reason = QString::fromLocal8Bit(what).simplified();
-  if (reason.isEmpty()) return QStringLiteral("an unexpected error");
+  if (reason.isEmpty()) return Text(words::kUnexpectedError);
   constexpr qsizetype kLongest = 300;
-  if (reason.size() > kLongest) reason = reason.left(kLongest) + QStringLiteral("...");
+  if (reason.size() > kLongest) reason = Text(words::kReasonCut, {reason.left(kLongest).toStdString()});
   return reason;
 }
 
 }  // namespace
 
 QString CommandFailureMessage(const QString& command, const QString& reason) {
-  return QStringLiteral("The command \"%1\" could not be completed: %2. Everything you entered is kept.")
-      .arg(command, reason);
+  return Text(words::kCommandFailed, {command.toStdString(), reason.toStdString()});
 }
 
 void RunCommand(QWidget* window, const QString& command, const std::function<void()>& handler) noexcept {

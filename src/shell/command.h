@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "shell/words.h"
+
 class QWidget;
 
 namespace kelvra {
@@ -27,6 +29,16 @@ QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, Window* wi
                                        Handler handler) {
   return QObject::connect(sender, signal, window, [window, name = QString::fromUtf8(command), handler] {
     RunCommand(window, name, [window, &handler] { std::invoke(handler, window); });
+  });
+}
+
+/// ConnectCommand with the command's name from the vocabulary, looked up
+/// when a failure names it.
+template <typename Sender, typename Signal, typename Window, typename Handler>
+QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, Window* window, const Template& command,
+                                       Handler handler) {
+  return QObject::connect(sender, signal, window, [window, command, handler] {
+    RunCommand(window, Text(command), [window, &handler] { std::invoke(handler, window); });
   });
 }
 

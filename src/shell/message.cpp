@@ -3,12 +3,15 @@
 
 #include <QMessageBox>
 
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+
 namespace kelvra {
 
 namespace {
 
 void ShowInformationBox(QWidget* parent, const QString& text) {
-  QMessageBox::information(parent, QStringLiteral("Kelvra"), text, QMessageBox::Ok);
+  QMessageBox::information(parent, Text(words::kProgramName), text, QMessageBox::Ok);
 }
 
 MessageFunction& CurrentFunction() {

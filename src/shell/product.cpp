@@ -9,9 +9,12 @@
 #include <QWidget>
 #include <iterator>
 
+#include "shell/words.h"
+#include "vocabulary/shell_words.h"
+
 namespace kelvra {
 
-QString ProductCaption() { return QStringLiteral("Kelvra v" KELVRA_VERSION); }
+QString ProductCaption() { return Text(words::kProductCaption, {KELVRA_VERSION}); }
 
 namespace {
 
