@@ -17,8 +17,7 @@ PlaceZone FindAtlasPlaceZone(std::string_view city, std::string_view state, std:
     case AtlasFindResult::Outcome::Ambiguous:
       zone.found = PlaceZone::Found::Several;
       for (const AtlasPlace* place : result.places) {
-        zone.candidates.push_back(place->city + ", " + (place->state.empty() ? "" : place->state + ", ") +
-                                  place->country);
+        zone.candidates.push_back(PlaceText(place->city, place->state, place->country));
       }
       break;
   }

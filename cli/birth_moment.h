@@ -35,6 +35,10 @@ using Conversions = std::array<std::optional<Conversion>, 2>;  ///< male, female
 /// The optional columns that say how a person's clock time becomes UT.
 inline constexpr std::array<std::string_view, 2> kZoneColumns = {"tz", "utc_offset"};
 
+/// A birthplace as the refusals name it: "City, State, Country", or
+/// "City, Country" without a state.
+std::string PlaceText(std::string_view city, std::string_view state, std::string_view country);
+
 /// Converts one person's clock time to Universal Time by the zone value
 /// (a tz database zone), else the offset value (+HH:MM or -HH:MM), else the
 /// zone of the atlas place of the birthplace; sets birth.Ut and `conversion`.

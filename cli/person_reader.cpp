@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cli/utf8.h"
+#include "vocabulary/entry_words.h"
 
 namespace kelvra::cli {
 
@@ -53,40 +54,49 @@ bool IsDirection(std::string_view text, std::string_view shortName, std::string_
   return EqualsIgnoringCase(text, shortName) || EqualsIgnoringCase(text, longName);
 }
 
-// The entry form's message for an empty box, where it has one.
-std::string_view EmptyMessage(Partner partner, Column column) {
-  const bool male = partner == Partner::Male;
+// The entry form's box for a column, where the form asks for it by name.
+std::optional<EntryWordsField> FormField(Column column) {
   switch (column) {
-    case kName: return male ? "Please Enter Male Name" : "Please Enter Female Name";
-    case kLatDeg: return "Please Enter Degree in Latitude";
-    case kLatMin: return "Please Enter Minutes in Latitude";
-    case kLatDir: return "Please Select Direction For The Latitude";
-    case kLongDeg: return "Please Enter Degree in Longitude";
-    // The form words the two boxes differently.
-    case kLongMin: return male ? "Please Enter Minute in Longitude" : "Please Enter Minutes in Longitude";
-    case kLongDir: return "Please Select Direction For The Longitude";
-    case kCity: return "Please Enter City";
-    case kState: return "Please Enter State";
-    case kCountry: return "Please Enter Country";
-    default: return {};
+    case kName: return EntryWordsField::Name;
+    case kLatDeg: return EntryWordsField::LatDeg;
+    case kLatMin: return EntryWordsField::LatMin;
+    case kLatDir: return EntryWordsField::LatDir;
+    case kLongDeg: return EntryWordsField::LongDeg;
+    case kLongMin: return EntryWordsField::LongMin;
+    case kLongDir: return EntryWordsField::LongDir;
+    case kCity: return EntryWordsField::City;
+    case kState: return EntryWordsField::State;
+    case kCountry: return EntryWordsField::Country;
+    default: return std::nullopt;
   }
 }
 
-std::string_view InvalidMessage(Column column) {
+// The entry form's message for an empty box, where it has one.
+std::optional<std::string> EmptyMessage(Partner partner, Column column) {
+  const std::optional<EntryWordsField> field = FormField(column);
+  if (!field) return std::nullopt;
+  return Tr(MissingEntryMessage(*field, partner == Partner::Male ? EntryWordsPerson::Man : EntryWordsPerson::Woman));
+}
+
+std::string WholeNumberFromTo(int low, int high) {
+  return Tr(words::kWholeNumberFromTo, {std::to_string(low), std::to_string(high)});
+}
+
+std::string InvalidMessage(Column column) {
   switch (column) {
-    case kDay: return "must be a whole number from 1 to 31";
-    case kMonth: return "must be a whole number from 1 to 12";
-    case kYear: return "must be a whole number from 1900 to 2050";
-    case kHour: return "must be a whole number from 0 to 24";
+    case kDay: return WholeNumberFromTo(1, 31);
+    case kMonth: return WholeNumberFromTo(1, 12);
+    case kYear: return WholeNumberFromTo(1900, 2050);
+    case kHour: return WholeNumberFromTo(0, 24);
     case kMinute:
-    case kSecond: return "must be a whole number from 0 to 59";
+    case kSecond: return WholeNumberFromTo(0, 59);
     case kLatDeg:
     case kLatMin:
     case kLongDeg:
-    case kLongMin: return "must be a whole number of 1 to 3 digits";
-    case kLatDir: return "must be N, S, North or South";
-    case kLongDir: return "must be E, W, East or West";
-    default: return "must not be empty";
+    case kLongMin: return Tr(words::kCoordinateDigits);
+    case kLatDir: return Tr(words::kLatitudeDirection);
+    case kLongDir: return Tr(words::kLongitudeDirection);
+    default: return Tr(words::kMustNotBeEmpty);
   }
 }
 
@@ -107,14 +117,15 @@ PersonResult ReadPerson(const PersonColumns& columns, const PersonFields& fields
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const auto column = static_cast<Column>(i);
     const std::string_view value = fields[i];
-    const auto refuse = [&](std::string_view message) {
-      std::string error(columns.prefix);
-      error.append(kPersonColumns[i]).append(": ").append(message);
-      return PersonResult{std::nullopt, std::move(error)};
+    const auto refuse = [&](const std::string& message) {
+      std::string name(columns.prefix);
+      name.append(kPersonColumns[i]);
+      return PersonResult{std::nullopt, Tr(words::kColumnRefusal, {name, message})};
     };
-    if (!IsValidUtf8(value)) return refuse("not valid UTF-8");
-    const std::string_view empty = EmptyMessage(columns.wording, column);
-    if (value.empty() && !empty.empty()) return refuse(empty);
+    if (!IsValidUtf8(value)) return refuse(Tr(words::kNotUtf8));
+    if (value.empty()) {
+      if (const std::optional<std::string> empty = EmptyMessage(columns.wording, column)) return refuse(*empty);
+    }
 
     std::optional<std::int32_t> number;
     switch (column) {

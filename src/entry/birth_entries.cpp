@@ -4,6 +4,8 @@
 #include <string>
 
 #include "charts/whole_number.h"
+#include "shell/words.h"
+#include "vocabulary/entry_words.h"
 
 namespace kelvra {
 
@@ -30,7 +32,7 @@ std::variant<BirthData, EntryError> ReadBirthData(const PersonEntries& entries) 
   };
   for (const auto& field : fields) {
     const auto value = ParseWholeNumber(field.text.trimmed().toStdString());
-    if (!value) return EntryError{field.field, QStringLiteral("Please enter only numbers")};
+    if (!value) return EntryError{field.field, Text(words::kOnlyNumbers)};
     birth.*field.target = *value;
   }
 

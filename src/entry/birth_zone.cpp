@@ -4,6 +4,9 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "shell/words.h"
+#include "vocabulary/birth_time_words.h"
+
 namespace kelvra {
 
 BirthZone ZoneOfAtlasPlace(const AtlasPlace& place) {
@@ -29,20 +32,19 @@ bool WantsSuggestion(const std::optional<BirthZone>& zone) {
 
 QString ZoneNote(const std::optional<BirthZone>& zone, bool searching) {
   if (!zone) {
-    return searching ? QStringLiteral("Time zone: looking for the\nnearest atlas place...")
-                     : QStringLiteral("No time zone yet: choose the place\nin the atlas or pick a zone.");
+    return Text(searching ? words::kZoneNoteSearching : words::kZoneNoteNone);
   }
-  const QString id = QString::fromLatin1(zone->id);
+  const std::string id = zone->id.toStdString();
+  const std::string place = zone->place.toStdString();
   switch (zone->source) {
-    case ZoneSource::AtlasPlace: return QStringLiteral("Time zone of %1, from the atlas:\n%2").arg(zone->place, id);
-    case ZoneSource::PickedByHand: return QStringLiteral("Time zone picked by hand:\n%1").arg(id);
+    case ZoneSource::AtlasPlace: return Text(words::kZoneNoteAtlas, {place, id});
+    case ZoneSource::PickedByHand: return Text(words::kZoneNoteByHand, {id});
     case ZoneSource::NearestPlace: {
       const long km = std::lround(zone->distanceKm);
-      const QString away = km < 1 ? QStringLiteral("under 1 km away") : QStringLiteral("%1 km away").arg(km);
-      return QStringLiteral("Time zone of %1, %2:\n%3").arg(zone->place, away, id);
+      return km < 1 ? Text(words::kZoneNoteNearby, {place, id}) : Text(words::kZoneNoteNearest, km, {place, id});
     }
   }
-  return id;
+  return QString::fromStdString(id);
 }
 
 QList<QByteArray> PickerZones(const QList<QByteArray>& ids) {

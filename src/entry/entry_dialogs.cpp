@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <vector>
 
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+
 namespace kelvra {
 
 namespace {
 
 std::optional<int> ShowReadingBox(QWidget* parent, const ReadingQuestion& question) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvra"), question.text, QMessageBox::Cancel, parent);
+  QMessageBox box(QMessageBox::Question, Text(words::kProgramName), question.text, QMessageBox::Cancel, parent);
   std::vector<QAbstractButton*> buttons;
   for (const QString& answer : question.answers) buttons.push_back(box.addButton(answer, QMessageBox::AcceptRole));
   if (!buttons.empty()) box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
@@ -25,7 +28,7 @@ std::optional<QByteArray> ShowZoneList(QWidget* parent, const ZoneQuestion& ques
   QStringList items;
   for (const QByteArray& zone : question.zones) items << QString::fromLatin1(zone);
   bool ok = false;
-  const QString chosen = QInputDialog::getItem(parent, QStringLiteral("Kelvra"), question.prompt, items,
+  const QString chosen = QInputDialog::getItem(parent, Text(words::kProgramName), question.prompt, items,
                                                std::max(0, static_cast<int>(question.zones.indexOf(question.current))),
                                                true, &ok);
   // The list is editable for typing a name quickly, so the text may name nothing offered.

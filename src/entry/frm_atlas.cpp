@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 
 #include "shell/twips.h"
+#include "shell/words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/entry_words.h"
 
 namespace kelvra {
 
@@ -22,35 +25,36 @@ enum Column { kCity, kState, kCountry, kPopulation, kTimeZone, kColumns };
 }  // namespace
 
 QString AtlasStatusText(const QString& text, std::size_t found, bool searching) {
-  if (text.trimmed().isEmpty()) return QStringLiteral("Type the name of the birthplace.");
-  if (searching) return QStringLiteral("Searching...");
+  if (text.trimmed().isEmpty()) return Text(words::kAtlasTypeName);
+  if (searching) return Text(words::kAtlasSearching);
   if (found == 0) {
-    return QStringLiteral("No place in the atlas is called \"%1\". Check the spelling, or close this window and "
-                          "look the place up on the web with \"Click here to find Latitude & Longitude\".")
-        .arg(text.trimmed());
+    // The button as it reads on the form, its doubled ampersand shown as one.
+    const QString button = Text(words::kLookupButton).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return Text(words::kAtlasNothingFound, {text.trimmed().toStdString(), button.toStdString()});
   }
-  return found == 1 ? QStringLiteral("1 place found. Enter chooses it.")
-                    : QStringLiteral("%1 places found. Choose one with the arrow keys and Enter.").arg(found);
+  if (found == 1) return Text(words::kAtlasOneFound);
+  return Text(words::kAtlasSeveralFound, static_cast<long long>(found));
 }
 
 frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialog(parent) {
-  const QString whose = person == Person::Male ? QStringLiteral("Male") : QStringLiteral("Female");
+  const std::string whose = Tr((person == Person::Male ? words::kMan : words::kWoman).caption);
   setObjectName(QStringLiteral("frmAtlas"));
-  setWindowTitle(QStringLiteral("Find %1 Birthplace in Atlas").arg(whose));
+  setWindowTitle(Text(words::kAtlasTitle, {whose}));
 
-  auto* caption = new QLabel(QStringLiteral("&City:"), this);
+  auto* caption = new QLabel(Text(words::kAtlasSearchCaption), this);
   txtSearch_ = new QLineEdit(text, this);
   txtSearch_->setObjectName(QStringLiteral("txtSearch"));
-  txtSearch_->setAccessibleName(QStringLiteral("%1 Birthplace Search").arg(whose));
+  txtSearch_->setAccessibleName(Text(words::kAtlasSpokenSearch, {whose}));
   txtSearch_->installEventFilter(this);
   caption->setBuddy(txtSearch_);
 
   lstPlaces_ = new QTreeWidget(this);
   lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
-  lstPlaces_->setAccessibleName(QStringLiteral("Places Found"));
+  lstPlaces_->setAccessibleName(Text(words::kAtlasSpokenPlaces));
   lstPlaces_->setColumnCount(kColumns);
-  lstPlaces_->setHeaderLabels({QStringLiteral("City"), QStringLiteral("State"), QStringLiteral("Country"),
-                               QStringLiteral("Population"), QStringLiteral("Time Zone")});
+  lstPlaces_->setHeaderLabels({Text(words::kAtlasCityColumn), Text(words::kAtlasStateColumn),
+                               Text(words::kAtlasCountryColumn), Text(words::kAtlasPopulationColumn),
+                               Text(words::kAtlasTimeZoneColumn)});
   lstPlaces_->setRootIsDecorated(false);
   lstPlaces_->setUniformRowHeights(true);
   lstPlaces_->setAllColumnsShowFocus(true);
@@ -75,7 +79,7 @@ frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialo
   credit->setEnabled(false);
 
   auto* buttons = new QDialogButtonBox(this);
-  cmdChoose_ = buttons->addButton(QStringLiteral("&Use This Place"), QDialogButtonBox::AcceptRole);
+  cmdChoose_ = buttons->addButton(Text(words::kAtlasUseButton), QDialogButtonBox::AcceptRole);
   cmdChoose_->setObjectName(QStringLiteral("cmdChoose"));
   cmdChoose_->setDefault(true);
   cmdCancel_ = buttons->addButton(QDialogButtonBox::Cancel);

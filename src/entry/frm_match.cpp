@@ -39,6 +39,10 @@
 #include "shell/shutdown.h"
 #include "shell/twips.h"
 #include "shell/web_links.h"
+#include "shell/words.h"
+#include "vocabulary/birth_time_words.h"
+#include "vocabulary/common_words.h"
+#include "vocabulary/entry_words.h"
 
 namespace kelvra {
 
@@ -61,7 +65,9 @@ constexpr int kZoneRowsTop = 5040;
 constexpr int kZoneRowsHeight = 510;
 
 // Captions of labels show a doubled ampersand as one, as buttons do.
-QString LabelCaption(const char* caption) { return QString::fromUtf8(caption).replace("&&", "&"); }
+QString LabelCaption(const Template& caption) {
+  return Text(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 template <typename W>
 W* Named(W* widget, const char* name) {
@@ -80,17 +86,16 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
   widget->setGeometry(TwipsRect(left, top, width, height));
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+QLabel* Caption(QWidget* parent, const char* name, const Template& text, int left, int top, int width,
                 int height = 300) {
   auto* label = Named(new QLabel(LabelCaption(text), parent), name);
   Place(label, left, top, width, height);
   return label;
 }
 
-// Chart-table rows in chart-point order: point caption, the labels and the
-// boxes of each person. The male Neptune box really is txtMNeptunes.
+// Chart-table rows in chart-point order: the labels and the boxes of each
+// person. The male Neptune box really is txtMNeptunes.
 struct ChartRow {
-  const char* caption;
   const char* maleLabel;
   const char* femaleLabel;
   const char* maleBox;
@@ -98,22 +103,22 @@ struct ChartRow {
 };
 
 constexpr ChartRow kChartRows[kChartPointCount] = {
-    {"Sun", "Label18", "Label49", "txtMSun", "txtFSun"},
-    {"Mercury", "Label19", "Label48", "txtMMercury", "txtFMercury"},
-    {"Venus", "Label20", "Label47", "txtMVenus", "txtFVenus"},
-    {"Mars", "Label21", "Label46", "txtMMars", "txtFMars"},
-    {"Jupiter", "Label22", "Label45", "txtMJupiter", "txtFJupiter"},
-    {"Saturn", "Label23", "Label44", "txtMSaturn", "txtFSaturn"},
-    {"Uranus", "Label24", "Label43", "txtMUranus", "txtFUranus"},
-    {"Neptune", "Label25", "Label42", "txtMNeptunes", "txtFNeptune"},
-    {"Pluto", "Label26", "Label41", "txtMPluto", "txtFPluto"},
-    {"Moon", "Label27", "Label40", "txtMMoon", "txtFMoon"},
-    {"N. Node", "Label28", "Label39", "txtMN", "txtFN"},
-    {"S. Node", "Label29", "Label38", "txtMS", "txtFS"},
-    {"P_of_F", "Label30", "Label37", "txtMP", "txtFP"},
-    {"Asc", "Label31", "Label36", "txtMAsc", "txtFAsc"},
-    {"MC", "Label32", "Label35", "txtMMC", "txtFMC"},
-    {"Chiron", "Label33", "Label34", "txtMC", "txtFC"},
+    {"Label18", "Label49", "txtMSun", "txtFSun"},
+    {"Label19", "Label48", "txtMMercury", "txtFMercury"},
+    {"Label20", "Label47", "txtMVenus", "txtFVenus"},
+    {"Label21", "Label46", "txtMMars", "txtFMars"},
+    {"Label22", "Label45", "txtMJupiter", "txtFJupiter"},
+    {"Label23", "Label44", "txtMSaturn", "txtFSaturn"},
+    {"Label24", "Label43", "txtMUranus", "txtFUranus"},
+    {"Label25", "Label42", "txtMNeptunes", "txtFNeptune"},
+    {"Label26", "Label41", "txtMPluto", "txtFPluto"},
+    {"Label27", "Label40", "txtMMoon", "txtFMoon"},
+    {"Label28", "Label39", "txtMN", "txtFN"},
+    {"Label29", "Label38", "txtMS", "txtFS"},
+    {"Label30", "Label37", "txtMP", "txtFP"},
+    {"Label31", "Label36", "txtMAsc", "txtFAsc"},
+    {"Label32", "Label35", "txtMMC", "txtFMC"},
+    {"Label33", "Label34", "txtMC", "txtFC"},
 };
 
 // Captions of one entry group; the male and female controls differ only in
@@ -208,76 +213,67 @@ void frmMatch::createControls() {
 
   // The banner keeps its leading blanks; right-aligned in a label that ends
   // past the middle, the word itself sits centred.
-  auto* banner = Named(new QLabel(QString(109, QChar(' ')) + QStringLiteral("Kelvra"), central), "Label1");
+  const QString programName = Text(words::kProgramName);
+  auto* banner = Named(new QLabel(QString(109, QChar(' ')) + programName, central), "Label1");
   QFont bannerFont(QStringLiteral("Verdana"), 18, QFont::Bold);
   banner->setFont(bannerFont);
   banner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   banner->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128);"));
-  const int wordWidth = QFontMetrics(bannerFont).horizontalAdvance(QStringLiteral("Kelvra"));
+  const int wordWidth = QFontMetrics(bannerFont).horizontalAdvance(programName);
   Place(banner, 0, 0, (PixelsToTwips(central->width()) + PixelsToTwips(wordWidth)) / 2, 510);
 
-  auto* forum = Named(
-      new LinkLabel(QStringLiteral("Talk about your results in the Kelvra forum at ") + SiteHost(), central),
-      "Label61");
+  auto* forum = Named(new LinkLabel(Text(words::kForumLink, {SiteHost().toStdString()}), central), "Label61");
   forum->setAlignment(Qt::AlignCenter);
   Place(forum, 0, 510, 8715, 210);
-  ConnectCommand(forum, &LinkLabel::clicked, this, "Visit Us Online", &frmMatch::Label61_Click);
+  ConnectCommand(forum, &LinkLabel::clicked, this, Tr(words::kVisitCommand).c_str(), &frmMatch::Label61_Click);
 
   createPersonGroup(Person::Male, central);
   createPersonGroup(Person::Female, central);
 
-  auto* instruction =
-      Caption(central, "Label7",
-              "Enter the city, state and country, click the button above, then find the latitude and longitude "
-              "in the web search results.",
-              60, 4365, 8595, 240);
+  auto* instruction = Caption(central, "Label7", words::kLookupInstruction, 60, 4365, 8595, 240);
   instruction->setFont(small);
   instruction->setAlignment(Qt::AlignCenter);
-  instruction->setToolTip(
-      QStringLiteral("To Find Latitude / Logitude Enter your City, State and Country and click Find Lat - Long"));
+  instruction->setToolTip(Text(words::kLookupInstructionTip));
 
-  cmdCalculate_ = Named(new QPushButton(QStringLiteral("Analyze Compatibility"), central), "cmdCalculate");
+  cmdCalculate_ = Named(new QPushButton(Text(words::kAnalyzeButton), central), "cmdCalculate");
   Place(cmdCalculate_, 3225, 4605, 2250, 360);
-  ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, "Analyze Compatibility", &frmMatch::cmdCalculate_Click);
+  ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, Tr(words::kAnalyzeCommand).c_str(),
+                 &frmMatch::cmdCalculate_Click);
 
   // Beside the command it changes; its right edge is the female frame's.
-  chkTrueUt_ = Named(new QCheckBox(QStringLiteral("Convert birth times to UT"), central), "chkTrueUt");
+  chkTrueUt_ = Named(new QCheckBox(Text(words::kConvertToUtOption), central), "chkTrueUt");
   Place(chkTrueUt_, 5595, 4635, 3060, 300);
-  chkTrueUt_->setToolTip(QStringLiteral(
-      "Convert each birth time to Universal Time by the birthplace's time zone, summer time included, before the "
-      "charts are computed. Off: the times are used as typed."));
-  ConnectCommand(chkTrueUt_, &QCheckBox::clicked, this, "Convert birth times to UT", &frmMatch::chkTrueUt_Click);
+  chkTrueUt_->setToolTip(Text(words::kConvertToUtTip));
+  ConnectCommand(chkTrueUt_, &QCheckBox::clicked, this, Tr(words::kConvertToUtCommand).c_str(),
+                 &frmMatch::chkTrueUt_Click);
   createZoneRow(Person::Male, central);
   createZoneRow(Person::Female, central);
 
-  auto* cobrand = Named(new QGroupBox(QStringLiteral("Co-Brand Options"), central), "Frame5");
+  auto* cobrand = Named(new QGroupBox(Text(words::kCoBrandFrame), central), "Frame5");
   Frame5_ = cobrand;
   Place(cobrand, 60, kFrame5Top, 8595, 720);
   // The frame's top border runs below its title, about 270 twips down, so
   // its contents start clear of that.
-  auto* pitch = Caption(cobrand, "Label60",
-                        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-                        "your site's name &&  link here.",
-                        90, 315, 3870, 390);
+  auto* pitch = Caption(cobrand, "Label60", words::kCoBrandPitch, 90, 315, 3870, 390);
   pitch->setWordWrap(true);
   pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   pitch->setFont(small);
-  auto* moreInfo = Named(new LinkLabel(QStringLiteral("Click Here for more info on Co-branding."), cobrand), "Label59");
+  auto* moreInfo = Named(new LinkLabel(Text(words::kCoBrandLink), cobrand), "Label59");
   moreInfo->setFont(small);
   Place(moreInfo, 4020, 300, 2850, 180);
-  ConnectCommand(moreInfo, &LinkLabel::clicked, this, "Co-branding Information", &frmMatch::Label59_Click);
-  Caption(cobrand, "Label58", "Software made by", 4020, 480, 1260, 180)->setFont(small);
+  ConnectCommand(moreInfo, &LinkLabel::clicked, this, Tr(words::kCoBrandCommand).c_str(), &frmMatch::Label59_Click);
+  Caption(cobrand, "Label58", words::kMadeBy, 4020, 480, 1260, 180)->setFont(small);
   auto* maker = Named(new LinkLabel(SiteHost(), cobrand), "Label52");
   maker->setFont(small);
   Place(maker, 5280, 480, 1620, 180);
-  ConnectCommand(maker, &LinkLabel::clicked, this, "Visit Us Online", &frmMatch::Label52_Click);
-  Command3_ = Named(new QPushButton(QStringLiteral("Donate"), cobrand), "Command3");
+  ConnectCommand(maker, &LinkLabel::clicked, this, Tr(words::kVisitCommand).c_str(), &frmMatch::Label52_Click);
+  Command3_ = Named(new QPushButton(Text(words::kDonateButton), cobrand), "Command3");
   Place(Command3_, 6930, 315, 810, 360);
-  ConnectCommand(Command3_, &QPushButton::clicked, this, "Donate", &frmMatch::Command3_Click);
-  cmdNav_ = Named(new QPushButton(QStringLiteral("Exit"), cobrand), "cmdNav");
+  ConnectCommand(Command3_, &QPushButton::clicked, this, Tr(words::kDonateCommand).c_str(), &frmMatch::Command3_Click);
+  cmdNav_ = Named(new QPushButton(Text(words::kExitButton), cobrand), "cmdNav");
   cmdNav_->setProperty("index", 1);  // the one element of the cmdNav array
   Place(cmdNav_, 7785, 315, 750, 360);
-  ConnectCommand(cmdNav_, &QPushButton::clicked, this, "Exit", &frmMatch::cmdNav_Click);
+  ConnectCommand(cmdNav_, &QPushButton::clicked, this, Tr(words::kExitCommand).c_str(), &frmMatch::cmdNav_Click);
 }
 
 void frmMatch::createPersonGroup(Person person, QWidget* central) {
@@ -288,30 +284,37 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
     return QString::fromLatin1(prefix) + letter + QString::fromLatin1(suffix);
   };
   PersonControls& c = controls(person);
-  auto* group = Named(new QGroupBox(male ? QStringLiteral("Male") : QStringLiteral("Female"), central),
-                      male ? "Frame1" : "Frame2");
+  const words::PersonWords& personWords = male ? words::kMan : words::kWoman;
+  // Screen readers announce each entry by its group and label ("Male Name").
+  const std::string whose = Tr(personWords.caption);
+  auto* group = Named(new QGroupBox(QString::fromStdString(whose), central), male ? "Frame1" : "Frame2");
   Place(group, male ? 60 : 4395, 750, 4260, 3600);
   const QFont small(QStringLiteral("Verdana"), 7);
 
-  // Screen readers announce each entry by its group and label ("Male Name").
-  const QString spokenPerson = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
-  auto lineEdit = [&](const char* suffix, const char* spoken, KeyRule rule, int left, int top, int width) {
+  auto lineEdit = [&](const char* suffix, const Template& spoken, KeyRule rule, int left, int top, int width) {
     auto* edit = Named(new FilteredLineEdit(rule, group), name("txt", suffix));
-    edit->setAccessibleName(spokenPerson + QString::fromLatin1(spoken));
+    edit->setAccessibleName(Text(spoken, {whose}));
     if (rule == KeyRule::Numbers) edit->setMaxLength(3);
     Place(edit, left, top, width, 300);
     return edit;
   };
-  auto comboBox = [&](const char* suffix, const char* spoken, int left, int top, int width) {
+  auto comboBox = [&](const char* suffix, const Template& spoken, int left, int top, int width) {
     // Not editable: an item can only be picked.
     auto* combo = Named(new NamedList(group), name("cbo", suffix));
-    combo->setAccessibleName(spokenPerson + QString::fromLatin1(spoken));
+    combo->setAccessibleName(Text(spoken, {whose}));
     Place(combo, left, top, width, 300);
     return combo;
   };
+  // One option of a direction pair: its name's suffix, its caption, what a
+  // screen reader calls it, and its width.
+  struct Direction {
+    const char* suffix;
+    const Template& caption;
+    const Template& spoken;
+    int width;
+  };
   // A frame of its own makes each pair an independent option group.
-  auto directions = [&](const char* frameName, const char* coordinate, const char* first, const char* second,
-                        int top) {
+  auto directions = [&](const char* frameName, const Direction& first, const Direction& second, int top) {
     auto* frame = Named(new QFrame(group), frameName);
     frame->setFrameShape(QFrame::NoFrame);
     frame->setFont(small);
@@ -322,64 +325,67 @@ void frmMatch::createPersonGroup(Person person, QWidget* central) {
     Place(frame, 2865, top - 30, 1365, 360);
     std::pair<QRadioButton*, QRadioButton*> pair;
     int left = 0;
-    for (auto [option, text, width] : {std::tuple{&pair.first, first, 690}, std::tuple{&pair.second, second, 675}}) {
-      *option = Named(new QRadioButton(QString::fromLatin1(text), frame), name("opt", text));
-      (*option)->setAccessibleName(spokenPerson + coordinate + ' ' + text);
+    for (auto [option, direction] : {std::pair{&pair.first, &first}, std::pair{&pair.second, &second}}) {
+      *option = Named(new QRadioButton(Text(direction->caption), frame), name("opt", direction->suffix));
+      (*option)->setAccessibleName(Text(direction->spoken, {whose}));
       (*option)->setFont(small);  // a style sheet stops the frame's font from reaching it
-      Place(*option, left, 30, width, 300);
-      left += width;
+      Place(*option, left, 30, direction->width, 300);
+      left += direction->width;
     }
     return pair;
   };
 
-  Caption(group, labels.name, "Name:", 90, 270, 1230);
-  c.txtName = lineEdit("Name", "Name", KeyRule::Letters, 1320, 270, 2850);
+  Caption(group, labels.name, words::kNameCaption, 90, 270, 1230);
+  c.txtName = lineEdit("Name", words::kSpokenName, KeyRule::Letters, 1320, 270, 2850);
 
-  Caption(group, labels.birthday, "Birthday:", 90, 630, 1230);
-  c.cboDate = comboBox("Date", "Birthday Day", 1320, 630, 630);
-  c.cboMonth = comboBox("Month", "Birthday Month", 1980, 630, 1290);
-  c.cboYear = comboBox("Year", "Birthday Year", 3300, 630, 870);
+  Caption(group, labels.birthday, words::kBirthdayCaption, 90, 630, 1230);
+  c.cboDate = comboBox("Date", words::kSpokenBirthdayDay, 1320, 630, 630);
+  c.cboMonth = comboBox("Month", words::kSpokenBirthdayMonth, 1980, 630, 1290);
+  c.cboYear = comboBox("Year", words::kSpokenBirthdayYear, 3300, 630, 870);
 
-  Caption(group, labels.time, "Time Of Birth:", 90, 990, 1230);
-  c.cboHH = comboBox("HH", "Time Of Birth Hours", 1320, 990, 630);
-  c.cboMM = comboBox("MM", "Time Of Birth Minutes", 1980, 990, 630);
-  c.cboSS = comboBox("SS", "Time Of Birth Seconds", 2640, 990, 630);
-  Caption(group, labels.hms, "HH/MM/SS", 3330, 990, 840)->setFont(small);
+  Caption(group, labels.time, words::kTimeOfBirthCaption, 90, 990, 1230);
+  c.cboHH = comboBox("HH", words::kSpokenBirthHours, 1320, 990, 630);
+  c.cboMM = comboBox("MM", words::kSpokenBirthMinutes, 1980, 990, 630);
+  c.cboSS = comboBox("SS", words::kSpokenBirthSeconds, 2640, 990, 630);
+  Caption(group, labels.hms, words::kTimeUnitsCaption, 3330, 990, 840)->setFont(small);
 
-  Caption(group, labels.latitude, "Latitude:", 90, 1350, 1230);
-  c.txtLD = lineEdit("LD", "Latitude Degrees", KeyRule::Numbers, 1320, 1350, 420);
-  c.txtLM = lineEdit("LM", "Latitude Minutes", KeyRule::Numbers, 1770, 1350, 420);
-  Caption(group, labels.latDegMin, "DEG/MIN", 2220, 1350, 600)->setFont(small);
-  std::tie(c.optNorth, c.optSouth) = directions(labels.latFrame, "Latitude", "North", "South", 1350);
+  Caption(group, labels.latitude, words::kLatitudeCaption, 90, 1350, 1230);
+  c.txtLD = lineEdit("LD", words::kSpokenLatDegrees, KeyRule::Numbers, 1320, 1350, 420);
+  c.txtLM = lineEdit("LM", words::kSpokenLatMinutes, KeyRule::Numbers, 1770, 1350, 420);
+  Caption(group, labels.latDegMin, words::kDegMinCaption, 2220, 1350, 600)->setFont(small);
+  std::tie(c.optNorth, c.optSouth) =
+      directions(labels.latFrame, {"North", words::kNorthOption, words::kSpokenNorth, 690},
+                 {"South", words::kSouthOption, words::kSpokenSouth, 675}, 1350);
 
-  Caption(group, labels.longitude, "Longitude:", 90, 1710, 1230);
-  c.txtLoD = lineEdit("LoD", "Longitude Degrees", KeyRule::Numbers, 1320, 1710, 420);
-  c.txtLoM = lineEdit("LoM", "Longitude Minutes", KeyRule::Numbers, 1770, 1710, 420);
-  Caption(group, labels.longDegMin, "DEG/MIN", 2220, 1710, 600)->setFont(small);
-  std::tie(c.optEast, c.optWest) = directions(labels.longFrame, "Longitude", "East", "West", 1710);
+  Caption(group, labels.longitude, words::kLongitudeCaption, 90, 1710, 1230);
+  c.txtLoD = lineEdit("LoD", words::kSpokenLongDegrees, KeyRule::Numbers, 1320, 1710, 420);
+  c.txtLoM = lineEdit("LoM", words::kSpokenLongMinutes, KeyRule::Numbers, 1770, 1710, 420);
+  Caption(group, labels.longDegMin, words::kDegMinCaption, 2220, 1710, 600)->setFont(small);
+  std::tie(c.optEast, c.optWest) =
+      directions(labels.longFrame, {"East", words::kEastOption, words::kSpokenEast, 690},
+                 {"West", words::kWestOption, words::kSpokenWest, 675}, 1710);
 
-  Caption(group, labels.city, "City:", 90, 2070, 1230);
+  Caption(group, labels.city, words::kCityCaption, 90, 2070, 1230);
   // The city ends where the month and seconds lists end; the atlas button
   // takes the year list's column.
-  c.txtCity = lineEdit("City", "City", KeyRule::Letters, 1320, 2070, 1950);
-  c.atlas = Named(new QPushButton(QStringLiteral("Atlas..."), group), name("cmd", "Atlas"));
-  const QString atlasCommand = QStringLiteral("Find ") + spokenPerson + QStringLiteral("Birthplace in Atlas");
-  c.atlas->setAccessibleName(atlasCommand);
-  c.atlas->setToolTip(QStringLiteral("Choose the birthplace from the offline atlas: fills the city, state, country "
-                                     "and coordinates"));
+  c.txtCity = lineEdit("City", words::kSpokenCity, KeyRule::Letters, 1320, 2070, 1950);
+  c.atlas = Named(new QPushButton(Text(words::kAtlasButton), group), name("cmd", "Atlas"));
+  const std::string atlasCommand = Tr(words::kFindBirthplaceCommand, {whose});
+  c.atlas->setAccessibleName(QString::fromStdString(atlasCommand));
+  c.atlas->setToolTip(Text(words::kAtlasButtonTip));
   Place(c.atlas, 3300, 2070, 870, 300);
-  ConnectCommand(c.atlas, &QPushButton::clicked, this, atlasCommand.toUtf8().constData(),
+  ConnectCommand(c.atlas, &QPushButton::clicked, this, atlasCommand.c_str(),
                  male ? &frmMatch::cmdMAtlas_Click : &frmMatch::cmdFAtlas_Click);
-  Caption(group, labels.state, "State:", 90, 2430, 1230);
-  c.txtState = lineEdit("State", "State", KeyRule::Letters, 1320, 2430, 2850);
-  Caption(group, labels.country, "Country:", 90, 2790, 1230);
-  c.txtCountry = lineEdit("Country", "Country", KeyRule::Letters, 1320, 2790, 2850);
+  Caption(group, labels.state, words::kStateCaption, 90, 2430, 1230);
+  c.txtState = lineEdit("State", words::kSpokenState, KeyRule::Letters, 1320, 2430, 2850);
+  Caption(group, labels.country, words::kCountryCaption, 90, 2790, 1230);
+  c.txtCountry = lineEdit("Country", words::kSpokenCountry, KeyRule::Letters, 1320, 2790, 2850);
 
-  c.lookup = Named(new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), group), labels.lookup);
-  const QString command = QStringLiteral("Find ") + spokenPerson + QStringLiteral("Latitude and Longitude");
-  c.lookup->setAccessibleName(command);
+  c.lookup = Named(new QPushButton(Text(words::kLookupButton), group), labels.lookup);
+  const std::string command = Tr(words::kFindCoordinatesCommand, {whose});
+  c.lookup->setAccessibleName(QString::fromStdString(command));
   Place(c.lookup, 90, 3180, 4080, 330);
-  ConnectCommand(c.lookup, &QPushButton::clicked, this, command.toUtf8().constData(),
+  ConnectCommand(c.lookup, &QPushButton::clicked, this, command.c_str(),
                  male ? &frmMatch::Command1_Click : &frmMatch::Command2_Click);
 
   // Typing in the place or the coordinates, or choosing a direction, makes
@@ -394,18 +400,18 @@ void frmMatch::createZoneRow(Person person, QWidget* central) {
   const bool male = person == Person::Male;
   PersonControls& c = controls(person);
   const int frameLeft = male ? 60 : 4395;  // the person's frame above
-  const QString spokenPerson = male ? QStringLiteral("Male ") : QStringLiteral("Female ");
+  const std::string whose = Tr((male ? words::kMan : words::kWoman).caption);
   c.zoneNote = Named(new QLabel(central), male ? "lblMZone" : "lblFZone");
   c.zoneNote->setFont(QFont(QStringLiteral("Verdana"), 7));
   c.zoneNote->setTextFormat(Qt::PlainText);
-  c.zoneNote->setAccessibleName(spokenPerson + QStringLiteral("Time Zone"));
+  c.zoneNote->setAccessibleName(Text(words::kSpokenTimeZone, {whose}));
   Place(c.zoneNote, frameLeft + 90, kZoneRowsTop, 3180, 360);
-  c.zonePick = Named(new QPushButton(QStringLiteral("Zone..."), central), male ? "cmdMZone" : "cmdFZone");
-  const QString command = QStringLiteral("Pick ") + spokenPerson + QStringLiteral("Time Zone");
-  c.zonePick->setAccessibleName(command);
+  c.zonePick = Named(new QPushButton(Text(words::kZoneButton), central), male ? "cmdMZone" : "cmdFZone");
+  const std::string command = Tr(words::kPickZoneCommand, {whose});
+  c.zonePick->setAccessibleName(QString::fromStdString(command));
   // Under the atlas button, in its column.
   Place(c.zonePick, frameLeft + 3300, kZoneRowsTop + 30, 870, 300);
-  ConnectCommand(c.zonePick, &QPushButton::clicked, this, command.toUtf8().constData(),
+  ConnectCommand(c.zonePick, &QPushButton::clicked, this, command.c_str(),
                  male ? &frmMatch::cmdMZone_Click : &frmMatch::cmdFZone_Click);
   c.zoneNote->hide();
   c.zonePick->hide();
@@ -436,8 +442,8 @@ void frmMatch::createChartTable() {
   for (const ChartRow& chartRow : kChartRows) {
     for (Person person : {Person::Male, Person::Female}) {
       const bool male = person == Person::Male;
-      Caption(hidden, male ? chartRow.maleLabel : chartRow.femaleLabel, chartRow.caption, male ? 0 : 4350, row * 330,
-              900);
+      Caption(hidden, male ? chartRow.maleLabel : chartRow.femaleLabel,
+              ChartTableCaption(kAllChartPoints[static_cast<std::size_t>(row)]), male ? 0 : 4350, row * 330, 900);
       auto* box = Named(new QLineEdit(hidden), male ? chartRow.maleBox : chartRow.femaleBox);
       box->setFocusPolicy(Qt::NoFocus);
       Place(box, male ? 930 : 5280, row * 330, 1200, 300);
@@ -460,33 +466,33 @@ void frmMatch::createChartTable() {
 
 void frmMatch::createMenus() {
   QMenuBar* bar = menuBar();
-  auto action = [this](QMenu* menu, const char* text, const char* name, const char* command, auto slot) {
-    QAction* a = Named(menu->addAction(QString::fromLatin1(text)), name);
-    ConnectCommand(a, &QAction::triggered, this, command, slot);
+  auto action = [this](QMenu* menu, const Template& text, const char* name, const std::string& command, auto slot) {
+    QAction* a = Named(menu->addAction(Text(text)), name);
+    ConnectCommand(a, &QAction::triggered, this, command.c_str(), slot);
   };
   auto separator = [](QMenu* menu, const char* name) { Named(menu->addSeparator(), name); };
 
-  QMenu* file = Named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
-  action(file, "&Analyze Compatibility", "mnuCalculate", "Analyze Compatibility", &frmMatch::mnuCalculate_Click);
+  QMenu* file = Named(bar->addMenu(Text(words::kFileMenu)), "mnuFile");
+  action(file, words::kAnalyzeItem, "mnuCalculate", Tr(words::kAnalyzeCommand), &frmMatch::mnuCalculate_Click);
   separator(file, "mnuAtlasSep");
-  action(file, "Find &Male Birthplace in Atlas...", "mnuMAtlas", "Find Male Birthplace in Atlas",
-         &frmMatch::cmdMAtlas_Click);
-  action(file, "Find &Female Birthplace in Atlas...", "mnuFAtlas", "Find Female Birthplace in Atlas",
-         &frmMatch::cmdFAtlas_Click);
+  action(file, words::kFindMaleBirthplaceItem, "mnuMAtlas",
+         Tr(words::kFindBirthplaceCommand, {Tr(words::kMan.caption)}), &frmMatch::cmdMAtlas_Click);
+  action(file, words::kFindFemaleBirthplaceItem, "mnuFAtlas",
+         Tr(words::kFindBirthplaceCommand, {Tr(words::kWoman.caption)}), &frmMatch::cmdFAtlas_Click);
   separator(file, "mnuFileSep");
-  action(file, "&Exit", "mnuExit", "Exit", &frmMatch::mnuExit_Click);
+  action(file, words::kExitItem, "mnuExit", Tr(words::kExitCommand), &frmMatch::mnuExit_Click);
 
-  QMenu* help = Named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
-  action(help, "&Online Help", "mnuOnline", "Online Help", &frmMatch::mnuOnline_Click);
-  action(help, "&Visit Us Online", "mnuVisit", "Visit Us Online", &frmMatch::mnuVisit_Click);
+  QMenu* help = Named(bar->addMenu(Text(words::kHelpMenu)), "mnuHelp");
+  action(help, words::kOnlineHelpItem, "mnuOnline", Tr(words::kOnlineHelpCommand), &frmMatch::mnuOnline_Click);
+  action(help, words::kVisitItem, "mnuVisit", Tr(words::kVisitCommand), &frmMatch::mnuVisit_Click);
   separator(help, "mnuHelpSep1");
-  action(help, "Check for Software &Update", "mnuUpdate", "Check for Software Update", &frmMatch::mnuUpdate_Click);
+  action(help, words::kUpdateItem, "mnuUpdate", Tr(words::kUpdateCommand), &frmMatch::mnuUpdate_Click);
   separator(help, "mnuHelpSep2");
-  action(help, "&About Software", "mnuAbout", "About Software", &frmMatch::mnuAbout_Click);
+  action(help, words::kAboutItem, "mnuAbout", Tr(words::kAboutCommand), &frmMatch::mnuAbout_Click);
 
   // A menu-bar command without items.
-  QAction* donate = Named(bar->addAction(QStringLiteral("Donate")), "mnuDonate");
-  ConnectCommand(donate, &QAction::triggered, this, "Donate", &frmMatch::mnuDonate_Click);
+  QAction* donate = Named(bar->addAction(Text(words::kDonateButton)), "mnuDonate");
+  ConnectCommand(donate, &QAction::triggered, this, Tr(words::kDonateCommand).c_str(), &frmMatch::mnuDonate_Click);
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize the form
 }
@@ -801,8 +807,8 @@ void frmMatch::pickZone(Person person) {
   QList<QByteArray> atlasZones;
   for (const std::string& zone : AtlasIndexNow().TimeZones()) atlasZones << QByteArray::fromStdString(zone);
   std::optional<BirthZone>& zone = director_.entryState().zone(person);
-  const ZoneQuestion question{person == Person::Male ? QStringLiteral("Time zone of the male birthplace:")
-                                                     : QStringLiteral("Time zone of the female birthplace:"),
+  const words::PersonWords& whose = person == Person::Male ? words::kMan : words::kWoman;
+  const ZoneQuestion question{Text(words::kZonePrompt, {Tr(whose.adjective)}),
                               PickerZones(ZoneIdsForPicker(atlasZones)), zone ? zone->id : QByteArray()};
   const std::optional<QByteArray> picked = PickZone(this, question);
   if (!picked) return;

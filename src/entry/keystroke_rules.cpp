@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "shell/words.h"
+#include "vocabulary/entry_words.h"
+
 namespace kelvra {
 
 bool LettersOnlyKeyPress(int code) {
@@ -17,8 +20,7 @@ bool Accepts(KeyRule rule, int code) {
 }
 
 QString RefusalMessage(KeyRule rule) {
-  return rule == KeyRule::Letters ? QStringLiteral("Please enter only letters")
-                                  : QStringLiteral("Please enter only numbers");
+  return Text(rule == KeyRule::Letters ? words::kOnlyLetters : words::kOnlyNumbers);
 }
 
 bool TextFollowsRule(KeyRule rule, const QString& text) {

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "entry/result_boxes.h"
 
+#include "vocabulary/entry_words.h"
+
 namespace kelvra {
 
-ResultBoxTexts InitialResultBoxTexts() { return {"Power", "Harmony", "P*H", "PHPercentage", "Comment"}; }
+ResultBoxTexts InitialResultBoxTexts() {
+  return {Tr(words::kInitialPower), Tr(words::kInitialHarmony), Tr(words::kInitialPh), Tr(words::kInitialPercentage),
+          Tr(words::kInitialComment)};
+}
 
 ResultBoxTexts ResultBoxTextsOf(const Verdict& verdict) {
   ResultBoxTexts texts = InitialResultBoxTexts();

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "birthtime/month_name.h"
+#include "shell/words.h"
+#include "vocabulary/birth_time_words.h"
+#include "vocabulary/common_words.h"
 
 namespace kelvra {
 
@@ -17,17 +20,25 @@ int NumberOrZero(const std::string& text) {
   return error == std::errc() && end == text.data() + text.size() ? value : 0;
 }
 
-QString Whose(Person person) { return person == Person::Male ? QStringLiteral("male") : QStringLiteral("female"); }
+std::string Whose(Person person) { return Tr((person == Person::Male ? words::kMan : words::kWoman).adjective); }
 
-QString ClockText(const LocalBirthTime& local) {
-  return QStringLiteral("%1:%2").arg(local.hour, 2, 10, QLatin1Char('0')).arg(local.minute, 2, 10, QLatin1Char('0'));
+std::string ClockText(const LocalBirthTime& local) {
+  return QStringLiteral("%1:%2")
+      .arg(local.hour, 2, 10, QLatin1Char('0'))
+      .arg(local.minute, 2, 10, QLatin1Char('0'))
+      .toStdString();
 }
 
-QString DayText(const LocalBirthTime& local) {
+std::string DayText(const LocalBirthTime& local) {
   return QStringLiteral("%1-%2-%3")
       .arg(local.year, 4, 10, QLatin1Char('0'))
       .arg(local.month, 2, 10, QLatin1Char('0'))
-      .arg(local.day, 2, 10, QLatin1Char('0'));
+      .arg(local.day, 2, 10, QLatin1Char('0'))
+      .toStdString();
+}
+
+std::string OffsetName(const UtCandidate& reading) {
+  return (QStringLiteral("UTC") + OffsetText(reading.offsetSeconds)).toStdString();
 }
 
 }  // namespace
@@ -37,14 +48,14 @@ LocalBirthTime LocalBirthTimeOf(const BirthData& birth) {
 }
 
 QString ReadingAnswer(const UtCandidate& reading) {
-  const QString offset = QStringLiteral("UTC") + OffsetText(reading.offsetSeconds);
-  return reading.daylightTime ? offset + QStringLiteral(" (summer time)") : offset;
+  const std::string offset = OffsetName(reading);
+  return reading.daylightTime ? Text(words::kSummerTimeReading, {offset}) : QString::fromStdString(offset);
 }
 
 UtReading DecideUtReading(Person person, const LocalBirthTime& local, const QByteArray& zoneId,
                           const UtConversion& conversion) {
   using Outcome = UtConversion::Outcome;
-  const QString zone = QString::fromLatin1(zoneId);
+  const std::string zone = zoneId.toStdString();
   UtReading reading;
   switch (conversion.outcome) {
     case Outcome::Converted:
@@ -53,35 +64,32 @@ UtReading DecideUtReading(Person person, const LocalBirthTime& local, const QByt
     case Outcome::Ambiguous: {
       reading.step = UtReading::Step::Ask;
       QStringList answers;
-      for (const UtCandidate& candidate : conversion.candidates) answers << ReadingAnswer(candidate);
-      reading.question.text = QStringLiteral("The %1 birth time %2 happens twice in %3 on %4: at %5?")
-                                  .arg(Whose(person), ClockText(local), zone, DayText(local),
-                                       answers.join(QStringLiteral(" or at ")));
+      std::string joined;
+      for (const UtCandidate& candidate : conversion.candidates) {
+        answers << ReadingAnswer(candidate);
+        const std::string answer = answers.back().toStdString();
+        joined = joined.empty() ? answer : Tr(words::kOrAtReading, {joined, answer});
+      }
+      reading.question.text = Text(WordsOf(BirthTimeOutcome::Ambiguous).window,
+                                   {Whose(person), ClockText(local), zone, DayText(local), joined});
       reading.question.answers = answers;
       return reading;
     }
     case Outcome::DoesNotExist: {
-      const QString before = QStringLiteral("UTC") + OffsetText(conversion.candidates.at(0).offsetSeconds);
-      const QString after = QStringLiteral("UTC") + OffsetText(conversion.candidates.at(1).offsetSeconds);
-      reading.message = QStringLiteral(
-                            "The %1 birth time %2 does not exist in %3 on %4: the clocks went from %5 to %6. "
-                            "Correct the time, or pick a fixed offset such as %5 as the time zone.")
-                            .arg(Whose(person), ClockText(local), zone, DayText(local), before, after);
+      reading.message = Text(WordsOf(BirthTimeOutcome::DoesNotExist).window,
+                             {Whose(person), ClockText(local), zone, DayText(local),
+                              OffsetName(conversion.candidates.at(0)), OffsetName(conversion.candidates.at(1))});
       reading.field = EntryField::Hour;
       return reading;
     }
     case Outcome::UnknownZone:
-      reading.message = QStringLiteral("The time zone %1 of the %2 birthplace is not known on this computer. "
-                                       "Pick another time zone.")
-                            .arg(zone, Whose(person));
+      reading.message = Text(WordsOf(BirthTimeOutcome::UnknownZone).window, {zone, Whose(person)});
       reading.field = EntryField::City;
       return reading;
     case Outcome::InvalidDate:
-      reading.message = QStringLiteral("The %1 birth date, %2 %3, %4, does not exist, so its time cannot be "
-                                       "converted to UT. Correct the date.")
-                            .arg(Whose(person), MonthName(local.month))
-                            .arg(local.day)
-                            .arg(local.year);
+      reading.message = Text(WordsOf(BirthTimeOutcome::InvalidDate).window,
+                             {Whose(person), MonthName(local.month).toStdString(), std::to_string(local.day),
+                              std::to_string(local.year)});
       reading.field = EntryField::Day;
       return reading;
   }
@@ -96,9 +104,7 @@ UniversalMoment UniversalMomentOf(const QDateTime& ut) {
 }
 
 QString MissingZoneMessage(Person person) {
-  return QStringLiteral("The %1 birthplace has no time zone: choose it in the atlas, type its coordinates, or "
-                        "pick a time zone.")
-      .arg(Whose(person));
+  return Text(WordsOf(BirthTimeOutcome::NoZone).window, {Whose(person)});
 }
 
 }  // namespace kelvra

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "shell/words.h"
+#include "vocabulary/entry_words.h"
+
 namespace kelvra {
 
 namespace {
@@ -10,36 +13,32 @@ namespace {
 struct TextCheck {
   QString PersonEntries::*entry;
   EntryField field;
-  const char* maleMessage;
-  const char* femaleMessage;  // the two differ for the longitude minutes
+  EntryWordsField words;
 };
 
 const std::array<TextCheck, 8> kTextChecks = {{
-    {&PersonEntries::name, EntryField::Name, "Please Enter Male Name", "Please Enter Female Name"},
-    {&PersonEntries::latDeg, EntryField::LatDeg, "Please Enter Degree in Latitude", "Please Enter Degree in Latitude"},
-    {&PersonEntries::latMin, EntryField::LatMin, "Please Enter Minutes in Latitude", "Please Enter Minutes in Latitude"},
-    {&PersonEntries::longDeg, EntryField::LongDeg, "Please Enter Degree in Longitude",
-     "Please Enter Degree in Longitude"},
-    {&PersonEntries::longMin, EntryField::LongMin, "Please Enter Minute in Longitude",
-     "Please Enter Minutes in Longitude"},
-    {&PersonEntries::city, EntryField::City, "Please Enter City", "Please Enter City"},
-    {&PersonEntries::state, EntryField::State, "Please Enter State", "Please Enter State"},
-    {&PersonEntries::country, EntryField::Country, "Please Enter Country", "Please Enter Country"},
+    {&PersonEntries::name, EntryField::Name, EntryWordsField::Name},
+    {&PersonEntries::latDeg, EntryField::LatDeg, EntryWordsField::LatDeg},
+    {&PersonEntries::latMin, EntryField::LatMin, EntryWordsField::LatMin},
+    {&PersonEntries::longDeg, EntryField::LongDeg, EntryWordsField::LongDeg},
+    {&PersonEntries::longMin, EntryField::LongMin, EntryWordsField::LongMin},
+    {&PersonEntries::city, EntryField::City, EntryWordsField::City},
+    {&PersonEntries::state, EntryField::State, EntryWordsField::State},
+    {&PersonEntries::country, EntryField::Country, EntryWordsField::Country},
 }};
 
 std::optional<ValidationFailure> FirstFailure(const PersonEntries& person, bool male) {
   const int first = male ? 1 : 11;
+  const EntryWordsPerson whose = male ? EntryWordsPerson::Man : EntryWordsPerson::Woman;
+  const auto failure = [whose](int check, EntryWordsField words, EntryField field) {
+    return ValidationFailure{check, Text(MissingEntryMessage(words, whose)), field};
+  };
   for (std::size_t i = 0; i < kTextChecks.size(); ++i) {
     const auto& check = kTextChecks[i];
-    if ((person.*check.entry).isEmpty()) {
-      return ValidationFailure{first + static_cast<int>(i),
-                               QString::fromLatin1(male ? check.maleMessage : check.femaleMessage), check.field};
-    }
+    if ((person.*check.entry).isEmpty()) return failure(first + static_cast<int>(i), check.words, check.field);
   }
-  if (!person.north && !person.south)
-    return ValidationFailure{first + 8, QStringLiteral("Please Select Direction For The Latitude"), EntryField::North};
-  if (!person.east && !person.west)
-    return ValidationFailure{first + 9, QStringLiteral("Please Select Direction For The Longitude"), EntryField::East};
+  if (!person.north && !person.south) return failure(first + 8, EntryWordsField::LatDir, EntryField::North);
+  if (!person.east && !person.west) return failure(first + 9, EntryWordsField::LongDir, EntryField::East);
   return std::nullopt;
 }
 
@@ -51,9 +50,13 @@ std::optional<ValidationFailure> FirstFailingCheck(const PersonEntries& male, co
 }
 
 std::optional<PlaceGap> CheckPlaceEntries(const QString& city, const QString& state, const QString& country) {
-  if (city.isEmpty()) return PlaceGap{EntryField::City, QStringLiteral("Please Enter City")};
-  if (state.isEmpty()) return PlaceGap{EntryField::State, QStringLiteral("Please Enter State")};
-  if (country.isEmpty()) return PlaceGap{EntryField::Country, QStringLiteral("Please Enter Country")};
+  // The place has no person: its messages are the ones both persons share.
+  const auto gap = [](EntryField field, EntryWordsField words) {
+    return PlaceGap{field, Text(MissingEntryMessage(words, EntryWordsPerson::Man))};
+  };
+  if (city.isEmpty()) return gap(EntryField::City, EntryWordsField::City);
+  if (state.isEmpty()) return gap(EntryField::State, EntryWordsField::State);
+  if (country.isEmpty()) return gap(EntryField::Country, EntryWordsField::Country);
   return std::nullopt;
 }
 

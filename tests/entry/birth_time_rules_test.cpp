@@ -156,6 +156,7 @@ TEST(BirthZoneRules, TheNoteSaysWhereTheZoneComesFrom) {
   } rows[] = {
       {ZoneOfAtlasPlace(tromso), false, "Time zone of Tromsø, from the atlas:\nEurope/Oslo"},
       {ZoneOfNearestPlace({&tromso, 210.6}), false, "Time zone of Tromsø, 211 km away:\nEurope/Oslo"},
+      {ZoneOfNearestPlace({&tromso, 1.4}), false, "Time zone of Tromsø, 1 km away:\nEurope/Oslo"},
       {ZoneOfNearestPlace({&tromso, 0.4}), false, "Time zone of Tromsø, under 1 km away:\nEurope/Oslo"},
       {ZonePickedByHand("UTC-05:00"), false, "Time zone picked by hand:\nUTC-05:00"},
       {std::nullopt, false, "No time zone yet: choose the place\nin the atlas or pick a zone."},

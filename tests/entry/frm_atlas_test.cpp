@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -35,6 +36,36 @@ class AtlasWindow : public ::testing::Test {
 
   frmAtlas window{Person::Female, QString()};
 };
+
+TEST(AtlasStatusText, SaysWhatToDoNext) {
+  const struct {
+    const char* text;
+    std::size_t found;
+    bool searching;
+    const char* status;
+  } rows[] = {
+      {"  ", 4, false, "Type the name of the birthplace."},
+      {"Oslo", 0, true, "Searching..."},
+      {" Qqx ", 0, false,
+       "No place in the atlas is called \"Qqx\". Check the spelling, or close this window and look the place up on "
+       "the web with \"Click here to find Latitude & Longitude\"."},
+      {"Oslo", 1, false, "1 place found. Enter chooses it."},
+      {"San", 2, false, "2 places found. Choose one with the arrow keys and Enter."},
+      {"S", 1500, false, "1500 places found. Choose one with the arrow keys and Enter."},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(AtlasStatusText(row.text, row.found, row.searching), QString::fromUtf8(row.status)) << row.text;
+}
+
+TEST_F(AtlasWindow, CaptionsAndColumns) {
+  const QTreeWidgetItem* header = list()->headerItem();
+  QStringList columns;
+  for (int i = 0; i < header->columnCount(); ++i) columns << header->text(i);
+  EXPECT_EQ(columns, (QStringList{"City", "State", "Country", "Population", "Time Zone"}));
+  EXPECT_EQ(window.findChild<QPushButton*>("cmdChoose")->text(), "&Use This Place");
+  EXPECT_EQ(search()->accessibleName(), "Female Birthplace Search");
+  EXPECT_EQ(list()->accessibleName(), "Places Found");
+}
 
 TEST_F(AtlasWindow, TypingFindsPlacesAndTheKeyboardChoosesOne) {
   EXPECT_EQ(window.windowTitle(), "Find Female Birthplace in Atlas");

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -37,6 +38,7 @@
 #include "shell/message.h"
 #include "birthtime/month_name.h"
 #include "shell/twips.h"
+#include "shell/web_links.h"
 
 namespace kelvra {
 namespace {
@@ -158,6 +160,75 @@ TEST_F(MatchForm, ControlsCaptionsAndHiddenBoxes) {
     EXPECT_FALSE(text(name)->isVisible()) << name;
     EXPECT_EQ(text(name)->focusPolicy(), Qt::NoFocus) << name;
   }
+}
+
+// What each control shows, tells and is called by a screen reader, as the
+// form has always read; the captions of the chart table included.
+TEST_F(MatchForm, EveryControlReadsAsBefore) {
+  const auto shown = [this](const char* name) -> QString {
+    QObject* object = form->findChild<QObject*>(name);
+    if (auto* label = qobject_cast<QLabel*>(object)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(object)) return group->title();
+    ADD_FAILURE() << "no captioned control " << name;
+    return {};
+  };
+  FillComplete();
+  form->cmdCalculate_Click();  // makes the chart table
+  const std::pair<const char*, const char*> captions[] = {
+      {"Label7",
+       "Enter the city, state and country, click the button above, then find the latitude and longitude in the web "
+       "search results."},
+      {"chkTrueUt", "Convert birth times to UT"},
+      {"Frame5", "Co-Brand Options"},
+      {"Label59", "Click Here for more info on Co-branding."},
+      {"Label58", "Software made by"},
+      {"Command3", "Donate"},
+      {"cmdNav", "Exit"},
+      {"Frame1", "Male"},
+      {"Frame2", "Female"},
+      {"Label2", "Name:"},
+      {"Label9", "Birthday:"},
+      {"Label4", "Time Of Birth:"},
+      {"Label17", "HH/MM/SS"},
+      {"Label5", "Latitude:"},
+      {"Label51", "DEG/MIN"},
+      {"Label12", "Longitude:"},
+      {"Label54", "City:"},
+      {"Label56", "State:"},
+      {"Label15", "Country:"},
+      {"optFNorth", "North"},
+      {"optMSouth", "South"},
+      {"optMEast", "East"},
+      {"optFWest", "West"},
+      {"cmdFAtlas", "Atlas..."},
+      {"cmdMZone", "Zone..."},
+      {"Label18", "Sun"},
+      {"Label39", "N. Node"},
+      {"Label29", "S. Node"},
+      {"Label30", "P_of_F"},
+      {"Label36", "Asc"},
+      {"Label32", "MC"},
+      {"Label34", "Chiron"},
+  };
+  for (const auto& [name, caption] : captions) EXPECT_EQ(shown(name), QString::fromUtf8(caption)) << name;
+  EXPECT_EQ(shown("Label61"), "Talk about your results in the Kelvra forum at " + SiteHost());
+
+  const std::pair<const char*, const char*> tips[] = {
+      {"chkTrueUt",
+       "Convert each birth time to Universal Time by the birthplace's time zone, summer time included, before the "
+       "charts are computed. Off: the times are used as typed."},
+      {"cmdMAtlas",
+       "Choose the birthplace from the offline atlas: fills the city, state, country and coordinates"},
+  };
+  for (const auto& [name, tip] : tips) EXPECT_EQ(form->findChild<QWidget*>(name)->toolTip(), tip) << name;
+
+  const std::pair<const char*, const char*> spoken[] = {
+      {"cmdMAtlas", "Find Male Birthplace in Atlas"}, {"cmdFZone", "Pick Female Time Zone"},
+      {"lblMZone", "Male Time Zone"},                  {"cboFHH", "Female Time Of Birth Hours"},
+      {"txtMState", "Male State"},                     {"optMEast", "Male Longitude East"},
+  };
+  for (const auto& [name, words] : spoken) EXPECT_EQ(form->findChild<QWidget*>(name)->accessibleName(), words) << name;
 }
 
 TEST_F(MatchForm, InputsHaveSpokenNames) {
