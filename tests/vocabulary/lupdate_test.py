@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: AGPL-3.0-or-later
 """Runs lupdate over the sources into a scratch .ts file and checks that it
-finds every template with its context, and that no context holds one text
-twice with different plural notes. Usage: lupdate_test.py LUPDATE SOURCE_DIR"""
+finds every template with its context, and that texts alike but for blanks
+or hyphens are the intended ones. Usage: lupdate_test.py LUPDATE SOURCE_DIR"""
 import re
 import subprocess
 import sys
@@ -87,4 +87,29 @@ missing = sorted(wanted - found)
 for context, text in missing:
     print(f"lupdate does not find [{context}] {text!r}")
 print(f"{len(wanted)} templates in the sources, {len(found)} messages found by lupdate")
-sys.exit(1 if missing else 0)
+
+# Texts that differ on purpose by a character or two: each one must exist as
+# written, and no other two texts may differ only in blanks and hyphens (that
+# is how "semisextile" and "semi-sextile" once stood side by side).
+INTENDED = [
+    {"N. Node", "N.Node"},
+    {"S. Node", "S.Node"},
+    {"Please Enter Minute in Longitude", "Please Enter Minutes in Longitude"},
+    {"Click Here for more info on Co-branding.", "Click Here for more info on Co-branding"},
+    {"P*H", "P * H"},  # the result box's first text and the report's caption
+]
+texts = {text for _, text in wanted}
+problems = []
+for group in INTENDED:
+    problems += [f"the intended text {text!r} is no template" for text in sorted(group - texts)]
+if not any("Logitude" in text for text in texts):
+    problems.append("the tool tip that spells \"Logitude\" is no template")
+alike = {}
+for text in texts:
+    alike.setdefault(re.sub(r"[ \t\n-]", "", text), set()).add(text)
+for group in alike.values():
+    if len(group) > 1 and group not in INTENDED:
+        problems.append("texts that differ only in blanks or hyphens: " + " | ".join(sorted(map(repr, group))))
+for problem in problems:
+    print(problem)
+sys.exit(1 if missing or problems else 0)
