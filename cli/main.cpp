@@ -16,6 +16,7 @@
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/picture_module.h"
+#include "vocabulary/atlas_words.h"
 #include "vocabulary/cli_words.h"
 
 namespace {
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
   switch (line.action) {
     case cli::CommandLine::Action::Help: std::cout << cli::HelpText(); return 0;
     case cli::CommandLine::Action::Version:
-      std::cout << "kelvra-cli " << KELVRA_VERSION << '\n' << kelvra::kAtlasCredit << '\n';
+      std::cout << "kelvra-cli " << KELVRA_VERSION << '\n' << kelvra::Tr(kelvra::words::kAtlasCredit) << '\n';
       return 0;
     case cli::CommandLine::Action::Usage:
       std::cerr << kelvra::Tr(kelvra::words::kCliComplaint, {line.problem}) << '\n'

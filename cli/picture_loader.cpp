@@ -16,14 +16,15 @@ std::unique_ptr<PictureSession> StartPictureSession(const char* program, const s
   if (auto entry = loaded.Entry<PictureSessionFunction>())
     return std::unique_ptr<PictureSession>(entry(program, directory.c_str()));
   // A file that does not load is told in dlerror's words alone.
-  std::string problems;
-  for (const ModuleProblem& problem : loaded.problems) {
-    if (!problems.empty()) problems += Tr(words::kCliProblemSeparator);
-    problems += problem.kind == ModuleProblem::Kind::NotLoadable ? problem.reason
-                                                                 : Tr(words::kCliNotPictureModule, {problem.path});
-  }
-  if (problems.empty()) problems = Tr(words::kCliPictureModuleNotFound, {request.fileName});
-  failure = Tr(words::kCliCannotDrawWheels, {problems});
+  failure = ModuleFailure(
+      request, loaded,
+      {.message = [](const std::string& problems) { return Tr(words::kCliCannotDrawWheels, {problems}); },
+       .notLoadable = [](const std::string&, const std::string& reason) { return reason; },
+       .noEntryPoint = [](const std::string& path) { return Tr(words::kCliNotPictureModule, {path}); },
+       .notFound = [](const std::string& file,
+                      const std::string&) { return Tr(words::kCliPictureModuleNotFound, {file}); },
+       .separator = Tr(words::kCliProblemSeparator),
+       .directorySeparator = {}});
   return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "modules/module_loader.h"
+#include "vocabulary/atlas_words.h"
 
 namespace kelvra {
 
@@ -30,12 +31,16 @@ AtlasService* LoadAtlas(std::string* failure) {
   const LoadedModule loaded = LoadModule(request);
   if (auto entry = loaded.Entry<AtlasServiceFunction>()) return Loaded() = entry();
   if (failure) {
-    *failure = ModuleFailure(request, loaded,
-                             {.opening = "The atlas cannot be opened. ",
-                              .notLoadable = kLibraryNotLoadable,
-                              .noEntryPoint = "{path} is not an atlas module of this Kelvra version.",
-                              .notFound = "Its module {file} was not found in {directories}.",
-                              .separator = " "});
+    *failure = ModuleFailure(
+        request, loaded,
+        {.message = [](const std::string& problems) { return Tr(words::kAtlasCannotOpen, {problems}); },
+         .notLoadable = [](const std::string& path,
+                           const std::string& reason) { return Tr(words::kAtlasModuleNotLoadable, {path, reason}); },
+         .noEntryPoint = [](const std::string& path) { return Tr(words::kAtlasModuleNotOurs, {path}); },
+         .notFound = [](const std::string& file,
+                        const std::string& folders) { return Tr(words::kAtlasModuleNotFound, {file, folders}); },
+         .separator = Tr(words::kAtlasProblemSeparator),
+         .directorySeparator = Tr(words::kAtlasFolderSeparator)});
   }
   return nullptr;
 }

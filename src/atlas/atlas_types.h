@@ -5,15 +5,9 @@
 // program that loads the module: no library header behind them.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kelvra {
-
-/// The attribution the place data's licence (CC BY 4.0) asks for, for the
-/// About box and the CLI's --version text.
-inline constexpr std::string_view kAtlasCredit =
-    "Place data: GeoNames (https://www.geonames.org), licensed under CC BY 4.0";
 
 struct AtlasPlace {
   std::string city;

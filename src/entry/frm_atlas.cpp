@@ -13,6 +13,7 @@
 
 #include "shell/twips.h"
 #include "shell/words.h"
+#include "vocabulary/atlas_words.h"
 #include "vocabulary/common_words.h"
 #include "vocabulary/entry_words.h"
 
@@ -71,7 +72,7 @@ frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialo
   lblStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   // The place data's licence asks for the credit wherever the data is shown.
-  auto* credit = new QLabel(QString::fromUtf8(kAtlasCredit.data(), static_cast<qsizetype>(kAtlasCredit.size())), this);
+  auto* credit = new QLabel(Text(words::kAtlasCredit), this);
   credit->setObjectName(QStringLiteral("lblCredit"));
   QFont small = credit->font();
   small.setPointSizeF(small.pointSizeF() * 0.85);

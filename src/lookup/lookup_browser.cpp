@@ -71,27 +71,17 @@ void PrepareForWebEngine() {
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
-// Every file refused on the way, or where the module was looked for.
 QString LookupModuleFailure(const ModuleRequest& request, const LoadedModule& loaded) {
-  std::string problems;
-  const auto add = [&problems](const std::string& problem) {
-    if (!problems.empty()) problems += Tr(words::kLookupProblemSeparator);
-    problems += problem;
-  };
-  for (const ModuleProblem& problem : loaded.problems) {
-    add(problem.kind == ModuleProblem::Kind::NotLoadable
-            ? Tr(words::kLookupModuleNotLoadable, {problem.path, problem.reason})
-            : Tr(words::kLookupModuleNotOurs, {problem.path}));
-  }
-  if (problems.empty()) {
-    std::string directories;
-    for (const std::string& directory : request.directories) {
-      if (!directories.empty()) directories += Tr(words::kLookupFolderSeparator);
-      directories += directory;
-    }
-    add(Tr(words::kLookupModuleNotFound, {request.fileName, directories}));
-  }
-  return QString::fromStdString(Tr(words::kLookupCannotOpen, {problems}));
+  return QString::fromStdString(ModuleFailure(
+      request, loaded,
+      {.message = [](const std::string& problems) { return Tr(words::kLookupCannotOpen, {problems}); },
+       .notLoadable = [](const std::string& path,
+                         const std::string& reason) { return Tr(words::kLookupModuleNotLoadable, {path, reason}); },
+       .noEntryPoint = [](const std::string& path) { return Tr(words::kLookupModuleNotOurs, {path}); },
+       .notFound = [](const std::string& file,
+                      const std::string& folders) { return Tr(words::kLookupModuleNotFound, {file, folders}); },
+       .separator = Tr(words::kLookupProblemSeparator),
+       .directorySeparator = Tr(words::kLookupFolderSeparator)}));
 }
 
 // Resolves the entry point from the first module found; the library stays

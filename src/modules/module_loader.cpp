@@ -4,35 +4,12 @@
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <initializer_list>
 #include <system_error>
 #include <utility>
 
 namespace kelvra {
 
 namespace {
-
-// `words` with each {name} replaced by its value; the values themselves are
-// not searched again, so a path holding braces stays as it is.
-std::string Phrase(std::string_view words,
-                   std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
-  std::string phrased;
-  std::size_t at = 0;
-  while (at < words.size()) {
-    const std::string_view rest = words.substr(at + 1);
-    bool replaced = false;
-    for (const auto& [name, value] : values) {
-      if (words[at] == '{' && rest.starts_with(name) && rest.substr(name.size()).starts_with('}')) {
-        phrased += value;
-        at += name.size() + 2;
-        replaced = true;
-        break;
-      }
-    }
-    if (!replaced) phrased += words[at++];
-  }
-  return phrased;
-}
 
 std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
   std::string joined;
@@ -72,15 +49,13 @@ std::string ModuleFailure(const ModuleRequest& request, const LoadedModule& load
   std::vector<std::string> problems;
   for (const ModuleProblem& problem : loaded.problems) {
     if (problem.kind == ModuleProblem::Kind::NotLoadable)
-      problems.push_back(Phrase(words.notLoadable, {{"path", problem.path}, {"reason", problem.reason}}));
+      problems.push_back(words.notLoadable(problem.path, problem.reason));
     else
-      problems.push_back(Phrase(words.noEntryPoint, {{"path", problem.path}}));
+      problems.push_back(words.noEntryPoint(problem.path));
   }
-  if (problems.empty()) {
-    problems.push_back(
-        Phrase(words.notFound, {{"file", request.fileName}, {"directories", Joined(request.directories, ", ")}}));
-  }
-  return std::string(words.opening) + Joined(problems, words.separator);
+  if (problems.empty())
+    problems.push_back(words.notFound(request.fileName, Joined(request.directories, words.directorySeparator)));
+  return words.message(Joined(problems, words.separator));
 }
 
 std::vector<std::string> DefaultModuleDirectories(bool clean) {

@@ -45,21 +45,20 @@ struct LoadedModule {
 /// may point into it.
 LoadedModule LoadModule(const ModuleRequest& request);
 
-/// Each caller's words for a failure, with {path}, {reason}, {file} and
-/// {directories} (joined with ", ") standing for what was met.
+/// Each caller's words for a failure, as whole sentences it fills itself
+/// (from its vocabulary): the message around the problems, one problem, and
+/// the file not found in the folders searched.
 struct ModuleFailureWords {
-  std::string_view opening;
-  std::string_view notLoadable;   // {path}, {reason}
-  std::string_view noEntryPoint;  // {path}
-  std::string_view notFound;      // {file}, {directories}
-  std::string_view separator;     // between problems
+  std::function<std::string(const std::string& problems)> message;
+  std::function<std::string(const std::string& path, const std::string& reason)> notLoadable;
+  std::function<std::string(const std::string& path)> noEntryPoint;
+  std::function<std::string(const std::string& file, const std::string& directories)> notFound;
+  std::string separator;           ///< between problems
+  std::string directorySeparator;  ///< between the folders searched
 };
 
-/// How the desktop program words a file that does not load: as Qt's QLibrary
-/// words it, like the rest of what Qt tells the user.
-inline constexpr std::string_view kLibraryNotLoadable = "Cannot load library {path}: ({reason})";
-
-/// The message for a load that gave no entry point.
+/// The message for a load that gave no entry point: every file refused on
+/// the way, in order, or else where the file was looked for.
 std::string ModuleFailure(const ModuleRequest& request, const LoadedModule& loaded, const ModuleFailureWords& words);
 
 /// Where modules are looked for, in order: beside the program (the directory

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "program/program.h"
 
-#include "atlas/atlas_types.h"
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
 #include "report/frm_why.h"
@@ -11,6 +10,7 @@
 #include "shell/about.h"
 #include "shell/message.h"
 #include "shell/words.h"
+#include "vocabulary/atlas_words.h"
 #include "vocabulary/lookup_words.h"
 
 namespace kelvra {
@@ -101,7 +101,7 @@ void Program::showLookupBrowser() {
 
 void Program::closeLookupBrowser() { Close(lookupBrowser()); }
 
-QString ProgramCredits() { return QString::fromUtf8(kAtlasCredit.data(), static_cast<qsizetype>(kAtlasCredit.size())); }
+QString ProgramCredits() { return Text(words::kAtlasCredit); }
 
 void Program::showAbout(QWidget* owner) { RunAboutBox(owner, ProgramCredits()); }
 

@@ -37,7 +37,7 @@ layer vocabulary none charts cosmodynes
 layer wheel      none charts cosmodynes vocabulary
 layer reportdata none charts cosmodynes vocabulary
 layer modules    none
-layer atlas      none modules
+layer atlas      none modules vocabulary
 layer birthtime  core
 layer contracts  core charts cosmodynes birthtime
 layer drawing    gui  wheel charts cosmodynes vocabulary

@@ -122,37 +122,34 @@ TEST_F(ModuleSearch, TakesTheFirstDirectoryWhoseFileLoadsAndHasTheEntryPoint) {
   }
 }
 
-// The words each caller gives, phrased: problems in order and apart, or, with
-// none, the file and every directory searched; what is put in is not
-// searched for names again.
-TEST(ModuleFailure, PhrasesTheCallersWords) {
-  const ModuleFailureWords words{.opening = "Opening. ",
-                                 .notLoadable = "Cannot load {path}: ({reason})",
-                                 .noEntryPoint = "{path} is not ours.",
-                                 .notFound = "{file} not in {directories}.",
-                                 .separator = " | "};
-  const ModuleRequest request{{"/a", "b/{path}", ""}, "m{reason}.so", kEntry, RTLD_NOW, {}};
+// The caller's sentences around what was met: problems in order and apart,
+// or, with none, the file and every directory searched.
+TEST(ModuleFailure, PutsWhatWasMetIntoTheCallersSentences) {
+  const ModuleFailureWords words{
+      .message = [](const std::string& problems) { return "Opening. " + problems; },
+      .notLoadable = [](const std::string& path,
+                        const std::string& reason) { return "Cannot load " + path + ": (" + reason + ")"; },
+      .noEntryPoint = [](const std::string& path) { return path + " is not ours."; },
+      .notFound = [](const std::string& file, const std::string& folders) { return file + " not in " + folders + "."; },
+      .separator = " | ",
+      .directorySeparator = ", "};
+  const ModuleRequest request{{"/a", "b/%1", ""}, "m%2.so", kEntry, RTLD_NOW, {}};
   struct Case {
     std::vector<ModuleProblem> problems;
     std::string message;
   };
   const std::vector<Case> cases = {
-      {{}, "Opening. m{reason}.so not in /a, b/{path}, ."},
+      {{}, "Opening. m%2.so not in /a, b/%1, ."},
       {{{ModuleProblem::Kind::NotLoadable, "/a/m.so", "/a/m.so: file too short"}},
        "Opening. Cannot load /a/m.so: (/a/m.so: file too short)"},
-      {{{ModuleProblem::Kind::NoEntryPoint, "b/{path}/m.so", ""},
-        {ModuleProblem::Kind::NotLoadable, "./m.so", "{path}"}},
-       "Opening. b/{path}/m.so is not ours. | Cannot load ./m.so: ({path})"},
+      {{{ModuleProblem::Kind::NoEntryPoint, "b/%1/m.so", ""}, {ModuleProblem::Kind::NotLoadable, "./m.so", "%1"}},
+       "Opening. b/%1/m.so is not ours. | Cannot load ./m.so: (%1)"},
   };
   for (const Case& c : cases) {
     LoadedModule loaded;
     loaded.problems = c.problems;
     EXPECT_EQ(ModuleFailure(request, loaded, words), c.message);
   }
-  // An unknown or unclosed name is left as written.
-  const ModuleFailureWords unknown{
-      .opening = "{", .notLoadable = "", .noEntryPoint = "", .notFound = "{nothing} {file", .separator = ""};
-  EXPECT_EQ(ModuleFailure(request, {}, unknown), "{{nothing} {file");
 }
 
 // QDir::cleanPath's answers.
