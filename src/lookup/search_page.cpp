@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "lookup/search_page.h"
 
+#include "shell/words.h"
+#include "vocabulary/lookup_words.h"
+
 namespace kelvra {
 
 namespace {
@@ -23,7 +26,7 @@ QString SearchPageHtml(const SearchEngine& engine) {
              "<tr><td nowrap=\"nowrap\" valign=\"top\" align=\"left\" height=\"32\">\n"
              "<a href=\"%2\"><img src=\"%3\" border=\"0\" alt=\"%4\" align=\"middle\"></a>\n"
              "<input type=\"text\" name=\"q\" size=\"31\" maxlength=\"255\" value=\"\">\n"
-             "<input type=\"submit\" name=\"sa\" value=\"Search\">\n"
+             "<input type=\"submit\" name=\"sa\" value=\"%6\">\n"
              "<input type=\"hidden\" name=\"client\" value=\"%5\">\n"
              "<input type=\"hidden\" name=\"forid\" value=\"1\">\n"
              "<input type=\"hidden\" name=\"ie\" value=\"ISO-8859-1\">\n"
@@ -36,7 +39,7 @@ QString SearchPageHtml(const SearchEngine& engine) {
              "</form>\n"
              "</center>\n")
       .arg(Attribute(engine.endpoint), Attribute(engine.homePage), Attribute(engine.logo),
-           engine.name.toHtmlEscaped(), engine.publisherId.toHtmlEscaped());
+           engine.name.toHtmlEscaped(), engine.publisherId.toHtmlEscaped(), Text(words::kSearchButton).toHtmlEscaped());
 }
 
 }  // namespace kelvra

@@ -47,4 +47,7 @@ inline constexpr Template kLookupModuleNotFound = KELVRA_TR("Lookup browser", "I
 inline constexpr Template kLookupFolderSeparator = KELVRA_TR("Lookup browser", ", ");
 inline constexpr Template kLookupProblemSeparator = KELVRA_TR("Lookup browser", " ");
 
+/// The button of the search page the browser opens with.
+inline constexpr Template kSearchButton = KELVRA_TR("Lookup browser", "Search");
+
 }  // namespace kelvra::words

@@ -54,7 +54,7 @@ inline constexpr PluralTemplate kSpokenAdds =
 inline constexpr PluralTemplate kSpokenTakes =
     KELVRA_TR_N("Chart", "%n take away (dashed orange lines)", "%n takes away (dashed orange lines)");
 inline constexpr PluralTemplate kSpokenNeutral =
-    KELVRA_TR_N("Chart", "%n change nothing (dotted grey lines)", "%n change nothing (dotted grey lines)");
+    KELVRA_TR_N("Chart", "%n change nothing (dotted grey lines)", "%n changes nothing (dotted grey lines)");
 inline constexpr Template kSpokenKeys =
     KELVRA_TR("Chart", "The arrow keys step through the contacts; the Explanation tab lists every one in a table.");
 /// Joins the sentences above.

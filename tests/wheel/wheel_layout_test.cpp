@@ -183,7 +183,7 @@ TEST(WheelScene, SpokenWordsAndCaptionsOfAnUnnamedCouple) {
             "The man's chart is on the inner ring, with his houses; the woman's chart is on the outer ring. Porphyry "
             "houses (Placidus undefined at this latitude). 2 scored contacts are drawn: 1 aspect as lines across the "
             "centre and 1 parallel of declination on the strip beside the wheel. 1 adds to harmony (solid blue "
-            "lines), 0 take away (dashed orange lines), 1 change nothing (dotted grey lines). The arrow keys step "
+            "lines), 0 take away (dashed orange lines), 1 changes nothing (dotted grey lines). The arrow keys step "
             "through the contacts; the Explanation tab lists every one in a table.");
   ASSERT_EQ(scene.contacts.size(), 2u);
   EXPECT_EQ(scene.contacts[0].caption, "\u260A North Node \u260D opposition \u263D Moon");
