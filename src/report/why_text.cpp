@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "vocabulary/chart_words.h"
+#include "vocabulary/report_words.h"
 
 namespace kelvra {
 
@@ -18,6 +19,12 @@ std::string Point(ChartPoint point) { return Tr(PointWords(point)); }
 
 std::string CountWords(std::size_t n) {
   return n >= 1 && n <= words::kWhyCountWords.size() ? Tr(words::kWhyCountWords[n - 1]) : std::to_string(n);
+}
+
+// A comment in the words the report shows it in.
+std::string VerdictText(std::string_view comment) {
+  const Template* word = words::VerdictWord(comment);
+  return word ? Tr(*word) : std::string(comment);
 }
 
 std::string Points(std::int64_t n) { return TrN(words::kPercentagePoints, n); }
@@ -122,15 +129,46 @@ std::vector<std::string> StrongestContactLines(const Explanation& explanation, H
   return lines;
 }
 
-std::string BiasSentence(const Explanation& explanation) {
+std::string PercentageParagraph(const Explanation& explanation) {
+  const std::string rule = Tr(words::kPercentageRule, {NumberText(kReferencePH), VerdictText("Good"),
+                                                       VerdictText("Average"), VerdictText("Poor")});
+  const Verdict verdict = DecideVerdict(explanation.powerTotal, explanation.harmonyTotal);
+  std::string stands;
+  if (!verdict.harmonyText) {
+    stands = Tr(words::kHarmonyBelowZero, {ExplainedNumber(explanation.harmonyTotal)});
+  } else if (!verdict.percentageText) {
+    stands = Tr(words::kPercentageNone);
+  } else if (verdict.commentText) {
+    stands = Tr(words::kPercentageWithComment, {*verdict.percentageText, VerdictText(*verdict.commentText)});
+  } else {
+    stands = Tr(verdict.result.phPercentage < 0 ? words::kPercentageBelow : words::kPercentageAbove,
+                {*verdict.percentageText});
+  }
+  return Tr(words::kSentencesJoined, {rule, stands});
+}
+
+std::vector<std::string> BiasSentences(const Explanation& explanation) {
+  std::vector<std::string> sentences{Tr(words::kBiasRule)};
   const std::string amount =
       Tr(words::kBiasAmount, {ExplainedNumber(explanation.endGain, 4), ExplainedNumber(explanation.bias, 2, true)});
-  if (explanation.biasSource && *explanation.biasSource < explanation.contacts.size()) {
-    return Tr(words::kBiasSetByLink,
-              {amount, ContactWords(explanation.contacts[*explanation.biasSource].contact, true)});
+  if (const auto source = explanation.biasSource; source && *source < explanation.contacts.size()) {
+    sentences.push_back(Tr(words::kBiasSetByLink, {ContactWords(explanation.contacts[*source].contact, true),
+                                                   std::to_string(*source + 1), amount}));
+  } else if (explanation.bias != 0) {
+    sentences.push_back(Tr(words::kBiasCarried, {amount}));
+  } else {
+    sentences.push_back(Tr(words::kBiasNone));
+    return sentences;
   }
-  if (explanation.bias != 0) return Tr(words::kBiasCarried, {amount});
-  return Tr(words::kBiasNone);
+  // A gain is a strength or a share of one, so the bias is never below 0.
+  if (explanation.bias > 0) {
+    const std::string bias = ExplainedNumber(explanation.bias), harmony = ExplainedNumber(explanation.harmonyTotal);
+    const std::string deltas = ExplainedNumber(explanation.deltaSum, 2, true);
+    sentences.push_back(explanation.bias <= explanation.harmonyTotal
+                            ? Tr(words::kBiasShare, {bias, harmony})
+                            : Tr(words::kBiasExceedsHarmony, {bias, harmony, deltas}));
+  }
+  return sentences;
 }
 
 std::vector<std::string> TotalsSentences(const Explanation& explanation) {
@@ -166,9 +204,11 @@ std::string EffectsText(const std::vector<HarmonyEffect>& effects) {
   if (effects.empty()) return Tr(words::kWhyNoRules);
   std::string text;
   for (const HarmonyEffect& effect : effects) {
-    const std::string rule = RuleWords(effect.rule), amount = ExplainedNumber(effect.amount, 2, true);
+    // Fixed decimals, as the table's other number columns.
+    const std::string rule = RuleWords(effect.rule), amount = ExplainedNumber(effect.amount, 2, true, true);
     const std::string one = effect.records
-                                ? Tr(words::kRuleEffectRecording, {rule, amount, ExplainedNumber(*effect.records)})
+                                ? Tr(words::kRuleEffectRecording,
+                                     {rule, amount, ExplainedNumber(*effect.records, 2, false, true)})
                                 : Tr(words::kRuleEffect, {rule, amount});
     text = text.empty() ? one : Tr(words::kRuleEffectsJoined, {text, one});
   }
@@ -200,11 +240,12 @@ WhyRow ContactRow(std::size_t index, const ContactExplanation& contact) {
 WhyReport DescribeAnalysis(const Explanation& explanation, const BirthTimeBand& band,
                            const CompatibilityResult& result) {
   WhyReport report;
+  report.sections.push_back({Tr(words::kWhyPercentage), {PercentageParagraph(explanation)}});
   report.sections.push_back(
       {Tr(words::kWhyAddsMost), StrongestContactLines(explanation, HarmonyDirection::Adding)});
   report.sections.push_back(
       {Tr(words::kWhyTakesMost), StrongestContactLines(explanation, HarmonyDirection::TakingAway)});
-  std::vector<std::string> totals{BiasSentence(explanation)};
+  std::vector<std::string> totals = BiasSentences(explanation);
   for (std::string& sentence : TotalsSentences(explanation)) totals.push_back(std::move(sentence));
   report.sections.push_back({Tr(words::kWhyCarried), std::move(totals)});
   report.sections.push_back({Tr(words::kWhyBirthTimes), BirthTimeSentences(band, result)});

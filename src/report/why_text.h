@@ -38,9 +38,14 @@ enum class HarmonyDirection { Adding, TakingAway };
 std::vector<std::string> StrongestContactLines(const Explanation& explanation, HarmonyDirection direction,
                                                std::size_t count = 3);
 
-/// Where the bias in harmony comes from: the last contact in the scan that
-/// recorded an amount, or the amount an earlier analysis left.
-std::string BiasSentence(const Explanation& explanation);
+/// What the percentage measures, how it gives the comment, and where this
+/// couple's figures stand, as DecideVerdict decides them from the totals.
+std::string PercentageParagraph(const Explanation& explanation);
+
+/// Where the bias in harmony comes from: how links set a harmony gain, then
+/// the link that set the last one or the gain an earlier analysis left, and
+/// how much of harmony the bias makes.
+std::vector<std::string> BiasSentences(const Explanation& explanation);
 
 /// The totals: the contacts' deltas, the bias and harmony; the strengths and power.
 std::vector<std::string> TotalsSentences(const Explanation& explanation);

@@ -14,6 +14,7 @@ namespace kelvra::words {
 // The explanation's title and headings.
 inline constexpr Template kWhyTitle = KELVRA_TR("Why this result", "Why this result");
 inline constexpr Template kWhyTitleOfCouple = KELVRA_TR("Why this result", "Why this result: %1 and %2");
+inline constexpr Template kWhyPercentage = KELVRA_TR("Why this result", "What the percentage says");
 inline constexpr Template kWhyAddsMost = KELVRA_TR("Why this result", "What adds most to harmony");
 inline constexpr Template kWhyTakesMost = KELVRA_TR("Why this result", "What takes most away from harmony");
 inline constexpr Template kWhyCarried = KELVRA_TR("Why this result", "The amount carried in harmony");
@@ -47,25 +48,65 @@ inline constexpr std::array<Template, 10> kWhyCountWords = {
     KELVRA_TR("Count in words", "nine"),  KELVRA_TR("Count in words", "ten"),
 };
 
-// Where the carried amount comes from. %1 of the first two is kBiasAmount.
+// What the percentage says, before anything else. %1 the reference
+// couple's power times harmony divided by 100, %2..%4 the comments Good,
+// Average and Poor.
+inline constexpr Template kPercentageRule = KELVRA_TR(
+    "Why this result",
+    "The percentage compares a reference couple with this one. This couple's power times harmony, both unrounded, is "
+    "rounded to a whole number and divided by 100; the reference couple's figure of %1 is divided by it, times 100, "
+    "and rounded to a whole number. So 100 means as much power times harmony as the reference couple, and more of "
+    "it gives a smaller percentage. The comment is %2 for 61 to 100, %3 for 41 to 60 and %4 for 0 to 40; above 100 "
+    "or below 0 there is no comment.");
+/// Where this couple stands: %1 its percentage, %2 its comment.
+inline constexpr Template kPercentageWithComment =
+    KELVRA_TR("Why this result", "This couple's percentage is %1, so the comment is %2.");
+inline constexpr Template kPercentageAbove =
+    KELVRA_TR("Why this result", "This couple's percentage is %1, above 100, so there is no comment.");
+inline constexpr Template kPercentageBelow =
+    KELVRA_TR("Why this result", "This couple's percentage is %1, below 0, so there is no comment.");
+inline constexpr Template kPercentageNone = KELVRA_TR(
+    "Why this result",
+    "This couple's power times harmony rounds to 0, so there is no percentage to compare and no comment.");
+/// %1 this couple's harmony.
+inline constexpr Template kHarmonyBelowZero = KELVRA_TR(
+    "Why this result", "This couple's harmony is %1, below 0, so no figures are given: no percentage and no comment.");
+/// Two sentences of one paragraph, in reading order.
+inline constexpr Template kSentencesJoined = KELVRA_TR("Why this result sentences", "%1 %2");
+
+// Where the amount carried in harmony comes from.
+inline constexpr Template kBiasRule = KELVRA_TR(
+    "Why this result",
+    "Trines, sextiles, semi-sextiles, the favourable conjunctions and oppositions, and most links with Jupiter or "
+    "Venus set a harmony gain, each replacing the gain before it in the order of the table's # column. Harmony "
+    "then adds 100 times the last gain as a bias.");
+/// 100 times the gain (%1) is the bias (%2).
 inline constexpr Template kBiasAmount = KELVRA_TR("Why this result", "100 x %1 = %2");
+/// %1 the link (kContactWordsInSentence), %2 its number in the table, %3 kBiasAmount.
 inline constexpr Template kBiasSetByLink = KELVRA_TR(
-    "Why this result", "Harmony includes %1, set by %2, the last link in the scan that records an amount.");
+    "Why this result", "The last link to set a gain is %1, number %2 in the table, so the bias is %3.");
 inline constexpr Template kBiasCarried =
     KELVRA_TR("Why this result",
-              "Harmony includes %1, the amount carried from an earlier analysis: no link of this couple records an "
-              "amount of its own.");
-inline constexpr Template kBiasNone =
-    KELVRA_TR("Why this result",
-              "Harmony includes no carried amount: no link of this couple records an amount, and no earlier analysis "
-              "left one.");
+              "No link of this couple sets a gain, so the gain the previous analysis left stays, and the bias is %1.");
+inline constexpr Template kBiasNone = KELVRA_TR(
+    "Why this result",
+    "No link of this couple sets a gain and no earlier analysis left one, so harmony has no bias.");
+/// How much of harmony (%2) the bias (%1) makes.
+inline constexpr Template kBiasShare =
+    KELVRA_TR("Why this result", "%1 of the harmony of %2 comes from this one amount.");
+/// The bias (%1) is more than harmony (%2), the links' deltas (%3) being below 0.
+inline constexpr Template kBiasExceedsHarmony = KELVRA_TR(
+    "Why this result",
+    "This one amount, %1, is more than the whole harmony of %2: the links' own harmony adds up to %3.");
 
 // The totals.
-inline constexpr Template kDeltasAreHarmony =
-    KELVRA_TR("Why this result", "The links' harmony deltas add up to %1, which is harmony.");
-inline constexpr Template kDeltasWithBias =
-    KELVRA_TR("Why this result", "The links' harmony deltas add up to %1; with the %2 above, harmony is %3.");
-inline constexpr Template kPowerTotal = KELVRA_TR("Why this result", "Power is the links' strengths added up: %1.");
+inline constexpr Template kDeltasAreHarmony = KELVRA_TR(
+    "Why this result", "The links' own harmony, the table's Harmony column, adds up to %1, and that is harmony.");
+inline constexpr Template kDeltasWithBias = KELVRA_TR(
+    "Why this result",
+    "The links' own harmony, the table's Harmony column, adds up to %1; with the bias of %2, harmony is %3.");
+inline constexpr Template kPowerTotal =
+    KELVRA_TR("Why this result", "Power is the links' strengths, the table's Strength column, added up: %1.");
 
 /// How one person's birth time moves the percentage over +-15 minutes: the
 /// percentage ranges from %1 to %2, or stays %1, and the comment (%3, or %2
@@ -132,8 +173,8 @@ inline constexpr Template kBothTimesMatter = KELVRA_TR(
 inline constexpr Template kWhyNoRules = KELVRA_TR("Why this result", "none");
 /// A rule (%1) and what it added (%2).
 inline constexpr Template kRuleEffect = KELVRA_TR("Why this result", "%1 %2");
-/// A rule, what it added and what it recorded for the analyses after it.
-inline constexpr Template kRuleEffectRecording = KELVRA_TR("Why this result", "%1 %2 (records %3)");
+/// A rule, what it added and the harmony gain it set.
+inline constexpr Template kRuleEffectRecording = KELVRA_TR("Why this result", "%1 %2 (sets gain %3)");
 /// Joins the rules of one contact: the list so far, then the next.
 inline constexpr Template kRuleEffectsJoined = KELVRA_TR("Why this result", "%1; %2");
 /// A rule about a contact kind (%1, its title) with one point: "Opposition Mars".

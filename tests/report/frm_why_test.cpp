@@ -81,7 +81,7 @@ TEST(frmWhy, ShowsEveryParagraphAndSortsLinksByValue) {
   EXPECT_EQ(Column(table, 9), QStringList({"2.00", "9.50", "10.25"}));
   table.sortByColumn(10, Qt::DescendingOrder);
   EXPECT_EQ(Column(table, 10), QStringList({"+9.50", "+2.00", "-15.38"}));
-  EXPECT_EQ(Column(table, 11), QStringList({"Rule of Sun +9.5", "Rule of Ascendant +2", "Rule of Mars -15.38"}));
+  EXPECT_EQ(Column(table, 11), QStringList({"Rule of Sun +9.50", "Rule of Ascendant +2.00", "Rule of Mars -15.38"}));
 }
 
 // Names for screen readers are checked with every window's in tests/desktop.

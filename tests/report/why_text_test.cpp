@@ -86,31 +86,79 @@ TEST(StrongestContactLines, TopThreeEachWayTiesInScanOrderAndSaysWhenFewer) {
   for (const auto& c : cases) EXPECT_EQ(StrongestContactLines(c.explanation, c.direction), c.expected) << c.name;
 }
 
-TEST(BiasSentence, NamesTheLastRecordingLinkOrTheCarriedAmount) {
+// The figures of each case are DecideVerdict's own boundaries: a comment at
+// 100, none at 101, no percentage when P x H rounds to 0, nothing at all
+// when harmony is below 0.
+TEST(PercentageParagraph, StatesTheRuleThenWhereThisCoupleStands) {
+  const std::string rule =
+      "The percentage compares a reference couple with this one. This couple's power times harmony, both unrounded, "
+      "is rounded to a whole number and divided by 100; the reference couple's figure of 3370.47 is divided by it, "
+      "times 100, and rounded to a whole number. So 100 means as much power times harmony as the reference couple, "
+      "and more of it gives a smaller percentage. The comment is Good for 61 to 100, Average for 41 to 60 and Poor "
+      "for 0 to 40; above 100 or below 0 there is no comment. ";
+  const struct {
+    double power, harmony;
+    const char* expected;
+  } cases[] = {
+      {100, 3370.47, "This couple's percentage is 100, so the comment is Good."},
+      {100, 3337.1, "This couple's percentage is 101, above 100, so there is no comment."},
+      {100, 6740.94, "This couple's percentage is 50, so the comment is Average."},
+      {100, 8426.175, "This couple's percentage is 40, so the comment is Poor."},
+      {100, 778.4, "This couple's percentage is 433, above 100, so there is no comment."},
+      {0.1, 4, "This couple's power times harmony rounds to 0, so there is no percentage to compare and no comment."},
+      {10, -2.5,
+       "This couple's harmony is -2.5, below 0, so no figures are given: no percentage and no comment."},
+  };
+  for (const auto& c : cases) {
+    Explanation explanation;
+    explanation.powerTotal = c.power;
+    explanation.harmonyTotal = c.harmony;
+    EXPECT_EQ(PercentageParagraph(explanation), rule + c.expected) << c.power << " " << c.harmony;
+  }
+}
+
+TEST(BiasSentences, NameTheLinkThatSetTheLastGainAndHowMuchOfHarmonyItMakes) {
+  const std::string rule =
+      "Trines, sextiles, semi-sextiles, the favourable conjunctions and oppositions, and most links with Jupiter or "
+      "Venus set a harmony gain, each replacing the gain before it in the order of the table's # column. Harmony "
+      "then adds 100 times the last gain as a bias.";
   Explanation recorded =
-      Scan({Link(P::Sun, K::Square, P::Moon, 2, -2), Link(P::Ascendant, K::Trine, P::Venus, 2.47, 3.09)});
+      Scan({Link(P::Sun, K::Square, P::Moon, 2, -2), Link(P::Ascendant, K::Trine, P::Venus, 2.1487, 2.1487)});
   recorded.biasSource = 1;
-  recorded.endGain = 2.47;
-  recorded.bias = 247;
-  Explanation carried = Scan({Link(P::Sun, K::Square, P::Moon, 2, -2)});
+  recorded.endGain = 2.1487;
+  recorded.bias = 214.87;
+  recorded.deltaSum = 9.13;
+  recorded.harmonyTotal = 224;
+  Explanation carried = Scan({Link(P::Sun, K::Quincunx, P::Moon, 2, 0)});
   carried.startGain = carried.endGain = 2.5;
-  carried.bias = 250;
+  carried.bias = carried.harmonyTotal = 250;
+  Explanation exceeding = carried;
+  exceeding.deltaSum = -300;
+  exceeding.harmonyTotal = -50;
   const struct {
     const char* name;
     Explanation explanation;
-    std::string expected;
+    Lines expected;
   } cases[] = {
       {"recorded", recorded,
-       "Harmony includes 100 x 2.47 = +247, set by the male Ascendant trine the female Venus, the last link in the "
-       "scan that records an amount."},
+       {rule,
+        "The last link to set a gain is the male Ascendant trine the female Venus, number 2 in the table, so the bias "
+        "is 100 x 2.1487 = +214.87.",
+        "214.87 of the harmony of 224 comes from this one amount."}},
       {"carried", carried,
-       "Harmony includes 100 x 2.5 = +250, the amount carried from an earlier analysis: no link of this couple "
-       "records an amount of its own."},
+       {rule,
+        "No link of this couple sets a gain, so the gain the previous analysis left stays, and the bias is 100 x 2.5 "
+        "= +250.",
+        "250 of the harmony of 250 comes from this one amount."}},
+      {"more than harmony", exceeding,
+       {rule,
+        "No link of this couple sets a gain, so the gain the previous analysis left stays, and the bias is 100 x 2.5 "
+        "= +250.",
+        "This one amount, 250, is more than the whole harmony of -50: the links' own harmony adds up to -300."}},
       {"nothing", Scan({}),
-       "Harmony includes no carried amount: no link of this couple records an amount, and no earlier analysis left "
-       "one."},
+       {rule, "No link of this couple sets a gain and no earlier analysis left one, so harmony has no bias."}},
   };
-  for (const auto& c : cases) EXPECT_EQ(BiasSentence(c.explanation), c.expected) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(BiasSentences(c.explanation), c.expected) << c.name;
 }
 
 TEST(TotalsSentences, AddTheBiasOnlyWhenThereIsOne) {
@@ -122,9 +170,11 @@ TEST(TotalsSentences, AddTheBiasOnlyWhenThereIsOne) {
   Explanation without;
   without.deltaSum = without.harmonyTotal = 12.5;
   EXPECT_EQ(TotalsSentences(withBias),
-            (Lines{"The links' harmony deltas add up to -53.16; with the +1066.16 above, harmony is 1013.",
-                   "Power is the links' strengths added up: 429.41."}));
-  EXPECT_EQ(TotalsSentences(without)[0], "The links' harmony deltas add up to +12.5, which is harmony.");
+            (Lines{"The links' own harmony, the table's Harmony column, adds up to -53.16; with the bias of +1066.16, "
+                   "harmony is 1013.",
+                   "Power is the links' strengths, the table's Strength column, added up: 429.41."}));
+  EXPECT_EQ(TotalsSentences(without)[0],
+            "The links' own harmony, the table's Harmony column, adds up to +12.5, and that is harmony.");
 }
 
 TEST(BirthTimeSentences, SayRangesCommentsAndWhoseTimeMattersMore) {
@@ -184,7 +234,7 @@ TEST(ContactRow, EveryColumnFormatted) {
   for (const WhyCell& cell : row) texts.push_back(cell.text);
   EXPECT_EQ(texts, (std::vector<std::string>{"10", "Sun", "Jupiter", "Trine", "118.46\u00b0", "12\u00b0", "8\u00b0",
                                              "10 (angular)", "3 (cadent)", "4.00", "+6.00",
-                                             "Trine +4 (records 4); Jupiter +2 (records 2)"}));
+                                             "Trine +4.00 (sets gain 4.00); Jupiter +2.00 (sets gain 2.00)"}));
   EXPECT_EQ(row[0].sortKey, 10.0);  // numbers sort by value, words by text
   EXPECT_EQ(row[4].sortKey, 118.456);
   EXPECT_EQ(row[1].sortKey, std::nullopt);
@@ -205,13 +255,14 @@ TEST(EffectsText, NamesRulesInDisplayWords) {
     std::vector<HarmonyEffect> effects;
     const char* expected;
   } cases[] = {
-      {{{"SemiSextile", 4.12, 4.12}}, "Semi-sextile +4.12 (records 4.12)"},
+      {{{"SemiSextile", 4.12, 4.12}}, "Semi-sextile +4.12 (sets gain 4.12)"},
       {{{"Opposition Venus-Jupiter", 4, 4}, {"Jupiter", 2, 2}, {"Venus", 1, 1}},
-       "Opposition Venus\u2013Jupiter +4 (records 4); Jupiter +2 (records 2); Venus +1 (records 1)"},
-      {{{"Opposition Mars", -2, {}}, {"Saturn", -1, {}}}, "Opposition Mars -2; Saturn -1"},
-      {{{"Conjunction Pluto-Ascendant", -1, {}}}, "Conjunction Pluto\u2013Ascendant -1"},
-      {{{"SemiSquare", -3, {}}}, "Semi-square -3"},
-      {{{"Rule of Sun", 0.5, {}}}, "Rule of Sun +0.5"},
+       "Opposition Venus\u2013Jupiter +4.00 (sets gain 4.00); Jupiter +2.00 (sets gain 2.00); Venus +1.00 (sets gain "
+       "1.00)"},
+      {{{"Opposition Mars", -2, {}}, {"Saturn", -1, {}}}, "Opposition Mars -2.00; Saturn -1.00"},
+      {{{"Conjunction Pluto-Ascendant", -1, {}}}, "Conjunction Pluto\u2013Ascendant -1.00"},
+      {{{"SemiSquare", -3, {}}}, "Semi-square -3.00"},
+      {{{"Rule of Sun", 0.5, {}}}, "Rule of Sun +0.50"},
   };
   for (const auto& c : cases) EXPECT_EQ(EffectsText(c.effects), c.expected) << c.expected;
 }
@@ -231,13 +282,19 @@ TEST(WhySentences, AreLookedUpWholeAndFilledAfter) {
   result.strComment = "Average";
   const Lines sentences = BirthTimeSentences({steady, wide, Sensitivity::Female}, result);
   const Lines notes = StrongestContactLines(Scan({Link(P::Sun, K::Trine, P::Venus, 1, 1)}), HarmonyDirection::Adding);
+  Explanation scored;
+  scored.powerTotal = 100;
+  scored.harmonyTotal = scored.bias = 778.4;
+  PercentageParagraph(scored);
+  BiasSentences(scored);
   SetTextLookup(previous);
   for (const char* whole :
        {"Over \u00b115 minutes of the man's birth time the percentage stays %1 and the comment stays %2.",
         "Over \u00b115 minutes of the woman's birth time the percentage ranges %1 to %2 and the comment changes.",
         "The woman's birth time matters more: over \u00b160 minutes it spreads the percentage over %1, the man's over "
         "%2.",
-        "Only %1 links add to harmony."})
+        "Only %1 links add to harmony.", "This couple's percentage is %1, above 100, so there is no comment.",
+        "%1 of the harmony of %2 comes from this one amount."})
     EXPECT_NE(std::find(asked.begin(), asked.end(), whole), asked.end()) << whole;
   EXPECT_EQ(sentences[4],
             "The woman's birth time matters more: over \u00b160 minutes it spreads the percentage over 750 points, the "
