@@ -140,7 +140,7 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
     const QString text = testing::PdfToolOutput(QStringLiteral("pdftotext"), c.answer);
     for (const char* expected : {"Why this result: Arthur and Guinevere", "What takes most away from harmony",
                                  "Male Mars square female Saturn: -15.38 harmony (strength 10.25)",
-                                 "Harmony includes no carried amount", "Detection", "Rule of Ascendant +2"})
+                                 "What the percentage says", "Detection", "Rule of Ascendant +2"})
       EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << c.name << ": " << expected;
   }
 }
@@ -258,7 +258,7 @@ TEST(frmWhy, EveryPlaceUsesTheKindsOwnWords) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   EXPECT_EQ(Column(*window.linksTable(), 3), QStringList({"Semi-sextile"}));
-  EXPECT_EQ(Column(*window.linksTable(), 11), QStringList({"Semi-sextile +3 (records 3)"}));
+  EXPECT_EQ(Column(*window.linksTable(), 11), QStringList({"Semi-sextile +3.00 (sets gain 3.00)"}));
   window.showTab(WhyTab::Chart);
   QTest::keyClick(window.wheelView(), Qt::Key_Home);
   EXPECT_EQ(window.contactLabel()->text(),
