@@ -185,8 +185,8 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   actSave_ = AddShortcut(this, cmdSave_, QKeySequence::Save, words::kWhySaveName);
   actSaveChart_ = AddShortcut(this, cmdSaveChart_, QKeySequence::Save, words::kWhySaveChartName);
   actPreview_ = AddShortcut(this, cmdPreview_, QKeySequence::Print, words::kWhyPreviewName);
-  // Ctrl+W alone, as desktops close a window; the platform's list may put
-  // Ctrl+F4 first, an MDI child's key.
+  // Ctrl+W, as desktops close a window: some platforms' Close list starts
+  // with Ctrl+F4, which the tool tip would then name.
   AddShortcut(this, cmdClose_, QKeySequence(Qt::CTRL | Qt::Key_W), words::kWhyCloseName);
 
   auto* buttons = new QHBoxLayout;
