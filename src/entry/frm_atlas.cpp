@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "entry/frm_atlas.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -48,6 +49,17 @@ frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialo
   txtSearch_->setAccessibleName(Text(words::kAtlasSpokenSearch, {whose}));
   txtSearch_->installEventFilter(this);
   caption->setBuddy(txtSearch_);
+  // Find goes back to the search from the list, its text selected to be typed over.
+  auto* find = new QAction(this);
+  find->setShortcut(QKeySequence::Find);
+  addAction(find);
+  connect(find, &QAction::triggered, this, [this] {
+    txtSearch_->setFocus(Qt::ShortcutFocusReason);
+    txtSearch_->selectAll();
+  });
+  txtSearch_->setToolTip(Text(words::kToolTipWithShortcut,
+                              {Tr(words::kAtlasSpokenSearch, {whose}),
+                               find->shortcut().toString(QKeySequence::NativeText).toStdString()}));
 
   lstPlaces_ = new QTreeWidget(this);
   lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));

@@ -22,7 +22,8 @@ QString AtlasStatusText(const QString& text, std::size_t found, bool searching);
 /// The atlas window: a search field and the matching places (city, state,
 /// country, population, time zone), updated as the user types without
 /// holding up the GUI. Works by keyboard alone: type, Down and Up move in the
-/// list, Enter chooses, Escape closes.
+/// list, Enter chooses, Escape closes, and Find (Ctrl+F) goes back to the
+/// search field.
 class frmAtlas : public QDialog {
   Q_OBJECT
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/frm_why.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +27,7 @@
 #include "shell/command.h"
 #include "shell/message.h"
 #include "shell/product.h"
+#include "shell/spoken_name.h"
 #include "shell/twips.h"
 #include "shell/words.h"
 #include "vocabulary/common_words.h"
@@ -66,6 +70,27 @@ class LinkItem : public QTableWidgetItem {
     return QTableWidgetItem::operator<(other);
   }
 };
+
+// Screen readers take a plain widget for a filler inside some other window;
+// this one is a window of its own and is read as one, named by its title.
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(frmWhy::staticMetaObject.className()) || !object || !object->isWidgetType())
+    return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+// The button's command on a key of the window's, named in its tool tip. The
+// action follows the button: a hidden button's key does nothing.
+QAction* AddShortcut(QWidget* window, QPushButton* button, const QKeySequence& key, const Template& name) {
+  auto* action = new QAction(window);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(action);
+  QObject::connect(action, &QAction::triggered, button, &QPushButton::click);
+  button->setToolTip(
+      Text(words::kToolTipWithShortcut, {Tr(name), action->shortcut().toString(QKeySequence::NativeText).toStdString()}));
+  return action;
+}
 
 }  // namespace
 
@@ -124,6 +149,8 @@ std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report) {
 
 frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent)
     : QWidget(parent, Qt::Window), content_(std::move(content)), reportPage_(std::move(reportPage)) {
+  static const bool accessibleAsWindow = (QAccessible::installFactory(WindowAccessible), true);
+  Q_UNUSED(accessibleAsWindow);
   setObjectName(QStringLiteral("frmWhy"));
   setWindowTitle(Text(words::kWhyWindowTitle, {Tr(words::kProgramName)}));
   setWindowIcon(ProductIcon());
@@ -154,6 +181,13 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   ConnectCommand(cmdPreview_, &QPushButton::clicked, this, Tr(words::kWhyPrintPreviewCommand).c_str(),
                  &frmWhy::cmdPreview_Click);
   ConnectCommand(cmdClose_, &QPushButton::clicked, this, Tr(words::kWhyCloseCommand).c_str(), &frmWhy::cmdClose_Click);
+
+  actSave_ = AddShortcut(this, cmdSave_, QKeySequence::Save, words::kWhySaveName);
+  actSaveChart_ = AddShortcut(this, cmdSaveChart_, QKeySequence::Save, words::kWhySaveChartName);
+  actPreview_ = AddShortcut(this, cmdPreview_, QKeySequence::Print, words::kWhyPreviewName);
+  // Ctrl+W, as desktops close a window: some platforms' Close list starts
+  // with Ctrl+F4, which the tool tip would then name.
+  AddShortcut(this, cmdClose_, QKeySequence(Qt::CTRL | Qt::Key_W), words::kWhyCloseName);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -203,6 +237,10 @@ QWidget* frmWhy::createExplanationTab() {
   // Two-word titles on two lines keep the number columns narrow.
   for (const Template& column : words::kWhyColumns) titles << Text(column).replace(QLatin1Char(' '), QLatin1Char('\n'));
   grdLinks_->setHorizontalHeaderLabels(titles);
+  // A screen reader reads the title as one phrase, not as two lines.
+  for (int column = 0; column < grdLinks_->columnCount(); ++column)
+    grdLinks_->horizontalHeaderItem(column)->setData(Qt::AccessibleTextRole,
+                                                     Text(words::kWhyColumns[std::size_t(column)]));
   for (int row = 0; row < grdLinks_->rowCount(); ++row) {
     for (int column = 0; column < grdLinks_->columnCount(); ++column)
       grdLinks_->setItem(row, column, new LinkItem(report.rows[std::size_t(row)][std::size_t(column)]));
@@ -233,7 +271,7 @@ QWidget* frmWhy::createChartTab() {
   picWheel_ = new WheelView(content_.chart);
   lblContact_ = new QLabel;
   lblContact_->setObjectName(QStringLiteral("lblContact"));
-  lblContact_->setAccessibleName(Text(words::kWhyContactShownName));
+  lblContact_->setAccessibleDescription(Text(words::kWhyContactShownName));
   lblContact_->setFont(VerdanaFont(9));
   lblContact_->setWordWrap(true);
   lblContact_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -251,13 +289,16 @@ QWidget* frmWhy::createChartTab() {
 }
 
 void frmWhy::showContact(std::optional<std::size_t> contact) {
+  QString shown;
   if (contact && *contact < content_.chart.contacts.size()) {
     const std::size_t scanIndex = content_.chart.contacts[*contact].scanIndex;
-    lblContact_->setText(
-        Text(words::kWhyContactShown, {std::to_string(scanIndex + 1), content_.contactLines.at(scanIndex)}));
+    shown = Text(words::kWhyContactShown, {std::to_string(scanIndex + 1), content_.contactLines.at(scanIndex)});
   } else {
-    lblContact_->setText(Text(words::kWhyNoContactShown));
+    shown = Text(words::kWhyNoContactShown);
   }
+  lblContact_->setText(shown);
+  // The line's words are its name, so a screen reader hears the contact.
+  SetSpokenName(lblContact_, shown);
 }
 
 void frmWhy::showTab(WhyTab tab) {
@@ -270,6 +311,9 @@ void frmWhy::tabChanged() {
   cmdSave_->setVisible(!chart);
   cmdSaveChart_->setVisible(chart);
   cmdPreview_->setVisible(chart);
+  actSave_->setEnabled(!chart);
+  actSaveChart_->setEnabled(chart);
+  actPreview_->setEnabled(chart);
 }
 
 void frmWhy::cmdSave_Click() {

@@ -10,6 +10,7 @@
 #include "report/why_text.h"
 #include "wheel/wheel_scene.h"
 
+class QAction;
 class QLabel;
 class QPainter;
 class QPrinter;
@@ -59,8 +60,10 @@ std::unique_ptr<QTextDocument> WhyDocument(const WhyReport& report);
 /// "Why this result", in two tabs. Explanation: the explanation in plain
 /// words, selectable, above a sortable table of every contact, with Save as
 /// PDF. Chart: the bi-wheel with the declination strip and a line naming the
-/// contact pointed at or selected, with Save Chart As and Print Preview. A
-/// top-level window of its own; it keeps the content it was made with.
+/// contact pointed at or selected, with Save Chart As and Print Preview. The
+/// platform's Save, Print and Close keys (Ctrl+S, Ctrl+P, Ctrl+W) run the
+/// buttons the tab shows, Save being the tab's own. A top-level window of its
+/// own; it keeps the content it was made with.
 class frmWhy : public QWidget {
   Q_OBJECT
 
@@ -100,6 +103,9 @@ class frmWhy : public QWidget {
   QPushButton* cmdSaveChart_ = nullptr;
   QPushButton* cmdPreview_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
+  QAction* actSave_ = nullptr;
+  QAction* actSaveChart_ = nullptr;
+  QAction* actPreview_ = nullptr;
 };
 
 }  // namespace kelvra

@@ -156,6 +156,13 @@ void MDIForm1::createActions() {
   mnuUpdate_ = NamedAction(this, "mnuUpdate", words::kResultsUpdateItem);
   mnuAbout_ = NamedAction(this, "mnuAbout", words::kResultsAboutItem);
   mnuDonate_ = NamedAction(this, "mnuDonate", words::kResultsDonateItem);
+  // The keys desktop programs use: Back as a browser goes back, Ctrl+Y for
+  // "Why" (F1 is the help's), Ctrl+Q even where the platform names no Quit
+  // key. The menus show them.
+  mnuPrint_->setShortcut(QKeySequence::Print);
+  mnuWhy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  mnuBack_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   ConnectCommand(mnuPrint_, &QAction::triggered, this, words::kCommandPrint, &MDIForm1::mnuPrint_Click);
   ConnectCommand(mnuWhy_, &QAction::triggered, this, words::kCommandWhyThisResult, &MDIForm1::mnuWhy_Click);
   ConnectCommand(mnuChart_, &QAction::triggered, this, words::kCommandChart, &MDIForm1::mnuChart_Click);

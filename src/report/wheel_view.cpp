@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "report/wheel_view.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/spoken_name.h"
 #include "shell/twips.h"
 #include "shell/words.h"
 #include "vocabulary/wheel_words.h"
@@ -44,11 +44,8 @@ void WheelView::select(std::optional<std::size_t> contact) {
   if (contact && *contact >= scene_.contacts.size()) contact.reset();
   if (contact == selected_) return;
   selected_ = contact;
-  // The focused widget's new name is what a screen reader speaks; Qt 6.4's
-  // setter does not announce the change itself.
-  setAccessibleName(ViewName(scene_, selected_));
-  QAccessibleEvent changed(this, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&changed);
+  // The focused widget's new name is what a screen reader speaks.
+  SetSpokenName(this, ViewName(scene_, selected_));
   update();
   if (!pointed_) emit contactShown(selected_);
 }

@@ -9,6 +9,10 @@ namespace kelvra::words {
 /// The program's name: message titles, banners, the creator of saved files.
 inline constexpr Template kProgramName = KELVRA_TR("Program", "Kelvra");
 
+/// A control's tool tip naming its key: what it does (%1), then the key (%2)
+/// as the keyboard shows it, e.g. "Close (Ctrl+W)".
+inline constexpr Template kToolTipWithShortcut = KELVRA_TR("Tool tip", "%1 (%2)");
+
 /// The co-branding link of the entry form and the results window, and the
 /// About box's, which has no full stop.
 inline constexpr Template kCoBrandLink = KELVRA_TR("Co-branding", "Click Here for more info on Co-branding.");

@@ -97,6 +97,16 @@ TEST_F(AtlasWindow, TypingFindsPlacesAndTheKeyboardChoosesOne) {
   EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
+TEST_F(AtlasWindow, FindGoesBackToTheSearchToTypeOver) {
+  QTest::keyClicks(search(), "Oslo");
+  ASSERT_TRUE(Answered());
+  list()->setFocus();
+  QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), search());
+  EXPECT_EQ(search()->selectedText(), "Oslo");
+  EXPECT_TRUE(search()->toolTip().endsWith(QStringLiteral("(Ctrl+F)")));
+}
+
 TEST_F(AtlasWindow, EnterWaitsForTheLatestAnswerAndEscapeCloses) {
   QSignalSpy chosen(&window, &frmAtlas::placeChosen);
   QTest::keyClicks(search(), "Oslo");

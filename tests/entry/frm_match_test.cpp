@@ -319,6 +319,20 @@ TEST_F(MatchForm, MenusInOrder) {
                                 "  mnuAbout &About Software", "mnuDonate"}));
 }
 
+// The form's fields judge every key typed in them: no menu takes one first,
+// not even the keys the other windows give their commands.
+TEST_F(MatchForm, MenusHaveNoKeysAndEveryKeyReachesTheField) {
+  for (QAction* action : form->findChildren<QAction*>())
+    EXPECT_TRUE(action->shortcuts().isEmpty()) << action->objectName().toStdString();
+  for (const Qt::Key key : {Qt::Key_P, Qt::Key_Q, Qt::Key_S, Qt::Key_W, Qt::Key_Y}) {
+    messages.clear();
+    text("txtMName")->setFocus();
+    QTest::keyClick(text("txtMName"), key, Qt::ControlModifier);
+    EXPECT_EQ(messages, QStringList{"Please enter only letters"}) << key;
+    EXPECT_TRUE(form->isVisible()) << key;
+  }
+}
+
 TEST_F(MatchForm, TabOrder) {
   QStringList expected;
   for (const char* p : {"M", "F"}) {

@@ -21,6 +21,8 @@
 #include "report/wheel_view.h"
 #include "drawing/wheel_painter.h"
 #include "shell/message.h"
+#include "shell/spoken_name.h"
+#include "vocabulary/why_words.h"
 #include "window_test_tools.h"
 
 namespace kelvra {
@@ -183,6 +185,78 @@ TEST(frmWhy, ChartNamesTheContactSteppedToOrPointedAt) {
   EXPECT_EQ(wheel.selected(), std::optional<std::size_t>(0));
   QTest::mouseClick(&wheel, Qt::LeftButton, Qt::NoModifier, middle.toPoint());
   EXPECT_EQ(wheel.selected(), std::optional<std::size_t>(2));
+}
+
+// What a screen reader reads, without a bus: the window as a window by its
+// title, the contact stepped to in the line under the chart as that line
+// changes, and each column title as one phrase.
+TEST(frmWhy, ScreenReadersHearTheWindowTheContactAndWholeColumnTitles) {
+  const WhyContent content = SampleContent();
+  frmWhy window(content);
+  window.show();
+  window.showTab(WhyTab::Chart);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->role(), QAccessible::Window);
+  EXPECT_EQ(top->text(QAccessible::Name), window.windowTitle());
+
+  QLabel* status = window.contactLabel();
+  QList<QObject*> renamed;
+  const ScopedNameChangeFunction told([&](QObject* object) { renamed << object; });
+  QTest::keyClick(window.wheelView(), Qt::Key_End);
+  const QString line = QStringLiteral("3. ") + QString::fromStdString(content.contactLines[2]);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), line);
+  EXPECT_TRUE(renamed.contains(status));
+  QAccessibleInterface* focused = top->focusChild();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_TRUE(focused->text(QAccessible::Name).endsWith(QString::fromStdString(content.chart.contacts[2].caption)));
+
+  QStringList titles;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.linksTable());
+  for (int i = 0; i < table->childCount(); ++i)
+    if (QAccessibleInterface* cell = table->child(i); cell && cell->role() == QAccessible::ColumnHeader)
+      titles << cell->text(QAccessible::Name);
+  QStringList expected;
+  for (const Template& column : words::kWhyColumns) expected << QString::fromUtf8(column.text);
+  EXPECT_EQ(titles, expected);
+  EXPECT_EQ(window.linksTable()->horizontalHeaderItem(1)->text(), QStringLiteral("Male\npoint"));  // as shown
+}
+
+// Each key runs the button its tab shows, and no other.
+TEST(frmWhy, KeysRunTheButtonsOfTheTabShown) {
+  const struct {
+    WhyTab tab;
+    QKeyCombination key;
+    const char* clicked;  // nullptr: none
+  } cases[] = {
+      {WhyTab::Explanation, Qt::CTRL | Qt::Key_S, "cmdSave"},
+      {WhyTab::Chart, Qt::CTRL | Qt::Key_S, "cmdSaveChart"},
+      {WhyTab::Chart, Qt::CTRL | Qt::Key_P, "cmdPreview"},
+      {WhyTab::Explanation, Qt::CTRL | Qt::Key_P, nullptr},
+      {WhyTab::Explanation, Qt::CTRL | Qt::Key_W, "cmdClose"},
+      {WhyTab::Chart, Qt::CTRL | Qt::Key_W, "cmdClose"},
+  };
+  for (const auto& c : cases) {
+    frmWhy window(SampleContent());
+    window.show();
+    window.showTab(c.tab);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QStringList clicked;
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);  // no dialog opens
+      QObject::connect(button, &QPushButton::clicked, [&clicked, button] { clicked << button->objectName(); });
+    }
+    const QString key = QKeySequence(c.key).toString();
+    QTest::keyClick(QApplication::focusWidget(), c.key.key(), c.key.keyboardModifiers());
+    EXPECT_EQ(clicked, c.clicked ? QStringList{QString::fromLatin1(c.clicked)} : QStringList()) << key.toStdString();
+    if (c.clicked) {
+      EXPECT_TRUE(window.findChild<QPushButton*>(QString::fromLatin1(c.clicked))->toolTip().endsWith(
+          QStringLiteral("(%1)").arg(key)))
+          << key.toStdString();
+    }
+  }
 }
 
 TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {

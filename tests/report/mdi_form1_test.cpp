@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -270,6 +272,44 @@ TEST(MDIForm1, PrintButtonAndMenuPrintOnePage) {
       static_cast<QPushButton*>(results.Control(trigger))->click();
     EXPECT_EQ(testing::PdfPageCount(printed), 1) << trigger;
     EXPECT_TRUE(messages.isEmpty()) << trigger;
+  }
+}
+
+// Each key runs its menu item's command, which the menu shows beside it.
+TEST(MDIForm1, KeysRunTheirMenuCommands) {
+  const struct {
+    const char* item;
+    QKeyCombination key;
+    QStringList calls;
+    int exits;
+    int pages;
+  } cases[] = {
+      {"mnuPrint", Qt::CTRL | Qt::Key_P, {}, 0, 1},
+      {"mnuWhy", Qt::CTRL | Qt::Key_Y, {"showWhyWindow"}, 0, 0},
+      {"mnuBack", Qt::ALT | Qt::Key_Left, {"closeResultsWindow", "showEntryForm"}, 0, 0},
+      {"mnuExit", Qt::CTRL | Qt::Key_Q, {"closeWhyWindow"}, 1, 0},  // the window closes
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir folder;
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    const ScopedPrinterFunction printerStub([&] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(printed);
+      return printer;
+    });
+    int exits = 0;
+    const ScopedExitFunction exit([&](int) { ++exits; });
+    Results results;
+    results.Present();
+    QApplication::setActiveWindow(results.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results.window.get()));
+    EXPECT_EQ(results.Action(c.item)->shortcut(), QKeySequence(c.key)) << c.item;
+    QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : results.window.get();
+    QTest::keyClick(focused, c.key.key(), c.key.keyboardModifiers());
+    EXPECT_EQ(results.director.calls, c.calls) << c.item;
+    EXPECT_EQ(exits, c.exits) << c.item;
+    EXPECT_EQ(QFile::exists(printed) ? testing::PdfPageCount(printed) : 0, c.pages) << c.item;
   }
 }
 
