@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -23,6 +25,7 @@
 #include "contracts/entry_state.h"
 #include "report/chart_files.h"
 #include "report/report_printing.h"
+#include "report/results_layout.h"
 #include "report/wheel_view.h"
 #include "shell/command.h"
 #include "shell/message.h"
@@ -208,7 +211,13 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   connect(tabWhy_, &QTabWidget::currentChanged, this, &frmWhy::tabChanged);
   tabChanged();
   txtWhy_->setFocus();
-  resize(Twips(14400), Twips(9900));
+  // Smaller screens get all they have, title bar and borders allowed for, so
+  // the buttons under the tabs stay within reach.
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QSize available = shown ? shown->availableGeometry().size() : QSize(Twips(14400), Twips(9900));
+  const QSize minimum = minimumSizeHint();
+  resize(FittedWindowExtent(Twips(14400), available.width(), kBorderAllowance, minimum.width()),
+         FittedWindowExtent(Twips(9900), available.height(), kTitleBarAllowance, minimum.height()));
 }
 
 QWidget* frmWhy::createExplanationTab() {

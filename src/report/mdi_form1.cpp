@@ -37,10 +37,6 @@ namespace {
 
 const QColor kBarBackground(255, 192, 255);
 
-// Room for a window manager's title bar, whose height is unknown until the
-// window is shown.
-constexpr int kTitleBarAllowance = 40;
-
 QWidget* ColouredPanel(QWidget* parent, const char* name, int heightTwips) {
   auto* panel = new QWidget(parent);
   panel->setObjectName(QString::fromLatin1(name));
@@ -97,10 +93,12 @@ MDIForm1::MDIForm1(WindowDirector& director, QWidget* parent) : QMainWindow(pare
   const EntryState& state = director_.entryState();
   const bool birthTimes = state.birthTime(Person::Male) && state.birthTime(Person::Female);
   const int chrome = menuBar()->sizeHint().height() + Twips(975) + Twips(kResultsBarHeight);
+  // Narrower screens scroll the page sideways instead of hiding Back and Exit.
   const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-  const int available = shown ? shown->availableGeometry().height() : Twips(5985) + chrome;
-  resize(Twips(11640), ResultsWindowHeight(Twips(frmReport::PageHeight(birthTimes)), chrome, available,
-                                           kTitleBarAllowance));
+  const QSize available = shown ? shown->availableGeometry().size() : QSize(Twips(11640), Twips(5985) + chrome);
+  resize(FittedWindowExtent(Twips(11640), available.width(), kBorderAllowance),
+         ResultsWindowHeight(Twips(frmReport::PageHeight(birthTimes)), chrome, available.height(),
+                             kTitleBarAllowance));
 }
 
 void MDIForm1::createBanner(QWidget* central) {

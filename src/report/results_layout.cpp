@@ -39,6 +39,10 @@ int ResultsWindowHeight(int pageHeight, int chrome, int availableHeight, int fra
   return std::max(0, std::min(pageHeight + chrome, availableHeight - frame));
 }
 
+int FittedWindowExtent(int wanted, int available, int frame, int minimum) {
+  return std::max({0, minimum, std::min(wanted, available - frame)});
+}
+
 int ResultsScrollTop(int boxBottom, int viewportHeight) { return std::max(0, boxBottom - viewportHeight); }
 
 }  // namespace kelvra

@@ -53,6 +53,17 @@ int CenteredReportLeft(int innerWidth, int reportWidth, int scrollBarWidth = kRe
 /// title bar, allows; else as tall as it allows.
 int ResultsWindowHeight(int pageHeight, int chrome, int availableHeight, int frame);
 
+/// Room for a window manager's title bar and for its left and right borders,
+/// in pixels, whose sizes are unknown until a window is shown.
+inline constexpr int kTitleBarAllowance = 40;
+inline constexpr int kBorderAllowance = 16;
+
+/// A window's opening extent along one axis, in pixels: `wanted` where the
+/// screen's available extent, less `frame` for the window manager's title bar
+/// or borders, allows; else all it allows, but never under `minimum`, which
+/// the window's layout needs to show every control.
+int FittedWindowExtent(int wanted, int available, int frame, int minimum = 0);
+
 /// Where the report's area scrolls to when it opens, in pixels: the top when
 /// the view shows everything down to the bottom of `box` (the Compatibility
 /// Report box), else just far enough to show that box's bottom.

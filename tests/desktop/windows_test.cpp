@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QMdiArea>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -71,10 +74,29 @@ struct Grab {
   QPixmap pixmap;
   QIcon icon;
   QStringList unnamedInputs;
+  QRect shown;      ///< on the screen: a window's frame, a page's visible part
+  QRect available;  ///< the screen's available geometry
+  std::vector<std::pair<QString, QRect>> buttons;  ///< the visible ones, as far as they show on the screen
 };
 
+// The part of `widget` that shows, on the screen.
+QRect ShownOnScreen(const QWidget* widget) {
+  if (widget->isWindow()) return widget->frameGeometry();
+  const QRect visible = widget->visibleRegion().boundingRect();
+  return QRect(widget->mapToGlobal(visible.topLeft()), visible.size());
+}
+
 Grab Take(const QString& name, QWidget* window) {
-  return {name, window, window->size(), window->grab(), window->windowIcon(), UnnamedInputs(window)};
+  Grab grab{name, window, window->size(), window->grab(), window->windowIcon(), UnnamedInputs(window),
+            ShownOnScreen(window), window->screen()->availableGeometry(), {}};
+  for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+    if (!button->isVisibleTo(window)) continue;
+    // A button outside its parent is clipped away whatever the screen.
+    const QRect whole(button->mapToGlobal(QPoint(0, 0)), button->size());
+    const QRect parent(button->parentWidget()->mapToGlobal(QPoint(0, 0)), button->parentWidget()->size());
+    grab.buttons.emplace_back(button->objectName(), parent.contains(whole) ? whole : QRect());
+  }
+  return grab;
 }
 
 // The entry form filled in, with the UT option off and on, the atlas window,
@@ -256,6 +278,41 @@ TEST_F(Windows, ShowTheProductIcon) {
       EXPECT_EQ(shot.icon.pixmap(QSize(side, side), 1.0).size(), QSize(side, side)) << side;
     }
   }
+}
+
+// On a small screen (640 x 512 at scale 2) every window, the page as the
+// results window shows it, and every button lie inside the screen's available
+// geometry; the page scrolls both ways to its left edge.
+TEST_F(Windows, OpenInsideTheScreen) {
+  const auto grabs = GrabAll();
+  ASSERT_EQ(grabs.size(), 8u);
+  QStringList seen;
+  for (const Grab& shot : grabs) {
+    SCOPED_TRACE(shot.name.toStdString());
+    auto text = [](const QRect& r) {
+      return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    };
+    EXPECT_FALSE(shot.shown.isEmpty());
+    EXPECT_TRUE(shot.available.contains(shot.shown)) << text(shot.shown) << " on " << text(shot.available);
+    for (const auto& [button, where] : shot.buttons) {
+      EXPECT_TRUE(!where.isEmpty() && shot.available.contains(where)) << button.toStdString() << " at " << text(where);
+      seen << shot.name + QLatin1Char('/') + button;
+    }
+  }
+  for (const char* button : {"results-window/cmdBack", "results-window/cmdExit", "results-window/cmdWhy",
+                             "results-window/cmdPrint", "why-window/cmdClose", "why-window/cmdSave",
+                             "why-window-chart/cmdSaveChart", "why-window-chart/cmdPreview"})
+    EXPECT_TRUE(seen.contains(QLatin1String(button))) << button;
+  auto results = std::find_if(grabs.begin(), grabs.end(), [](const Grab& g) { return g.name == "results-window"; });
+  ASSERT_NE(results, grabs.end());
+  ASSERT_TRUE(results->window);
+  auto* area = qobject_cast<MDIForm1*>(results->window.data())->mdiArea();
+  auto* page = qobject_cast<MDIForm1*>(results->window.data())->report();
+  ASSERT_TRUE(page);
+  const QWidget* view = area->viewport();
+  EXPECT_GE(page->parentWidget()->mapTo(view, QPoint(0, 0)).x(), 0);  // its left edge shows
+  EXPECT_GE(area->horizontalScrollBar()->maximum(), page->width() - view->width());
+  EXPECT_GE(area->verticalScrollBar()->maximum() + view->height(), page->height());
 }
 
 // Every control a user can work is announced by a name, not only by its kind.

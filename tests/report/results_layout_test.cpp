@@ -65,5 +65,20 @@ TEST(ResultsWindow, OpensAsTallAsThePageWhereTheScreenAllowsAndScrollsToTheFigur
   EXPECT_EQ(ResultsScrollTop(455, 400), 55);
 }
 
+TEST(FittedWindow, TakesWhatItWantsWhereTheScreenAllows) {
+  const struct {
+    int wanted, available, frame, minimum, extent;
+  } extents[] = {
+      {776, 1280, 16, 0, 776},    // the results window on 1280 x 1024
+      {776, 640, 16, 0, 624},     // and on a quarter of it: the page scrolls
+      {960, 640, 16, 500, 624},
+      {660, 512, 40, 300, 472},   // the why window's height at scale 2
+      {660, 200, 40, 300, 300},   // below its minimum the layout would cut controls off
+      {660, 20, 40, 0, 0},
+  };
+  for (const auto& e : extents)
+    EXPECT_EQ(FittedWindowExtent(e.wanted, e.available, e.frame, e.minimum), e.extent) << e.available;
+}
+
 }  // namespace
 }  // namespace kelvra
