@@ -82,6 +82,19 @@ class AtlasIndex {
 /// spaces made one space. Other scripts are kept, lower-cased.
 std::string FoldForSearch(std::string_view utf8);
 
+/// A search as typed in one box: "Paris, France" or "Portland, Oregon" is a
+/// city name and, after the first comma, a country or state it lies in.
+struct PlaceSearchText {
+  std::string name;    ///< trimmed; the whole text when there is no comma
+  std::string within;  ///< folded by FoldForSearch; empty for "anywhere"
+  bool operator==(const PlaceSearchText&) const = default;
+};
+PlaceSearchText SplitPlaceSearch(std::string_view text);
+
+/// Whether `place`'s state, country or country code, folded, begins with
+/// `within` (already folded), so that "Fra" narrows as "France" does.
+bool PlaceLiesWithin(const AtlasPlace& place, std::string_view within);
+
 /// Great-circle distance in km on a sphere of the Earth's mean radius.
 double GreatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);
 

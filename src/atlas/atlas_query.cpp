@@ -97,13 +97,19 @@ class SearchWorker {
   }
 
   static std::vector<AtlasPlace> Query(const std::string& text, std::size_t maxResults, GCancellable* cancellable) {
+    // The library knows city names only; what follows a comma narrows its
+    // answer here, before the limit, so that the places kept all fit.
+    const PlaceSearchText search = SplitPlaceSearch(text);
+    if (search.name.empty()) return {};
     guint length = 0;
     // Passed on in case a later libgeonames honours it.
-    gint* found = geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &length, cancellable, nullptr);
+    gint* found =
+        geonames_query_cities_sync(search.name.c_str(), GEONAMES_QUERY_DEFAULT, &length, cancellable, nullptr);
     std::vector<AtlasPlace> places;
     for (guint i = 0; found && i < length && places.size() < maxResults; ++i) {
       if (g_cancellable_is_cancelled(cancellable)) break;
-      places.push_back(atlas_detail::LibraryPlace(found[i]));
+      AtlasPlace place = atlas_detail::LibraryPlace(found[i]);
+      if (PlaceLiesWithin(place, search.within)) places.push_back(std::move(place));
     }
     g_free(found);
     return places;
@@ -117,6 +123,25 @@ class SearchWorker {
 };
 
 }  // namespace
+
+PlaceSearchText SplitPlaceSearch(std::string_view text) {
+  constexpr std::string_view kBlank = " \t\r\n";
+  const auto trimmed = [&](std::string_view part) {
+    const std::size_t first = part.find_first_not_of(kBlank);
+    if (first == std::string_view::npos) return std::string();
+    return std::string(part.substr(first, part.find_last_not_of(kBlank) - first + 1));
+  };
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return {trimmed(text), {}};
+  return {trimmed(text.substr(0, comma)), FoldForSearch(text.substr(comma + 1))};
+}
+
+bool PlaceLiesWithin(const AtlasPlace& place, std::string_view within) {
+  if (within.empty()) return true;
+  for (const std::string* name : {&place.state, &place.country, &place.countryCode})
+    if (FoldForSearch(*name).starts_with(within)) return true;
+  return false;
+}
 
 AtlasQuery::AtlasQuery() : state_(std::make_shared<atlas_detail::QueryState>()) {}
 

@@ -104,6 +104,48 @@ TEST(AtlasQuery, FindsPlacesAsTheUserTypes) {
   }
 }
 
+TEST(AtlasQuery, TextAfterACommaNarrowsToACountryOrState) {
+  struct Row {
+    const char* text;
+    const char *city, *state, *countryCode;
+  };
+  const Row rows[] = {
+      {"Paris, France", "Paris", nullptr, "FR"},
+      {"paris,fr", "Paris", nullptr, "FR"},
+      {"Paris, Texas", "Paris", "Texas", "US"},
+      {"Portland, Oregon", "Portland", "Oregon", "US"},
+  };
+  for (const auto& row : rows) {
+    const auto places = AtlasQuery().Run(row.text, 50);
+    ASSERT_FALSE(places.empty()) << row.text;
+    EXPECT_EQ(places.front().city, row.city) << row.text;
+    EXPECT_EQ(places.front().countryCode, row.countryCode) << row.text;
+    if (row.state) {
+      EXPECT_EQ(places.front().state, row.state) << row.text;
+    }
+    const std::string within = SplitPlaceSearch(row.text).within;
+    for (const AtlasPlace& place : places) EXPECT_TRUE(PlaceLiesWithin(place, within)) << row.text << place.city;
+  }
+  EXPECT_TRUE(AtlasQuery().Run("Paris, Atlantis", 50).empty());
+  EXPECT_TRUE(AtlasQuery().Run(" , France", 50).empty());
+}
+
+TEST(SplitPlaceSearch, CityAndWhereItLies) {
+  const struct {
+    const char* text;
+    PlaceSearchText split;
+  } rows[] = {
+      {"Paris", {"Paris", ""}},
+      {"  San Jose ", {"San Jose", ""}},
+      {"Paris, France", {"Paris", "france"}},
+      {"Saint-Étienne ,  Auvergne-Rhône-Alpes", {"Saint-Étienne", "auvergne rhone alpes"}},
+      {"Paris,", {"Paris", ""}},
+      {", Texas", {"", "texas"}},
+      {"Washington, D.C., USA", {"Washington", "d c usa"}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(SplitPlaceSearch(row.text), row.split) << row.text;
+}
+
 TEST(AtlasQuery, KeepsToTheLimitAndIgnoresBlankText) {
   EXPECT_EQ(AtlasQuery().Run("a", 3).size(), 3u);
   EXPECT_GT(AtlasQuery().Run("a", 100).size(), 3u);
