@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "entry/birth_place.h"
 #include "shell/twips.h"
 #include "shell/words.h"
 #include "vocabulary/atlas_words.h"
@@ -22,9 +25,28 @@ namespace kelvra {
 
 namespace {
 
-enum Column { kCity, kState, kCountry, kPopulation, kTimeZone, kColumns };
+enum Column { kCity, kState, kCountry, kPopulation, kTimeZone, kCoordinates, kColumns };
 
 }  // namespace
+
+QString AtlasCoordinatesText(double latitude, double longitude) {
+  const WholeMinutes north = ToWholeMinutes(latitude);
+  const WholeMinutes east = ToWholeMinutes(longitude);
+  const Template& text = north.negative ? (east.negative ? words::kAtlasSouthWest : words::kAtlasSouthEast)
+                                        : (east.negative ? words::kAtlasNorthWest : words::kAtlasNorthEast);
+  const std::string numbers[] = {std::to_string(north.degrees), std::to_string(north.minutes),
+                                 std::to_string(east.degrees), std::to_string(east.minutes)};
+  return Text(text, {numbers[0], numbers[1], numbers[2], numbers[3]});
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QString AtlasStatusText(const QString& text, std::size_t found, bool searching) {
   if (text.trimmed().isEmpty()) return Text(words::kAtlasTypeName);
@@ -67,7 +89,7 @@ frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialo
   lstPlaces_->setColumnCount(kColumns);
   lstPlaces_->setHeaderLabels({Text(words::kAtlasCityColumn), Text(words::kAtlasStateColumn),
                                Text(words::kAtlasCountryColumn), Text(words::kAtlasPopulationColumn),
-                               Text(words::kAtlasTimeZoneColumn)});
+                               Text(words::kAtlasTimeZoneColumn), Text(words::kAtlasCoordinatesColumn)});
   lstPlaces_->setRootIsDecorated(false);
   lstPlaces_->setUniformRowHeights(true);
   lstPlaces_->setAllColumnsShowFocus(true);
@@ -89,7 +111,9 @@ frmAtlas::frmAtlas(Person person, const QString& text, QWidget* parent) : QDialo
   QFont small = credit->font();
   small.setPointSizeF(small.pointSizeF() * 0.85);
   credit->setFont(small);
-  credit->setEnabled(false);
+  // Set apart by its size, not greyed: a disabled label's text is too faint
+  // to read on the window's background.
+  credit->setForegroundRole(QPalette::WindowText);
 
   auto* buttons = new QDialogButtonBox(this);
   cmdChoose_ = buttons->addButton(Text(words::kAtlasUseButton), QDialogButtonBox::AcceptRole);
@@ -142,9 +166,13 @@ void frmAtlas::handleFound(const QString& text, const std::vector<AtlasPlace>& p
     if (place.population > 0) item->setText(kPopulation, locale.toString(static_cast<qlonglong>(place.population)));
     item->setTextAlignment(kPopulation, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(kTimeZone, QString::fromStdString(place.timeZone));
+    item->setText(kCoordinates, AtlasCoordinatesText(place.latitude, place.longitude));
     items << item;
   }
   lstPlaces_->addTopLevelItems(items);  // in one go: one layout pass, not one per row
+  // Every column as wide as its longest name, so no state or country is cut
+  // while another column has room to spare.
+  for (int column = 0; column < kColumns; ++column) lstPlaces_->resizeColumnToContents(column);
   if (!items.isEmpty()) lstPlaces_->setCurrentItem(items.front());
   lblStatus_->setText(AtlasStatusText(text, places.size(), search_.pending()));
   updateChoice();

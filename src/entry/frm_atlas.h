@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <vector>
 
@@ -18,6 +19,14 @@ namespace kelvra {
 /// What the atlas window says under its list: the search under way, the
 /// number of places found, or that none was and where else to look.
 QString AtlasStatusText(const QString& text, std::size_t found, bool searching);
+
+/// A place's coordinates as the atlas list shows them, in whole minutes as
+/// the entry form takes them: "51° 30′ N, 0° 7′ W".
+QString AtlasCoordinatesText(double latitude, double longitude);
+
+/// The contrast ratio of two colours (1 to 21) by their relative luminance,
+/// as accessibility guidelines measure text against its background.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 /// The atlas window: a search field and the matching places (city, state,
 /// country, population, time zone), updated as the user types without

@@ -141,6 +141,13 @@ inline constexpr Template kAtlasStateColumn = KELVRA_TR("Atlas", "State");
 inline constexpr Template kAtlasCountryColumn = KELVRA_TR("Atlas", "Country");
 inline constexpr Template kAtlasPopulationColumn = KELVRA_TR("Atlas", "Population");
 inline constexpr Template kAtlasTimeZoneColumn = KELVRA_TR("Atlas", "Time Zone");
+inline constexpr Template kAtlasCoordinatesColumn = KELVRA_TR("Atlas", "Latitude, Longitude");
+/// A place's coordinates in whole degrees (%1, %3) and minutes (%2, %4), one
+/// template per pair of directions: "51° 30′ N, 0° 7′ W".
+inline constexpr Template kAtlasNorthEast = KELVRA_TR("Atlas", "%1° %2′ N, %3° %4′ E");
+inline constexpr Template kAtlasNorthWest = KELVRA_TR("Atlas", "%1° %2′ N, %3° %4′ W");
+inline constexpr Template kAtlasSouthEast = KELVRA_TR("Atlas", "%1° %2′ S, %3° %4′ E");
+inline constexpr Template kAtlasSouthWest = KELVRA_TR("Atlas", "%1° %2′ S, %3° %4′ W");
 inline constexpr Template kAtlasUseButton = KELVRA_TR("Atlas", "&Use This Place");
 inline constexpr Template kAtlasTypeName = KELVRA_TR("Atlas", "Type the name of the birthplace.");
 inline constexpr Template kAtlasSearching = KELVRA_TR("Atlas", "Searching...");

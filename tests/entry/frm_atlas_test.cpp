@@ -57,11 +57,52 @@ TEST(AtlasStatusText, SaysWhatToDoNext) {
     EXPECT_EQ(AtlasStatusText(row.text, row.found, row.searching), QString::fromUtf8(row.status)) << row.text;
 }
 
+TEST(AtlasCoordinatesText, WholeMinutesWithTheirDirections) {
+  const struct {
+    double latitude, longitude;
+    const char* text;
+  } rows[] = {
+      {51.5074, -0.1166, "51° 30′ N, 0° 7′ W"},
+      {-33.8688, 151.2093, "33° 52′ S, 151° 13′ E"},
+      {-34.6037, -58.3816, "34° 36′ S, 58° 23′ W"},
+      {40.7128, -74.006, "40° 43′ N, 74° 0′ W"},
+      {10.9916666667, 179.99999, "11° 0′ N, 180° 0′ E"},
+      {-0.0001, -0.0001, "0° 0′ N, 0° 0′ E"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(AtlasCoordinatesText(row.latitude, row.longitude), QString::fromUtf8(row.text)) << row.text;
+}
+
+TEST(ContrastRatio, ByRelativeLuminance) {
+  const struct {
+    QColor a, b;
+    double low, high;
+  } rows[] = {
+      {Qt::black, Qt::white, 20.99, 21.01},
+      {Qt::white, Qt::black, 20.99, 21.01},
+      {QColor(0x77, 0x77, 0x77), Qt::white, 4.47, 4.49},  // just short of 4.5:1
+      {QColor(0x76, 0x76, 0x76), Qt::white, 4.53, 4.55},
+      {QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), 1.0, 1.0},
+  };
+  for (const auto& row : rows) {
+    const double ratio = ContrastRatio(row.a, row.b);
+    EXPECT_GE(ratio, row.low) << row.a.name().toStdString();
+    EXPECT_LE(ratio, row.high) << row.a.name().toStdString();
+  }
+}
+
+TEST_F(AtlasWindow, TheCreditIsReadable) {
+  const QLabel* credit = window.findChild<QLabel*>("lblCredit");
+  ASSERT_TRUE(credit->isEnabled());
+  const QPalette palette = credit->palette();
+  EXPECT_GE(ContrastRatio(palette.color(credit->foregroundRole()), palette.color(credit->backgroundRole())), 4.5);
+}
+
 TEST_F(AtlasWindow, CaptionsAndColumns) {
   const QTreeWidgetItem* header = list()->headerItem();
   QStringList columns;
   for (int i = 0; i < header->columnCount(); ++i) columns << header->text(i);
-  EXPECT_EQ(columns, (QStringList{"City", "State", "Country", "Population", "Time Zone"}));
+  EXPECT_EQ(columns, (QStringList{"City", "State", "Country", "Population", "Time Zone", "Latitude, Longitude"}));
   EXPECT_EQ(window.findChild<QPushButton*>("cmdChoose")->text(), "&Use This Place");
   EXPECT_EQ(search()->accessibleName(), "Female Birthplace Search");
   EXPECT_EQ(list()->accessibleName(), "Places Found");
@@ -95,6 +136,20 @@ TEST_F(AtlasWindow, TypingFindsPlacesAndTheKeyboardChoosesOne) {
   EXPECT_EQ(chosen[0][0].value<AtlasPlace>().city, window.places()[1].city);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(AtlasWindow, ACountryAfterACommaNarrowsAndEveryNameShowsWhole) {
+  QTest::keyClicks(search(), "Paris, France");
+  ASSERT_TRUE(Answered());
+  ASSERT_FALSE(window.places().empty());
+  EXPECT_EQ(window.places().front().city, "Paris");
+  for (const AtlasPlace& place : window.places()) EXPECT_EQ(place.countryCode, "FR") << place.city;
+  const QFontMetrics metrics(list()->font());
+  for (int row = 0; row < list()->topLevelItemCount(); ++row)
+    for (int column = 0; column < list()->columnCount(); ++column) {
+      const QString text = list()->topLevelItem(row)->text(column);
+      EXPECT_GE(list()->columnWidth(column), metrics.horizontalAdvance(text)) << text.toStdString();
+    }
 }
 
 TEST_F(AtlasWindow, FindGoesBackToTheSearchToTypeOver) {
