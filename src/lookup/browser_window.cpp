@@ -15,6 +15,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <utility>
 
 #include "lookup/browser_icons.h"
 #include "lookup/browser_page.h"
@@ -222,13 +223,26 @@ QString frmBrowser::locationName() const {
 
 void frmBrowser::handleLoadStarted() {
   navigationRequested_ = false;
+  stoppedByUser_ = false;
   loading_ = true;
 }
 
-void frmBrowser::handleLoadFinished() {
+void frmBrowser::handleLoadFinished(bool ok) {
   loading_ = false;
-  setWindowTitle(locationName());
   const QString address = brwWebBrowser_->url().toString(QUrl::FullyEncoded);
+  const bool offlinePage = std::exchange(showingOffline_, false);
+  const bool stopped = std::exchange(stoppedByUser_, false);
+  if (!offlinePage && ShowsOfflinePage(ok, stopped, address)) {
+    // The engine's own error page does not say that the atlas works without
+    // the internet; ours does, in the view's place and size.
+    showingOffline_ = true;
+    brwWebBrowser_->setHtml(
+        OfflinePageHtml(Text(words::kLookupOfflineNeedsInternet), Text(words::kLookupOfflineUseAtlas)),
+        QUrl(kBlankPage));
+    return;
+  }
+  setWindowTitle(locationName());
+  if (offlinePage) return;  // not an address the user could go back to
 
   // The engine reports completion of the top-level document only, so the
   // first completion is the blank start page's.
@@ -278,6 +292,7 @@ void frmBrowser::handleToolbarAction(QAction* action) {
     navigate(options_.searchEngine.homePage);
   } else if (key == QLatin1String("Stop")) {
     timTimer_->stop();
+    stoppedByUser_ = isBusy();
     navigationRequested_ = false;
     brwWebBrowser_->stop();
     setWindowTitle(locationName());

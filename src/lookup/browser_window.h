@@ -33,7 +33,7 @@ class frmBrowser : public QWidget {
 
  private slots:
   void handleLoadStarted();
-  void handleLoadFinished();
+  void handleLoadFinished(bool ok);
   void handleAddressActivated();
   void handleToolbarAction(QAction* action);
   void handleTimerTick();
@@ -55,6 +55,8 @@ class frmBrowser : public QWidget {
   // including the moment before the engine reports the load as started.
   bool navigationRequested_ = false;
   bool loading_ = false;
+  bool stoppedByUser_ = false;  // the load now ending was stopped with Stop
+  bool showingOffline_ = false;  // the load now ending is the offline page's
 
   QWebEngineProfile* profile_ = nullptr;
   QToolBar* tbToolBar_ = nullptr;

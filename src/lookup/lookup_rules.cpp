@@ -76,4 +76,20 @@ QString SearchScript(const QString& pageHtml, const QString& searchText) {
       .arg(JsStringLiteral(pageHtml), JsStringLiteral(searchText));
 }
 
+bool ShowsOfflinePage(bool loadSucceeded, bool stoppedByUser, const QString& address) {
+  return !loadSucceeded && !stoppedByUser && address != QLatin1String("about:blank");
+}
+
+QString OfflinePageHtml(const QString& needsInternet, const QString& useAtlas) {
+  const QString heading = needsInternet.toHtmlEscaped();
+  return QStringLiteral(
+             "<!DOCTYPE html>\n"
+             "<html><head><meta charset=\"utf-8\"><title>%1</title></head>\n"
+             "<body style=\"font-family: sans-serif; margin: 2em;\">\n"
+             "<h1 style=\"font-size: 1.2em;\">%1</h1>\n"
+             "<p>%2</p>\n"
+             "</body></html>\n")
+      .arg(heading, useAtlas.toHtmlEscaped());
+}
+
 }  // namespace kelvra

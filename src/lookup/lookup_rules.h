@@ -51,4 +51,13 @@ QString JsStringLiteral(const QString& text);
 /// only as string literals.
 QString SearchScript(const QString& pageHtml, const QString& searchText);
 
+/// Whether a finished load of the page view gives way to the offline page:
+/// only a load that failed on its own. A load the user stopped, and the blank
+/// page the offline page itself is shown in, keep what the engine shows.
+bool ShowsOfflinePage(bool loadSucceeded, bool stoppedByUser, const QString& address);
+
+/// The offline page: `needsInternet` as its title and heading, `useAtlas`
+/// below it, both escaped so that no word is read as markup.
+QString OfflinePageHtml(const QString& needsInternet, const QString& useAtlas);
+
 }  // namespace kelvra

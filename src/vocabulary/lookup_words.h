@@ -47,6 +47,13 @@ inline constexpr Template kLookupModuleNotFound = KELVRA_TR("Lookup browser", "I
 inline constexpr Template kLookupFolderSeparator = KELVRA_TR("Lookup browser", ", ");
 inline constexpr Template kLookupProblemSeparator = KELVRA_TR("Lookup browser", " ");
 
+/// The page shown in the browser's place when a page cannot be reached; the
+/// first sentence is also its title.
+inline constexpr Template kLookupOfflineNeedsInternet =
+    KELVRA_TR("Lookup browser", "The latitude and longitude search needs a connection to the internet.");
+inline constexpr Template kLookupOfflineUseAtlas =
+    KELVRA_TR("Lookup browser", "Without one, Atlas... on the entry form finds places offline.");
+
 /// The button of the search page the browser opens with.
 inline constexpr Template kSearchButton = KELVRA_TR("Lookup browser", "Search");
 

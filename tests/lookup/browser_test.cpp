@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -252,6 +253,35 @@ TEST_F(LookupBrowser, StopEndsTheWorkingCaptionAtOnce) {
   EXPECT_FALSE(timer->isActive());
   QTest::qWait(300);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Results"));
+}
+
+TEST_F(LookupBrowser, UnreachableSearchGivesWayToTheOfflinePage) {
+  // A port that was just open and is closed again refuses, as the search
+  // engine's does without the internet.
+  QTcpServer closed;
+  ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+  const quint16 port = closed.serverPort();
+  closed.close();
+  LookupBrowserOptions options;
+  const QString origin = QStringLiteral("http://127.0.0.1:%1").arg(port);
+  options.searchEngine = {QUrl(origin + "/search"), QUrl(origin + "/engine"), QUrl(origin + "/logo.png"),
+                          QStringLiteral("Engine"), QStringLiteral("pub-0123456789012345")};
+  options.homePage = QUrl(origin + "/home");
+  ScopedLookupBrowserOptions unreachable(options);
+
+  SetPlace(true, {"New York", "NY", "USA"});
+  QString failure;
+  window = CreateLookupBrowser(director, &failure);
+  ASSERT_TRUE(window) << failure.toStdString();
+  window->show();
+  const QSize viewSize = view()->size();
+  WaitForTitle(QStringLiteral("The latitude and longitude search needs a connection to the internet."));
+  EXPECT_EQ(view()->size(), viewSize);
+  EXPECT_TRUE(History().isEmpty()) << History().join(' ').toStdString();
+
+  // The view still browses: a page that answers replaces the offline one.
+  EnterAddress(Address("/page1"));
+  WaitForTitle(QStringLiteral("Page One"));
 }
 
 TEST_F(LookupBrowser, ToolbarButtonsMoveThroughPages) {

@@ -188,5 +188,44 @@ TEST(SearchPage, OurEngineHasAPublisherIdOfSixteenDigits) {
   EXPECT_TRUE(engine.logo.isValid());
 }
 
+TEST(OfflinePage, FollowsOnlyLoadsThatFailedOnTheirOwn) {
+  const struct {
+    bool succeeded, stopped;
+    const char* address;
+    bool offline;
+  } cases[] = {
+      {true, false, "http://127.0.0.1/search?q=x", false},
+      {false, false, "http://127.0.0.1/search?q=x", true},
+      {false, false, "https://unreachable.invalid/", true},
+      {false, true, "http://127.0.0.1/search?q=x", false},  // Stop is not being offline
+      {true, true, "http://127.0.0.1/", false},
+      {false, false, "about:blank", false},  // where the offline page is shown
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ShowsOfflinePage(c.succeeded, c.stopped, QString::fromLatin1(c.address)), c.offline)
+        << c.succeeded << c.stopped << ' ' << c.address;
+}
+
+TEST(OfflinePage, ShowsBothSentencesAsTextNeverAsMarkup) {
+  const struct {
+    QString needsInternet, useAtlas, title, paragraph;
+  } cases[] = {
+      {"Needs the internet.", "Atlas... works offline.", "<title>Needs the internet.</title>",
+       "<p>Atlas... works offline.</p>"},
+      {"<b>A & B</b>", "\"x\" <script>", "<title>&lt;b&gt;A &amp; B&lt;/b&gt;</title>",
+       "<p>&quot;x&quot; &lt;script&gt;</p>"},
+      // A placeholder inside a sentence stays as written.
+      {"100% %2", "%1", "<title>100% %2</title>", "<p>%1</p>"},
+  };
+  for (const auto& c : cases) {
+    const QString html = OfflinePageHtml(c.needsInternet, c.useAtlas);
+    EXPECT_TRUE(html.contains(c.title)) << html.toStdString();
+    EXPECT_TRUE(html.contains(c.paragraph)) << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("<script"))) << html.toStdString();
+  }
+  const QString ours = OfflinePageHtml(QStringLiteral("T"), QStringLiteral("U"));
+  EXPECT_TRUE(ours.contains(QStringLiteral("<h1")) && ours.contains(QStringLiteral(">T</h1>")));
+}
+
 }  // namespace
 }  // namespace kelvra
