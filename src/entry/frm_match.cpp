@@ -225,7 +225,7 @@ void frmMatch::createControls() {
   auto* forum = Named(new LinkLabel(Text(words::kForumLink, {SiteHost().toStdString()}), central), "Label61");
   forum->setAlignment(Qt::AlignCenter);
   Place(forum, 0, 510, 8715, 210);
-  ConnectCommand(forum, &LinkLabel::clicked, this, Tr(words::kVisitCommand).c_str(), &frmMatch::Label61_Click);
+  ConnectCommand(forum, &LinkLabel::clicked, this, words::kVisitCommand, &frmMatch::Label61_Click);
 
   createPersonGroup(Person::Male, central);
   createPersonGroup(Person::Female, central);
@@ -237,14 +237,14 @@ void frmMatch::createControls() {
 
   cmdCalculate_ = Named(new QPushButton(Text(words::kAnalyzeButton), central), "cmdCalculate");
   Place(cmdCalculate_, 3225, 4605, 2250, 360);
-  ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, Tr(words::kAnalyzeCommand).c_str(),
+  ConnectCommand(cmdCalculate_, &QPushButton::clicked, this, words::kAnalyzeCommand,
                  &frmMatch::cmdCalculate_Click);
 
   // Beside the command it changes; its right edge is the female frame's.
   chkTrueUt_ = Named(new QCheckBox(Text(words::kConvertToUtOption), central), "chkTrueUt");
   Place(chkTrueUt_, 5595, 4635, 3060, 300);
   chkTrueUt_->setToolTip(Text(words::kConvertToUtTip));
-  ConnectCommand(chkTrueUt_, &QCheckBox::clicked, this, Tr(words::kConvertToUtCommand).c_str(),
+  ConnectCommand(chkTrueUt_, &QCheckBox::clicked, this, words::kConvertToUtCommand,
                  &frmMatch::chkTrueUt_Click);
   createZoneRow(Person::Male, central);
   createZoneRow(Person::Female, central);
@@ -261,19 +261,19 @@ void frmMatch::createControls() {
   auto* moreInfo = Named(new LinkLabel(Text(words::kCoBrandLink), cobrand), "Label59");
   moreInfo->setFont(small);
   Place(moreInfo, 4020, 300, 2850, 180);
-  ConnectCommand(moreInfo, &LinkLabel::clicked, this, Tr(words::kCoBrandCommand).c_str(), &frmMatch::Label59_Click);
+  ConnectCommand(moreInfo, &LinkLabel::clicked, this, words::kCoBrandCommand, &frmMatch::Label59_Click);
   Caption(cobrand, "Label58", words::kMadeBy, 4020, 480, 1260, 180)->setFont(small);
   auto* maker = Named(new LinkLabel(SiteHost(), cobrand), "Label52");
   maker->setFont(small);
   Place(maker, 5280, 480, 1620, 180);
-  ConnectCommand(maker, &LinkLabel::clicked, this, Tr(words::kVisitCommand).c_str(), &frmMatch::Label52_Click);
+  ConnectCommand(maker, &LinkLabel::clicked, this, words::kVisitCommand, &frmMatch::Label52_Click);
   Command3_ = Named(new QPushButton(Text(words::kDonateButton), cobrand), "Command3");
   Place(Command3_, 6930, 315, 810, 360);
-  ConnectCommand(Command3_, &QPushButton::clicked, this, Tr(words::kDonateCommand).c_str(), &frmMatch::Command3_Click);
+  ConnectCommand(Command3_, &QPushButton::clicked, this, words::kDonateCommand, &frmMatch::Command3_Click);
   cmdNav_ = Named(new QPushButton(Text(words::kExitButton), cobrand), "cmdNav");
   cmdNav_->setProperty("index", 1);  // the one element of the cmdNav array
   Place(cmdNav_, 7785, 315, 750, 360);
-  ConnectCommand(cmdNav_, &QPushButton::clicked, this, Tr(words::kExitCommand).c_str(), &frmMatch::cmdNav_Click);
+  ConnectCommand(cmdNav_, &QPushButton::clicked, this, words::kExitCommand, &frmMatch::cmdNav_Click);
 }
 
 void frmMatch::createPersonGroup(Person person, QWidget* central) {
@@ -492,7 +492,7 @@ void frmMatch::createMenus() {
 
   // A menu-bar command without items.
   QAction* donate = Named(bar->addAction(Text(words::kDonateButton)), "mnuDonate");
-  ConnectCommand(donate, &QAction::triggered, this, Tr(words::kDonateCommand).c_str(), &frmMatch::mnuDonate_Click);
+  ConnectCommand(donate, &QAction::triggered, this, words::kDonateCommand, &frmMatch::mnuDonate_Click);
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize the form
 }

@@ -177,13 +177,13 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setAccessibleName(Text(words::kWhyCloseName));
   for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) button->setFont(VerdanaFont(8.25));
-  ConnectCommand(cmdSave_, &QPushButton::clicked, this, Tr(words::kWhySaveAsPdfCommand).c_str(),
+  ConnectCommand(cmdSave_, &QPushButton::clicked, this, words::kWhySaveAsPdfCommand,
                  &frmWhy::cmdSave_Click);
-  ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, Tr(words::kWhySaveChartAsCommand).c_str(),
+  ConnectCommand(cmdSaveChart_, &QPushButton::clicked, this, words::kWhySaveChartAsCommand,
                  &frmWhy::cmdSaveChart_Click);
-  ConnectCommand(cmdPreview_, &QPushButton::clicked, this, Tr(words::kWhyPrintPreviewCommand).c_str(),
+  ConnectCommand(cmdPreview_, &QPushButton::clicked, this, words::kWhyPrintPreviewCommand,
                  &frmWhy::cmdPreview_Click);
-  ConnectCommand(cmdClose_, &QPushButton::clicked, this, Tr(words::kWhyCloseCommand).c_str(), &frmWhy::cmdClose_Click);
+  ConnectCommand(cmdClose_, &QPushButton::clicked, this, words::kWhyCloseCommand, &frmWhy::cmdClose_Click);
 
   actSave_ = AddShortcut(this, cmdSave_, QKeySequence::Save, words::kWhySaveName);
   actSaveChart_ = AddShortcut(this, cmdSaveChart_, QKeySequence::Save, words::kWhySaveChartName);
