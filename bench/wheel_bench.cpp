@@ -63,7 +63,7 @@ void BM_Draw(benchmark::State& state) {
 BENCHMARK(BM_Draw)->Arg(0)->Arg(1)->ArgNames({"asText"})->Unit(benchmark::kMillisecond);
 
 void BM_Svg(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(WheelSvg(Scene(), QStringLiteral("bench")));
+  for (auto _ : state) benchmark::DoNotOptimize(WheelSvg(Scene(), {QStringLiteral("bench"), {}}));
 }
 BENCHMARK(BM_Svg)->Unit(benchmark::kMillisecond);
 

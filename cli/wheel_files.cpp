@@ -83,7 +83,7 @@ RowPictureWriter WheelFileWriter(std::string directory) {
       *made = true;
     }
     const WheelScene scene = BuildWheelScene(analysis, explanation, maleName, femaleName);
-    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(maleName, femaleName)));
+    const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
     // An empty drawing is a painter failure, not a picture worth a file.
     if (svg.isEmpty()) return Tr(words::kCliPictureEmpty, {path});
     if (const auto reason = ReplaceFile(path, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size()))))

@@ -435,7 +435,11 @@ QImage WheelImage(const WheelScene& scene, QSize size, qreal devicePixelRatio) {
   return image;
 }
 
-QByteArray WheelSvg(const WheelScene& scene, const QString& title) {
+WheelFileInfo PlainWheelFileInfo(const WheelScene& scene) {
+  return {Text(WheelTitle(scene.maleName, scene.femaleName)), Text(SpokenDescription(scene))};
+}
+
+QByteArray WheelSvg(const WheelScene& scene, const WheelFileInfo& info) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -444,8 +448,8 @@ QByteArray WheelSvg(const WheelScene& scene, const QString& title) {
   const QRectF canvas(0, 0, w::kCanvasWidth, w::kCanvasHeight);
   generator.setSize(canvas.size().toSize());
   generator.setViewBox(canvas);
-  generator.setTitle(title);
-  generator.setDescription(Text(SpokenDescription(scene)));
+  generator.setTitle(info.title);
+  generator.setDescription(info.description);
   QPainter painter(&generator);
   painter.fillRect(canvas, Qt::white);
   PaintWheel(painter, scene, canvas, WheelText::AsPaths);
@@ -453,9 +457,9 @@ QByteArray WheelSvg(const WheelScene& scene, const QString& title) {
   return bytes;
 }
 
-bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const QString& title) {
+bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const WheelFileInfo& info) {
   QPdfWriter writer(fileName);
-  writer.setTitle(title);
+  writer.setTitle(info.title);
   writer.setCreator(Text(words::kProgramName));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                                    QPageLayout::Millimeter));

@@ -31,12 +31,23 @@ QTransform WheelTransform(const QRectF& target);
 /// `devicePixelRatio`.
 QImage WheelImage(const WheelScene& scene, QSize size, qreal devicePixelRatio = 1);
 
-/// The drawing as an SVG document, its text drawn as paths.
-QByteArray WheelSvg(const WheelScene& scene, const QString& title);
+/// What a saved drawing says of itself in the file's properties.
+struct WheelFileInfo {
+  QString title;
+  QString description;  ///< plain text, lines apart by "\n"
+};
 
-/// Writes the drawing to a one-page landscape PDF, its text kept as text;
-/// false when the file cannot be written.
-bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const QString& title);
+/// The properties of a drawing saved on its own: its title, and the words
+/// said of the picture to a screen reader.
+WheelFileInfo PlainWheelFileInfo(const WheelScene& scene);
+
+/// The drawing as an SVG document, its text drawn as paths; `info` gives
+/// its title and description.
+QByteArray WheelSvg(const WheelScene& scene, const WheelFileInfo& info);
+
+/// Writes the drawing to a one-page landscape PDF, its text kept as text and
+/// `info` in its properties; false when the file cannot be written.
+bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const WheelFileInfo& info);
 
 /// The outline of an aspect symbol that fonts seldom have (sextile,
 /// semisextile, quincunx, sesquiquadrate: U+26B9 to U+26BC) in a box of

@@ -17,17 +17,17 @@ std::optional<ChartFileKind> ChartFileKindOf(const QString& fileName) {
 }
 
 bool SaveChartFile(const WheelScene& scene, const QString& fileName, ChartFileKind kind) {
-  const QString title = QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName));
+  const WheelFileInfo info = PlainWheelFileInfo(scene);
   switch (kind) {
     case ChartFileKind::Pdf:
-      return WriteWheelPdf(scene, fileName, title);
+      return WriteWheelPdf(scene, fileName, info);
     case ChartFileKind::Png:
     case ChartFileKind::Svg: {
       // A failed save leaves an existing file as it was.
       QSaveFile file(fileName);
       if (!file.open(QIODevice::WriteOnly)) return false;
       if (kind == ChartFileKind::Svg) {
-        const QByteArray svg = WheelSvg(scene, title);
+        const QByteArray svg = WheelSvg(scene, info);
         if (file.write(svg) != svg.size()) return false;
       } else {
         const QSize size(qRound(wheel::kCanvasWidth), qRound(wheel::kCanvasHeight));

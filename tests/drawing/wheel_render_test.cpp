@@ -86,7 +86,7 @@ TEST(WheelPicture, SvgHasOnlyPathsAndRendersAsDrawn) {
   QTemporaryDir dir;
   for (const FixedCouple& couple : kFixedCouples) {
     const WheelScene scene = FixedScene(couple);
-    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName)));
+    const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
     EXPECT_FALSE(svg.contains("<text")) << couple.name;
     const QImage drawn = WheelImage(scene, kSize);
 
@@ -121,7 +121,7 @@ TEST(WheelPicture, PdfTextCanBeExtracted) {
   QTemporaryDir dir;
   const WheelScene scene = FixedScene(kFixedCouples[1]);
   const QString pdf = dir.filePath(QStringLiteral("wheel.pdf"));
-  ASSERT_TRUE(WriteWheelPdf(scene, pdf, QStringLiteral("Wheel")));
+  ASSERT_TRUE(WriteWheelPdf(scene, pdf, {QStringLiteral("Wheel"), {}}));
   QProcess process;
   process.start(pdftotext, {pdf, QStringLiteral("-")});
   ASSERT_TRUE(process.waitForFinished());
@@ -149,7 +149,7 @@ TEST(WheelPicture, ExtremeInputsDraw) {
     const WheelScene scene = FixedScene(couple);
     const QImage drawn = WheelImage(scene, kSize);
     EXPECT_FALSE(drawn.isNull()) << couple.name;
-    const QByteArray svg = WheelSvg(scene, QString::fromStdString(WheelTitle(scene.maleName, scene.femaleName)));
+    const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
     EXPECT_TRUE(QSvgRenderer(svg).isValid()) << couple.name;
     EXPECT_FALSE(svg.contains("nan")) << couple.name;
     // Nothing of the names reaches into the right half of the canvas's top line.
