@@ -2,6 +2,7 @@
 #include "entry/birth_zone.h"
 
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <cmath>
 
 #include "shell/words.h"
@@ -30,21 +31,36 @@ bool WantsSuggestion(const std::optional<BirthZone>& zone) {
   return !zone || zone->source == ZoneSource::NearestPlace;
 }
 
-QString ZoneNote(const std::optional<BirthZone>& zone, bool searching) {
-  if (!zone) {
-    return Text(searching ? words::kZoneNoteSearching : words::kZoneNoteNone);
-  }
-  const std::string id = zone->id.toStdString();
-  const std::string place = zone->place.toStdString();
-  switch (zone->source) {
-    case ZoneSource::AtlasPlace: return Text(words::kZoneNoteAtlas, {place, id});
+namespace {
+
+QString NoteAbout(const BirthZone& zone, const QString& place) {
+  const std::string id = zone.id.toStdString();
+  const std::string name = place.toStdString();
+  switch (zone.source) {
+    case ZoneSource::AtlasPlace: return Text(words::kZoneNoteAtlas, {name, id});
     case ZoneSource::PickedByHand: return Text(words::kZoneNoteByHand, {id});
     case ZoneSource::NearestPlace: {
-      const long km = std::lround(zone->distanceKm);
-      return km < 1 ? Text(words::kZoneNoteNearby, {place, id}) : Text(words::kZoneNoteNearest, km, {place, id});
+      const long km = std::lround(zone.distanceKm);
+      return km < 1 ? Text(words::kZoneNoteNearby, {name, id}) : Text(words::kZoneNoteNearest, km, {name, id});
     }
   }
   return QString::fromStdString(id);
+}
+
+}  // namespace
+
+QString ZoneNote(const std::optional<BirthZone>& zone, bool searching,
+                 const std::function<bool(const QString& line)>& fits) {
+  if (!zone) return Text(searching ? words::kZoneNoteSearching : words::kZoneNoteNone);
+  QString note = NoteAbout(*zone, zone->place);
+  if (!fits || zone->source == ZoneSource::PickedByHand) return note;
+  // Whole characters (a letter and its accents) go, never half of one.
+  QList<qsizetype> ends;
+  QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, zone->place);
+  for (qsizetype at = graphemes.toNextBoundary(); at > 0; at = graphemes.toNextBoundary()) ends << at;
+  for (qsizetype kept = ends.size() - 1; kept > 0 && !fits(note.section(u'\n', 0, 0)); --kept)
+    note = NoteAbout(*zone, zone->place.left(ends[kept - 1]).trimmed() + QChar(0x2026));
+  return note;
 }
 
 QList<QByteArray> PickerZones(const QList<QByteArray>& ids) {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "atlas/atlas_types.h"
@@ -31,7 +32,10 @@ bool WantsSuggestion(const std::optional<BirthZone>& zone);
 
 /// The small note under a person's entries, two lines: where the zone comes
 /// from, then the zone. `searching` while the atlas is still being read.
-QString ZoneNote(const std::optional<BirthZone>& zone, bool searching);
+/// When `fits` refuses the first line, the place's name is shortened with an
+/// ellipsis until it fits, so the distance and the zone stay in view.
+QString ZoneNote(const std::optional<BirthZone>& zone, bool searching,
+                 const std::function<bool(const QString& line)>& fits = {});
 
 /// The zones offered for picking: area/location names ("Europe/Oslo") and
 /// the fixed offsets ("UTC", "UTC+05:30"); Qt's other ids ("EST5EDT", "Japan",

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -842,7 +843,15 @@ void frmMatch::refreshZone(Person person) {
       WhenAtlasIndexReady(this, [this, person] { refreshZone(person); });
     }
   }
-  controls(person).zoneNote->setText(ZoneNote(zone, searching));
+  QLabel* note = controls(person).zoneNote;
+  const QFontMetrics metrics(note->font());
+  const int room = note->contentsRect().width();
+  const QString text =
+      ZoneNote(zone, searching, [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
+  note->setText(text);
+  // A shortened place is still there in full for whoever points at it.
+  const QString full = ZoneNote(zone, searching);
+  note->setToolTip(text == full ? QString() : full);
 }
 
 void frmMatch::Command3_Click() { OpenDonatePage(); }

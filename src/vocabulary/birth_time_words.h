@@ -49,9 +49,9 @@ inline constexpr Template kZoneNoteNone =
 inline constexpr Template kZoneNoteAtlas = KELVRA_TR("Birth time", "Time zone of %1, from the atlas:\n%2");
 inline constexpr Template kZoneNoteByHand = KELVRA_TR("Birth time", "Time zone picked by hand:\n%1");
 /// %1 the nearest place, %2 the zone; %n the whole kilometres to it.
-inline constexpr PluralTemplate kZoneNoteNearest =
-    KELVRA_TR_N("Birth time", "Time zone of %1, %n km away:\n%2", "Time zone of %1, %n km away:\n%2");
-inline constexpr Template kZoneNoteNearby = KELVRA_TR("Birth time", "Time zone of %1, under 1 km away:\n%2");
+inline constexpr PluralTemplate kZoneNoteNearest = KELVRA_TR_N(
+    "Birth time", "%1, the nearest atlas place (%n km):\n%2", "%1, the nearest atlas place (%n km):\n%2");
+inline constexpr Template kZoneNoteNearby = KELVRA_TR("Birth time", "%1, the nearest atlas place (under 1 km):\n%2");
 
 // kelvra-cli's refusals of a zone value or a birthplace without a zone.
 /// %1 the value given.

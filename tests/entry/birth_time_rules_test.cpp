@@ -155,14 +155,36 @@ TEST(BirthZoneRules, TheNoteSaysWhereTheZoneComesFrom) {
     const char* note;
   } rows[] = {
       {ZoneOfAtlasPlace(tromso), false, "Time zone of Tromsø, from the atlas:\nEurope/Oslo"},
-      {ZoneOfNearestPlace({&tromso, 210.6}), false, "Time zone of Tromsø, 211 km away:\nEurope/Oslo"},
-      {ZoneOfNearestPlace({&tromso, 1.4}), false, "Time zone of Tromsø, 1 km away:\nEurope/Oslo"},
-      {ZoneOfNearestPlace({&tromso, 0.4}), false, "Time zone of Tromsø, under 1 km away:\nEurope/Oslo"},
+      {ZoneOfNearestPlace({&tromso, 210.6}), false, "Tromsø, the nearest atlas place (211 km):\nEurope/Oslo"},
+      {ZoneOfNearestPlace({&tromso, 1.4}), false, "Tromsø, the nearest atlas place (1 km):\nEurope/Oslo"},
+      {ZoneOfNearestPlace({&tromso, 0.4}), false, "Tromsø, the nearest atlas place (under 1 km):\nEurope/Oslo"},
       {ZonePickedByHand("UTC-05:00"), false, "Time zone picked by hand:\nUTC-05:00"},
       {std::nullopt, false, "No time zone yet: choose the place\nin the atlas or pick a zone."},
       {std::nullopt, true, "Time zone: looking for the\nnearest atlas place..."},
   };
   for (const auto& row : rows) EXPECT_EQ(ZoneNote(row.zone, row.searching), QString::fromUtf8(row.note));
+}
+
+TEST(BirthZoneRules, ALongPlaceIsShortenedUntilTheNoteFits) {
+  AtlasPlace place = Tromso();
+  place.city = "Llanfairpwllgwyngyll";
+  const auto within = [](qsizetype characters) {
+    return [characters](const QString& line) { return line.size() <= characters; };
+  };
+  const struct {
+    BirthZone zone;
+    qsizetype room;
+    const char* note;
+  } rows[] = {
+      {*ZoneOfNearestPlace({&place, 12}), 100, "Llanfairpwllgwyngyll, the nearest atlas place (12 km):\nEurope/Oslo"},
+      {*ZoneOfNearestPlace({&place, 12}), 40, "Llanf…, the nearest atlas place (12 km):\nEurope/Oslo"},
+      {ZoneOfAtlasPlace(place), 38, "Time zone of Llanfai…, from the atlas:\nEurope/Oslo"},
+      // Never less than one letter, even when nothing fits.
+      {*ZoneOfNearestPlace({&place, 12}), 5, "L…, the nearest atlas place (12 km):\nEurope/Oslo"},
+      {ZonePickedByHand("UTC-05:00"), 5, "Time zone picked by hand:\nUTC-05:00"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(ZoneNote(row.zone, false, within(row.room)), QString::fromUtf8(row.note)) << row.room;
 }
 
 TEST(BirthZoneRules, ThePickerOffersPlacesAndFixedOffsets) {

@@ -63,7 +63,7 @@ TEST(BirthTimeOutcomeWords, EveryOutcomeHasBothForms) {
 }
 
 TEST(BirthTimeWords, CountedAndJoinedTexts) {
-  EXPECT_EQ(TrN(words::kZoneNoteNearest, 1, {"Oslo", "Europe/Oslo"}), "Time zone of Oslo, 1 km away:\nEurope/Oslo");
+  EXPECT_EQ(TrN(words::kZoneNoteNearest, 1, {"Oslo", "Europe/Oslo"}), "Oslo, the nearest atlas place (1 km):\nEurope/Oslo");
   EXPECT_EQ(TrN(words::kAtlasSeveralFound, 2), "2 places found. Choose one with the arrow keys and Enter.");
   EXPECT_EQ(Tr(words::kOrAtReading, {Tr(words::kOrAtReading, {"a", "b"}), "c"}), "a or at b or at c");
   EXPECT_EQ(Tr(words::kPlaceListLeftOff, {Tr(words::kPlaceListNext, {"A, B", "C, D"})}), "A, B; C, D; ...");
