@@ -72,7 +72,6 @@ ZonePicker::ZonePicker(const ZoneQuestion& question, const QDateTime& nowUtc, QW
   txtZoneSearch_ = new QLineEdit(this);
   txtZoneSearch_->setObjectName(QStringLiteral("txtZoneSearch"));
   txtZoneSearch_->setAccessibleName(Text(words::kZoneSpokenSearch, {Tr(whose.caption)}));
-  txtZoneSearch_->setClearButtonEnabled(true);
   txtZoneSearch_->installEventFilter(this);
   prompt->setBuddy(txtZoneSearch_);
 
