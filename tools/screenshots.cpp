@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "charts/swiss_ephemeris.h"
+#include "entry/entry_dialogs.h"
 #include "entry/frm_atlas.h"
 #include "entry/frm_match.h"
 #include "lookup/lookup_browser.h"
@@ -208,6 +209,20 @@ int Run(const QString& folder) {
   if (!WaitFor([&] { return !atlas->search().pending(); }, kWindowTimeoutMs, "the atlas' empty answer")) return 1;
   if (!shooter.save(atlas, "atlas-window-nothing-found")) return 1;
   QTest::keyClick(search, Qt::Key_Escape);
+  // The zone picker as it opens on the man's suggested zone, then narrowed by a search.
+  {
+    bool shot = false;
+    const ScopedZonePickFunction pick([&](QWidget* parent, const ZoneQuestion& question) -> std::optional<QByteArray> {
+      ZonePicker picker(question, QDateTime::currentDateTimeUtc(), parent);
+      picker.show();
+      shot = shooter.save(&picker, "zone-picker");
+      QTest::keyClicks(picker.findChild<QLineEdit*>(QStringLiteral("txtZoneSearch")), QStringLiteral("buenos"));
+      shot = shot && shooter.save(&picker, "zone-picker-search");
+      return std::nullopt;
+    });
+    form->findChild<QPushButton*>(QStringLiteral("cmdMZone"))->click();
+    if (!shot) return 1;
+  }
   form->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
   if (!WaitFor([&] { return program.resultsWindow() && program.resultsWindow()->report() && !program.entryForm(); },
                kWindowTimeoutMs, "the results window with birth times"))

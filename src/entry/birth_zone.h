@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "atlas/atlas_types.h"
+#include "birthtime/birth_time.h"
+#include "contracts/entry_form.h"
 #include "contracts/entry_state.h"
 
 namespace kelvra {
@@ -42,5 +44,42 @@ QString ZoneNote(const std::optional<BirthZone>& zone, bool searching,
 /// "Etc/GMT+5", whose sign is the reverse of what it reads) are left out.
 /// Order is kept.
 QList<QByteArray> PickerZones(const QList<QByteArray>& ids);
+
+/// The region the picker lists a zone under: the first part of its id,
+/// "America" for "America/Argentina/Buenos_Aires"; empty for a fixed offset
+/// ("UTC", "UTC+05:30"), listed last.
+QString ZoneRegion(const QByteArray& id);
+
+/// A zone's name under its region, with blanks for underscores: "Oslo",
+/// "Argentina / Buenos Aires"; a fixed offset as it is, "UTC+05:30".
+QString ZoneDisplayName(const QByteArray& id);
+
+/// The picker's order: by region, fixed offsets last and from west to east;
+/// within a region by id.
+bool ZoneListedBefore(const QByteArray& a, const QByteArray& b);
+
+/// The zone's offset from UT at a local clock time. Where the clocks went
+/// back or jumped over the time, the standard time's offset; nothing for an
+/// unknown zone or a day that does not exist.
+std::optional<int> ZoneOffsetAtClock(const QByteArray& id, const LocalBirthTime& local);
+
+/// An offset as the picker shows it: "UTC+01:00", "UTC-03:00".
+QString ZoneOffsetName(int offsetSeconds);
+
+/// The birth date and time as entered, or nothing while they are no moment
+/// (31 February).
+std::optional<LocalBirthTime> EnteredBirthTime(const PersonEntries& entries);
+
+/// Text as the picker's search compares it: case and accents dropped,
+/// underscores, slashes and runs of blanks one blank, trimmed.
+QString FoldForZoneSearch(const QString& text);
+
+/// What the search looks in for one zone, folded: its id, its name and its
+/// offset ("+05:30").
+QString ZoneSearchText(const QByteArray& id, const QString& offsetText);
+
+/// Whether every word of the folded search is found in a zone's search text;
+/// an empty search matches every zone.
+bool MatchesZoneSearch(const QString& foldedSearch, const QString& searchText);
 
 }  // namespace kelvra

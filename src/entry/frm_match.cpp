@@ -808,9 +808,8 @@ void frmMatch::pickZone(Person person) {
   QList<QByteArray> atlasZones;
   for (const std::string& zone : AtlasIndexNow().TimeZones()) atlasZones << QByteArray::fromStdString(zone);
   std::optional<BirthZone>& zone = director_.entryState().zone(person);
-  const words::PersonWords& whose = person == Person::Male ? words::kMan : words::kWoman;
-  const ZoneQuestion question{Text(words::kZonePrompt, {Tr(whose.adjective)}),
-                              PickerZones(ZoneIdsForPicker(atlasZones)), zone ? zone->id : QByteArray()};
+  const ZoneQuestion question{person, PickerZones(ZoneIdsForPicker(atlasZones)), zone ? zone->id : QByteArray(),
+                              EnteredBirthTime(entries(person))};
   const std::optional<QByteArray> picked = PickZone(this, question);
   if (!picked) return;
   zone = ZonePickedByHand(*picked);

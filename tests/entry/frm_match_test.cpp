@@ -841,6 +841,37 @@ TEST_F(MatchForm, EditingThePlaceByHandDropsTheAtlasZoneButNotAPickedOne) {
   EXPECT_FALSE(director.state.zone(Person::Male));
 }
 
+TEST_F(MatchForm, TheZoneListIsAskedAtTheBirthTimeEntered) {
+  FillComplete();
+  form->useAtlasPlace(Person::Male, Oslo());
+  utOption()->click();
+  const struct {
+    int day, month;
+    bool moment;
+  } rows[] = {{13, 7, true}, {31, 2, false}};
+  for (const auto& row : rows) {
+    PersonEntries male = form->entries(Person::Male);
+    male.day = row.day, male.month = row.month, male.hour = 14, male.minute = 30;
+    form->setEntries(Person::Male, male);
+    std::optional<ZoneQuestion> asked;
+    const ScopedZonePickFunction pick([&](QWidget*, const ZoneQuestion& question) {
+      asked = question;
+      return std::nullopt;
+    });
+    form->findChild<QPushButton*>("cmdMZone")->click();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->person, Person::Male);
+    EXPECT_EQ(asked->current, "Europe/Oslo");
+    ASSERT_EQ(asked->birth.has_value(), row.moment) << row.day << "." << row.month;
+    if (row.moment) {
+      EXPECT_EQ(std::tie(asked->birth->year, asked->birth->month, asked->birth->day, asked->birth->hour,
+                         asked->birth->minute),
+                std::tuple(1985, 7, 13, 14, 30));
+    }
+  }
+  EXPECT_EQ(director.state.zone(Person::Male), ZoneOfAtlasPlace(Oslo()));  // cancelled: the zone stays
+}
+
 TEST_F(MatchForm, TypedCoordinatesTakeTheNearestAtlasPlacesZone) {
   form->setEntries(Person::Male, testing::MakeEntries({.latDeg = "70", .latMin = "40", .longDeg = "23",
                                                        .longMin = "41", .city = "Hammerfest"}));
