@@ -352,11 +352,14 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
   writer.write(Text(words::kDeclination), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
   const QString male = Text(scene.maleName.empty() ? Tr(words::kMan.nameless) : scene.maleName);
   const QString female = Text(scene.femaleName.empty() ? Tr(words::kWoman.nameless) : scene.femaleName);
-  // Each name over its side of the strip, on two lines when it must.
+  // Each name over its side of the strip, on two lines when it must, both
+  // at the size the longer one takes.
   const qreal room = w::kStripRight - w::kStripAxisX - 12;
   static_assert(w::kStripAxisX - w::kStripLeft == w::kStripRight - w::kStripAxisX);
+  const int size = std::min(FitName(male, Font(11, true), 9, room, 2).font.pixelSize(),
+                            FitName(female, Font(11, true), 9, room, 2).font.pixelSize());
   const auto name = [&](const QString& text, qreal x, Qt::Alignment align, const QColor& colour) {
-    const FittedName fitted = FitName(text, Font(11, true), 9, room, 2);
+    const FittedName fitted = FitName(text, Font(size, true), 9, room, 2);
     const qreal step = fitted.font.pixelSize() * 1.25;
     qreal y = 60 - step * qreal(fitted.lines.size() - 1) / 2;
     for (const QString& line : fitted.lines) {
@@ -404,16 +407,21 @@ void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
   const std::string male = scene.maleName.empty() ? Tr(words::kMan.noun) : scene.maleName;
   const std::string female = scene.femaleName.empty() ? Tr(words::kWoman.noun) : scene.femaleName;
   // Each line in the corner above the wheel, up to a gap before the zodiac
-  // ring and the Midheaven's dot beside it at the line's lowest row.
+  // ring and the Midheaven's dot beside it at the line's lowest row; both
+  // at the size the tighter one takes.
+  const QString inner = Text(words::kInnerRing, {male}), outer = Text(words::kOuterRing, {female});
+  const auto room = [](qreal y) {
+    const qreal half = 13 * 0.6;
+    return CircleLeftEdge(y - half, y + half, w::kZodiacOuter + 8) - 6 - 12;
+  };
+  const int size = std::min(FitName(inner, Font(13, true), 10, room(22)).font.pixelSize(),
+                            FitName(outer, Font(13, true), 10, room(42)).font.pixelSize());
   const auto ringLine = [&](const QString& text, qreal y, const QColor& colour) {
-    const QFont largest = Font(13, true);
-    const qreal half = largest.pixelSize() * 0.6;
-    const qreal room = CircleLeftEdge(y - half, y + half, w::kZodiacOuter + 8) - 6 - 12;
-    const FittedName fitted = FitName(text, largest, 10, room);
+    const FittedName fitted = FitName(text, Font(size, true), 10, room(y));
     writer.write(fitted.lines.value(0), fitted.font, {12, y}, Qt::AlignLeft, colour);
   };
-  ringLine(Text(words::kInnerRing, {male}), 22, kMale);
-  ringLine(Text(words::kOuterRing, {female}), 42, kFemale);
+  ringLine(inner, 22, kMale);
+  ringLine(outer, 42, kFemale);
   const struct {
     ContactTone tone;
     Template legend;
@@ -439,14 +447,14 @@ FittedName FitName(const QString& text, const QFont& largest, int smallestPixels
   const auto fits = [&](const QStringList& lines, const QFontMetricsF& metrics) {
     return std::all_of(lines.begin(), lines.end(), [&](const QString& l) { return metrics.horizontalAdvance(l) <= width; });
   };
-  // One line at the largest size that takes it, then more lines.
-  for (int lines = 1; lines <= std::max(maxLines, 1); ++lines) {
-    for (int pixels = top; pixels >= smallestPixels; --pixels) {
-      font.setPixelSize(pixels);
-      const QFontMetricsF metrics(font);
-      const QStringList set = lines == 1 ? QStringList{text} : Wrapped(text, metrics, width);
-      if (set.size() <= lines && fits(set, metrics)) return {set, font};
-    }
+  // The largest size that takes it, on one line if it can: a second line
+  // reads better than a smaller size.
+  for (int pixels = top; pixels >= smallestPixels; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font);
+    if (fits({text}, metrics)) return {{text}, font};
+    const QStringList set = Wrapped(text, metrics, width);
+    if (maxLines > 1 && set.size() <= maxLines && fits(set, metrics)) return {set, font};
   }
   // Too long at the smallest size: the lines that fit, the last cut short.
   font.setPixelSize(smallestPixels);

@@ -57,9 +57,9 @@ struct FittedName {
   QFont font;
 };
 
-/// `text` set within `width`: on one line at the largest pixel size from
-/// `largest`'s down to `smallestPixels` that takes it, else broken at its
-/// spaces onto up to `maxLines` lines, else at the smallest size with its
+/// `text` set within `width`: at the largest pixel size from `largest`'s
+/// down to `smallestPixels` that takes it on one line or, broken at its
+/// spaces, on up to `maxLines` lines; else at the smallest size with its
 /// last line cut short by an ellipsis. No line is wider than `width`.
 FittedName FitName(const QString& text, const QFont& largest, int smallestPixels, qreal width, int maxLines = 1);
 
