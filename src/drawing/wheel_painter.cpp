@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <array>
 #include <cmath>
+#include <numbers>
 
 #include "vocabulary/common_words.h"
 #include "vocabulary/wheel_words.h"
@@ -153,10 +155,9 @@ class Writer {
   // Text along the radius at `angle`, centred at `radius`, reading outwards
   // on the right half of the wheel and inwards on the left, never upside down.
   void writeRadial(const QString& text, const QFont& font, double angle, double radius, const QColor& colour) {
-    const bool left = angle > 90 && angle < 270;
     painter_.save();
     painter_.translate(At(angle, radius));
-    painter_.rotate(left ? 180 - angle : -angle);
+    painter_.rotate(RadialTextTurn(angle));
     write(text, font, {0, 0}, Qt::AlignHCenter, colour);
     painter_.restore();
   }
@@ -202,13 +203,39 @@ QString Fitted(const QString& text, const QFont& font, qreal width) {
   return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
 }
 
+// `text` broken at its spaces into lines no wider than `width` where the
+// words allow; a word wider than that stays whole on its line.
+QStringList Wrapped(const QString& text, const QFontMetricsF& metrics, qreal width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+    const QString longer = line.isEmpty() ? word : line + u' ' + word;
+    if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+      line = longer;
+    } else {
+      lines.append(line);
+      line = word;
+    }
+  }
+  if (!line.isEmpty()) lines.append(line);
+  return lines;
+}
+
 void Circle(QPainter& p, double radius, const QPen& pen) {
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(w::kCentreX, w::kCentreY), radius, radius);
 }
 
-void DrawZodiac(QPainter& p, Writer& writer, double ascendant) {
+// The lines of the Ascendant, the Descendant, the Midheaven and the Imum
+// Coeli: they cross the zodiac ring.
+std::array<double, 4> Axes(const WheelScene& scene) {
+  return {scene.cuspAngles[1], scene.cuspAngles[4], scene.cuspAngles[7], scene.cuspAngles[10]};
+}
+
+void DrawZodiac(QPainter& p, Writer& writer, const WheelScene& scene) {
+  const double ascendant = scene.ascendant;
+  const std::array<double, 4> axes = Axes(scene);
   static const char16_t kSigns[12] = {u'\u2648', u'\u2649', u'\u264A', u'\u264B', u'\u264C', u'\u264D',
                                       u'\u264E', u'\u264F', u'\u2650', u'\u2651', u'\u2652', u'\u2653'};
   const QRectF outer(w::kCentreX - w::kZodiacOuter, w::kCentreY - w::kZodiacOuter, 2 * w::kZodiacOuter,
@@ -227,7 +254,13 @@ void DrawZodiac(QPainter& p, Writer& writer, double ascendant) {
     p.drawLine(At(start, w::kZodiacInner), At(start, w::kZodiacOuter));
     // U+FE0E: the text form, never a colour emoji.
     const QString glyph = QString(QChar(kSigns[sign])) + QChar(0xFE0E);
-    writer.write(glyph, Font(24), At(start + 15, (w::kZodiacInner + w::kZodiacOuter) / 2), Qt::AlignHCenter,
+    const QFont glyphFont = Font(24);
+    // The glyph keeps clear of an axis by its half diagonal and a gap, as
+    // an angle on the band's middle.
+    const QRectF box = OutlineOf(glyph, glyphFont).boundingRect();
+    const double radius = (w::kZodiacInner + w::kZodiacOuter) / 2;
+    const double clearance = (std::hypot(box.width(), box.height()) / 2 + 2) / radius * 180 / std::numbers::pi;
+    writer.write(glyph, glyphFont, At(SignGlyphAngle(start, axes, clearance), radius), Qt::AlignHCenter,
                  kElementInk[sign % 4]);
   }
   // A tick every degree, longer every five, on the ring's inner edge.
@@ -256,12 +289,14 @@ void DrawHouses(QPainter& p, Writer& writer, const WheelScene& scene) {
     const double middle = angle + std::fmod(next - angle + 360, 360.0) / 2;
     writer.write(QString::number(house), Font(9), At(middle, w::kInnerRingInner + 7), Qt::AlignHCenter, kFaint);
   }
-  // The Ascendant's end of its axis as an arrow, the Midheaven's as a dot.
+  // The Ascendant's end of its axis as an arrow, the Midheaven's as a dot,
+  // both outside the zodiac ring so that neither covers a sign.
   const double asc = scene.cuspAngles[1], mc = scene.cuspAngles[10];
+  const double tip = w::kZodiacOuter + 1, base = tip + w::kAscendantArrowLength;
   QPainterPath arrow;
-  arrow.moveTo(At(asc, w::kZodiacOuter + 4));
-  arrow.lineTo(At(asc + 1.6, w::kZodiacOuter - 12));
-  arrow.lineTo(At(asc - 1.6, w::kZodiacOuter - 12));
+  arrow.moveTo(At(asc, tip));
+  arrow.lineTo(At(asc + 1.5, base));
+  arrow.lineTo(At(asc - 1.5, base));
   arrow.closeSubpath();
   p.fillPath(arrow, kMale);
   p.setPen(Qt::NoPen);
@@ -317,11 +352,23 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
   writer.write(Text(words::kDeclination), Font(15, true), {middle, 30}, Qt::AlignHCenter, kInk);
   const QString male = Text(scene.maleName.empty() ? Tr(words::kMan.nameless) : scene.maleName);
   const QString female = Text(scene.femaleName.empty() ? Tr(words::kWoman.nameless) : scene.femaleName);
-  const QFont nameFont = Font(11, true);
-  writer.write(Fitted(male, nameFont, w::kStripAxisX - 12 - w::kStripLeft), nameFont, {w::kStripAxisX - 12, 60},
-               Qt::AlignRight, kMale);
-  writer.write(Fitted(female, nameFont, w::kCanvasWidth - w::kStripAxisX - 12), nameFont, {w::kStripAxisX + 12, 60},
-               Qt::AlignLeft, kFemale);
+  // Each name over its side of the strip, on two lines when it must, both
+  // at the size the longer one takes.
+  const qreal room = w::kStripRight - w::kStripAxisX - 12;
+  static_assert(w::kStripAxisX - w::kStripLeft == w::kStripRight - w::kStripAxisX);
+  const int size = std::min(FitName(male, Font(11, true), 9, room, 2).font.pixelSize(),
+                            FitName(female, Font(11, true), 9, room, 2).font.pixelSize());
+  const auto name = [&](const QString& text, qreal x, Qt::Alignment align, const QColor& colour) {
+    const FittedName fitted = FitName(text, Font(size, true), 9, room, 2);
+    const qreal step = fitted.font.pixelSize() * 1.25;
+    qreal y = 60 - step * qreal(fitted.lines.size() - 1) / 2;
+    for (const QString& line : fitted.lines) {
+      writer.write(line, fitted.font, {x, y}, align, colour);
+      y += step;
+    }
+  };
+  name(male, w::kStripAxisX - 12, Qt::AlignRight, kMale);
+  name(female, w::kStripAxisX + 12, Qt::AlignLeft, kFemale);
 
   // The scale: a tick every 5 degrees, north up, the equator marked.
   p.setPen(QPen(kInk, 1));
@@ -359,11 +406,22 @@ void DrawStrip(QPainter& p, Writer& writer, const WheelScene& scene) {
 void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
   const std::string male = scene.maleName.empty() ? Tr(words::kMan.noun) : scene.maleName;
   const std::string female = scene.femaleName.empty() ? Tr(words::kWoman.noun) : scene.femaleName;
-  // The corner above the wheel holds some 330 units at its top line.
-  const QFont nameFont = Font(13, true);
-  writer.write(Fitted(Text(words::kInnerRing, {male}), nameFont, 320), nameFont, {12, 22}, Qt::AlignLeft, kMale);
-  writer.write(Fitted(Text(words::kOuterRing, {female}), nameFont, 290), nameFont, {12, 42}, Qt::AlignLeft,
-               kFemale);
+  // Each line in the corner above the wheel, up to a gap before the zodiac
+  // ring and the Midheaven's dot beside it at the line's lowest row; both
+  // at the size the tighter one takes.
+  const QString inner = Text(words::kInnerRing, {male}), outer = Text(words::kOuterRing, {female});
+  const auto room = [](qreal y) {
+    const qreal half = 13 * 0.6;
+    return CircleLeftEdge(y - half, y + half, w::kZodiacOuter + 8) - 6 - 12;
+  };
+  const int size = std::min(FitName(inner, Font(13, true), 10, room(22)).font.pixelSize(),
+                            FitName(outer, Font(13, true), 10, room(42)).font.pixelSize());
+  const auto ringLine = [&](const QString& text, qreal y, const QColor& colour) {
+    const FittedName fitted = FitName(text, Font(size, true), 10, room(y));
+    writer.write(fitted.lines.value(0), fitted.font, {12, y}, Qt::AlignLeft, colour);
+  };
+  ringLine(inner, 22, kMale);
+  ringLine(outer, 42, kFemale);
   const struct {
     ContactTone tone;
     Template legend;
@@ -383,6 +441,33 @@ void DrawLegend(QPainter& p, Writer& writer, const WheelScene& scene) {
 
 }  // namespace
 
+FittedName FitName(const QString& text, const QFont& largest, int smallestPixels, qreal width, int maxLines) {
+  const int top = std::max(largest.pixelSize(), smallestPixels);
+  QFont font = largest;
+  const auto fits = [&](const QStringList& lines, const QFontMetricsF& metrics) {
+    return std::all_of(lines.begin(), lines.end(), [&](const QString& l) { return metrics.horizontalAdvance(l) <= width; });
+  };
+  // The largest size that takes it, on one line if it can: a second line
+  // reads better than a smaller size.
+  for (int pixels = top; pixels >= smallestPixels; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font);
+    if (fits({text}, metrics)) return {{text}, font};
+    const QStringList set = Wrapped(text, metrics, width);
+    if (maxLines > 1 && set.size() <= maxLines && fits(set, metrics)) return {set, font};
+  }
+  // Too long at the smallest size: the lines that fit, the last cut short.
+  font.setPixelSize(smallestPixels);
+  const QFontMetricsF metrics(font);
+  QStringList set = Wrapped(text, metrics, width);
+  if (maxLines < 2 || set.size() < maxLines || !fits(set.mid(0, maxLines - 1), metrics))
+    return {{metrics.elidedText(text, Qt::ElideRight, width)}, font};
+  const QString rest = set.mid(maxLines - 1).join(u' ');
+  set = set.mid(0, maxLines - 1);
+  set.append(metrics.elidedText(rest, Qt::ElideRight, width));
+  return {set, font};
+}
+
 QTransform WheelTransform(const QRectF& target) {
   const qreal scale = std::min(target.width() / w::kCanvasWidth, target.height() / w::kCanvasHeight);
   QTransform transform;
@@ -399,7 +484,7 @@ void PaintWheel(QPainter& painter, const WheelScene& scene, const QRectF& target
   painter.setTransform(WheelTransform(target), true);
   Writer writer(painter, text);
 
-  DrawZodiac(painter, writer, scene.ascendant);
+  DrawZodiac(painter, writer, scene);
   Circle(painter, w::kOuterRingInner, QPen(kInk, 1));
   DrawHouses(painter, writer, scene);
   DrawRing(painter, writer, scene.female, w::kOuterRingInner, w::kZodiacInner, kFemale, true);

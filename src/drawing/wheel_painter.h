@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "wheel/wheel_scene.h"
@@ -48,6 +50,18 @@ QByteArray WheelSvg(const WheelScene& scene, const WheelFileInfo& info);
 /// Writes the drawing to a one-page landscape PDF, its text kept as text and
 /// `info` in its properties; false when the file cannot be written.
 bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const WheelFileInfo& info);
+
+/// A name set in its room: its lines and the font they take.
+struct FittedName {
+  QStringList lines;
+  QFont font;
+};
+
+/// `text` set within `width`: at the largest pixel size from `largest`'s
+/// down to `smallestPixels` that takes it on one line or, broken at its
+/// spaces, on up to `maxLines` lines; else at the smallest size with its
+/// last line cut short by an ellipsis. No line is wider than `width`.
+FittedName FitName(const QString& text, const QFont& largest, int smallestPixels, qreal width, int maxLines = 1);
 
 /// The outline of an aspect symbol that fonts seldom have (sextile,
 /// semisextile, quincunx, sesquiquadrate: U+26B9 to U+26BC) in a box of

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
+#include <optional>
 
 namespace kelvra {
 
@@ -112,6 +113,42 @@ std::vector<double> SpreadAlong(std::span<const double> positions, double separa
   std::vector<double> labels(n);
   for (std::size_t k = 0; k < n; ++k) labels[order[k]] = spread[k];
   return labels;
+}
+
+double SignGlyphAngle(double signStart, std::span<const double> axes, double clearance) {
+  const double middle = 15;  // all in degrees from the sign's start
+  std::vector<double> across;
+  for (double axis : axes) across.push_back(Turn(axis - signStart));
+  const auto clear = [&](double at) {
+    if (at < clearance - 1e-9 || at > 30 - clearance + 1e-9) return false;
+    // Measured round the circle, so an axis just before the sign counts too.
+    return std::all_of(across.begin(), across.end(), [&](double a) {
+      const double apart = std::fabs(a - at);
+      return std::min(apart, 360 - apart) >= clearance - 1e-9;
+    });
+  };
+  if (clear(middle)) return Turn(signStart + middle);
+  std::optional<double> best;
+  for (double a : across)
+    for (double at : {a - clearance, a + clearance})
+      if (clear(at) && (!best || std::fabs(at - middle) < std::fabs(*best - middle))) best = at;
+  return Turn(signStart + best.value_or(middle));
+}
+
+double RadialTextTurn(double angle) {
+  const double turned = Turn(angle);
+  // Outwards is a turn of -angle; on the left half that would read leftwards
+  // and upside down, so the text turns half a circle further and reads inwards.
+  if (turned <= 90) return -turned;
+  if (turned < 270) return 180 - turned;
+  return 360 - turned;
+}
+
+double CircleLeftEdge(double top, double bottom, double radius) {
+  const double nearest = std::clamp(wheel::kCentreY, std::min(top, bottom), std::max(top, bottom));
+  const double dy = std::fabs(nearest - wheel::kCentreY);
+  if (dy >= radius) return wheel::kCanvasWidth;
+  return wheel::kCentreX - std::sqrt(radius * radius - dy * dy);
 }
 
 double DistanceToSegment(CanvasPoint p, CanvasPoint a, CanvasPoint b) {

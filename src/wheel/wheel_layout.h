@@ -28,6 +28,10 @@ inline constexpr double kStripAxisX = 915;
 inline constexpr double kStripTop = 90;
 inline constexpr double kStripBottom = 670;
 inline constexpr double kStripLabelSeparation = 19;  ///< canvas units between neighbouring labels
+/// The Ascendant's arrow lies outside the zodiac ring, its tip on the ring,
+/// so it never covers a sign; the canvas's edge leaves it room at 9 o'clock.
+inline constexpr double kAscendantArrowLength = 16;
+static_assert(kCentreX - kZodiacOuter >= kAscendantArrowLength + 4);
 }  // namespace wheel
 
 /// A position on the canvas.
@@ -57,6 +61,23 @@ std::vector<double> SpreadAround(std::span<const double> angles, double separati
 /// fit), in the marks' order (equal positions in the order given), within
 /// the bounds, each as near its mark as that allows. In the order given.
 std::vector<double> SpreadAlong(std::span<const double> positions, double separation, double low, double high);
+
+/// Where the glyph of the sign starting at wheel angle `signStart` goes:
+/// the sign's middle, or, when one of the `axes` (wheel angles of lines
+/// across the zodiac ring) passes within `clearance` degrees of it, the
+/// place within the sign nearest the middle that keeps `clearance` from
+/// every axis and from the sign's edges. The middle when no place does.
+double SignGlyphAngle(double signStart, std::span<const double> axes, double clearance);
+
+/// The turn, in degrees clockwise on the canvas, that lays a text's baseline
+/// along the radius at `angle`: reading outwards on the right half of the
+/// wheel and inwards on the left, so that no text reads upside down
+/// (upright text turned by it never runs leftwards). In -90..90.
+double RadialTextTurn(double angle);
+
+/// The left-most canvas x of the circle of `radius` round the wheel's centre
+/// within the rows from `top` to `bottom`; kCanvasWidth when they miss it.
+double CircleLeftEdge(double top, double bottom, double radius);
 
 /// The distance from `p` to the segment from `a` to `b`.
 double DistanceToSegment(CanvasPoint p, CanvasPoint a, CanvasPoint b);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Two couples whose pictures are kept as references: one from mid latitudes,
-// and one whose man was born past the polar circle (Porphyry cusps).
+// a name too long for one line over the strip, and one whose man was born
+// past the polar circle (Porphyry cusps).
 #pragma once
 
 #include "charts/swiss_ephemeris.h"
@@ -33,7 +34,7 @@ struct FixedCouple {
 
 inline const FixedCouple kFixedCouples[] = {
     {"london", FixedBirth("Arthur", "13", 7, "1985", 14, 30, 51, LatitudeDirection::North, 0, LongitudeDirection::West),
-     FixedBirth("Guinevere", "2", 2, "1987", 6, 5, 48, LatitudeDirection::North, 2, LongitudeDirection::East)},
+     FixedBirth("Guinevere of Camelot", "2", 2, "1987", 6, 5, 48, LatitudeDirection::North, 2, LongitudeDirection::East)},
     {"tromso", FixedBirth("Ola", "21", 12, "1979", 23, 50, 70, LatitudeDirection::North, 19, LongitudeDirection::East),
      FixedBirth("Kari", "1", 6, "1981", 12, 0, 59, LatitudeDirection::North, 10, LongitudeDirection::East)},
 };

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPainterPath>
 #include <QPainter>
 #include <QProcess>
 #include <QRawFont>
@@ -156,7 +157,56 @@ TEST(WheelPicture, ExtremeInputsDraw) {
     int inked = 0;
     for (int x = kSize.width() / 2; x < kSize.width() * 0.7; ++x) inked += drawn.pixel(x, 16) != qRgb(255, 255, 255);
     EXPECT_EQ(inked, 0) << couple.name;
+    // Nor past the sides of the declination strip, over which they stand.
+    const double scale = kSize.width() / wheel::kCanvasWidth;
+    int past = 0;
+    for (int y = int(44 * scale); y <= int(70 * scale); ++y)
+      for (int x = int(750 * scale); x < kSize.width(); ++x)
+        if (x < (wheel::kStripLeft - 1) * scale || x > (wheel::kStripRight + 1) * scale)
+          past += drawn.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_EQ(past, 0) << couple.name;
   }
+}
+
+// A name of any length stays within its room: smaller, then on more lines,
+// then cut short with an ellipsis; nothing is lost without one.
+TEST(WheelPicture, NamesFitTheirRoom) {
+  const QString names[] = {QString(),
+                           QStringLiteral("Ola"),
+                           QStringLiteral("Guinevere"),
+                           QStringLiteral("Guinevere of Camelot"),
+                           QStringLiteral("Inner ring: Guinevere Pendragon of Camelot"),
+                           QStringLiteral("Guinevere of Camelot, Queen of the Britons and of the Round Table"),
+                           QString(300, u'W'),
+                           QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwww Smith"),
+                           QStringLiteral("Jo Smith-Wwwwwwwwwwwwwwwwwwwwwwwwwwww")};
+  QFont largest(QStringLiteral("DejaVu Sans"));
+  largest.setPixelSize(11);
+  largest.setBold(true);
+  for (const QString& name : names)
+    for (qreal width : {60.0, 113.0, 262.0})
+      for (int maxLines : {1, 2}) {
+        const FittedName fitted = FitName(name, largest, 9, width, maxLines);
+        const std::string what = name.left(40).toStdString() + " in " + std::to_string(width);
+        ASSERT_GE(fitted.lines.size(), 1) << what;
+        EXPECT_LE(fitted.lines.size(), maxLines) << what;
+        EXPECT_GE(fitted.font.pixelSize(), 9) << what;
+        EXPECT_LE(fitted.font.pixelSize(), 11) << what;
+        EXPECT_TRUE(fitted.font.bold()) << what;
+        for (const QString& line : fitted.lines) {
+          EXPECT_LE(QFontMetricsF(fitted.font).horizontalAdvance(line), width) << what;
+          QPainterPath ink;
+          ink.addText(0, 0, fitted.font, line);
+          EXPECT_LE(ink.boundingRect().right(), width) << what << ": " << line.toStdString();
+        }
+        if (!fitted.lines.last().endsWith(QChar(0x2026))) {
+          EXPECT_EQ(fitted.lines.join(u' '), name) << what;
+        }
+        if (QFontMetricsF(largest).horizontalAdvance(name) <= width) {
+          EXPECT_EQ(fitted.lines, QStringList{name}) << what;
+          EXPECT_EQ(fitted.font.pixelSize(), 11) << what;
+        }
+      }
 }
 
 // Every character the drawing writes is in DejaVu Sans, or is one of the four

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <random>
 
@@ -98,6 +99,56 @@ TEST(WheelLayout, LabelsAlongALineKeepOrderSeparationAndBounds) {
       }
     }
   }
+}
+
+// A sign's glyph keeps clear of the axes crossing the zodiac ring, staying
+// in its sign and as near its middle as that allows.
+TEST(WheelLayout, SignGlyphsStepAsideFromTheAxes) {
+  const struct {
+    double start;
+    std::vector<double> axes;
+    double clearance, glyph;
+  } rows[] = {
+      {30, {180, 270, 0, 90}, 3, 45},   // no axis in the sign: its middle
+      {179, {180, 0, 90, 270}, 3, 194},  // an axis near the sign's start
+      {164, {180, 0, 90, 270}, 3, 177},  // past the middle: to the roomier side
+      {166, {180, 0, 90, 270}, 3, 183},
+      {350, {6, 186}, 3, 3},             // the sign runs over 0 degrees
+      {0, {14, 18}, 3, 11},              // two axes in one sign, as far north
+      {0, {15}, 14, 15},                 // no room either side: the middle
+      {0, {}, 3, 15},
+  };
+  for (const auto& row : rows)
+    EXPECT_NEAR(SignGlyphAngle(row.start, row.axes, row.clearance), row.glyph, kExact) << row.start;
+}
+
+// Text along a radius never reads upside down: its baseline never runs
+// leftwards, and it lies along the radius.
+TEST(WheelLayout, RadialTextReadsUpright) {
+  const struct {
+    double angle, turn;
+  } rows[] = {{0, 0},     {45, -45},  {90, -90},  {135, 45},  {180, 0},   {225, -45},
+              {269, -89}, {270, 90},  {315, 45},  {360, 0},   {-45, 45},  {585, -45}};
+  for (const auto& row : rows) EXPECT_NEAR(RadialTextTurn(row.angle), row.turn, kExact) << row.angle;
+  for (double angle = -720; angle <= 720; angle += 0.25) {
+    const double turn = RadialTextTurn(angle) * std::numbers::pi / 180, a = angle * std::numbers::pi / 180;
+    EXPECT_GE(std::cos(turn), -kExact) << angle;       // the baseline's x on the canvas
+    EXPECT_NEAR(std::sin(a + turn), 0, kExact) << angle;  // across the radius (cos a, -sin a): nothing
+  }
+}
+
+TEST(WheelLayout, CircleLeftEdgeOverRows) {
+  const struct {
+    double top, bottom, radius, x;
+  } rows[] = {
+      {370, 390, 100, 280},                 // rows through the centre: the widest
+      {390, 370, 100, 280},                 // in either order
+      {80, 180, 250, 230},                  // above: the row nearest the centre counts
+      {620, 580, 250, 230},                 // and below
+      {80, 180, 200, wheel::kCanvasWidth},  // rows that miss the circle
+  };
+  for (const auto& row : rows)
+    EXPECT_NEAR(CircleLeftEdge(row.top, row.bottom, row.radius), row.x, kExact) << row.top << ' ' << row.bottom;
 }
 
 CoupleCharts RandomCharts(std::mt19937& random) {
