@@ -9,7 +9,13 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QDir>
 #include <QSvgRenderer>
 #include <QPushButton>
 #include <QTableWidget>
@@ -128,16 +134,21 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
   for (const auto& c : cases) {
     QStringList messages;
     PdfSaveQuestion asked;
+    const ScopedLastSaveFolder lastFolder(folder.path());
     const ScopedMessageFunction messageStub([&](QWidget*, const QString& text) { messages << text; });
     const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion& question) {
       asked = question;
-      return c.answer;
+      return SaveAnswer{c.answer};
     });
     frmWhy window(SampleContent());
     window.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
-    EXPECT_EQ(asked.suggestedName, QStringLiteral("Kelvra explanation.pdf")) << c.name;
+    EXPECT_EQ(asked.suggestedName, folder.filePath(QStringLiteral("Arthur and Guinevere - explanation.pdf"))) << c.name;
+    EXPECT_FALSE(asked.offerBirthData) << c.name;
     EXPECT_EQ(messages.size(), c.messages) << c.name;
     EXPECT_EQ(QFile::exists(c.answer), c.written) << c.name;
+    EXPECT_EQ(window.statusLabel()->text(),
+              c.written ? "Explanation saved to " + QDir::toNativeSeparators(c.answer) : QString())
+        << c.name;
     if (!c.written) continue;
     const QString text = testing::PdfToolOutput(QStringLiteral("pdftotext"), c.answer);
     for (const char* expected : {"Why this result: Arthur and Guinevere", "What takes most away from harmony",
@@ -281,10 +292,13 @@ TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {
     const QString file = folder.filePath(QLatin1String(c.name));
     QStringList messages;
     const ScopedMessageFunction messageStub([&](QWidget*, const QString& text) { messages << text; });
-    const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion&) { return file; });
+    const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion&) { return SaveAnswer{file}; });
     frmWhy window(SampleContent());
     window.cmdSaveChart_Click();
     EXPECT_EQ(messages.size(), c.messages) << c.name;
+    EXPECT_EQ(window.statusLabel()->text(),
+              c.messages ? QString() : "Chart saved to " + QDir::toNativeSeparators(file))
+        << c.name;
     if (c.readable) {
       EXPECT_TRUE(c.readable(file)) << c.name;
     } else {
@@ -293,22 +307,78 @@ TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {
   }
 }
 
-// The preview's document: the report page as printed, then the chart.
-TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChart) {
+// pdfinfo's "Page N size" line: "842 x 595 pts (A4)" for a landscape A4.
+QString PageSize(const QString& file, int page) {
+  QProcess pdfinfo;
+  const QString number = QString::number(page);
+  pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number, file});
+  pdfinfo.waitForFinished(30000);
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^Page\\s+%1 size:\\s+(.*)$").arg(page), QRegularExpression::MultilineOption)
+          .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+  return match.captured(1).trimmed();
+}
+
+// The preview's document: the report page as printed, portrait, then the
+// chart under its heading, landscape; without a report, the chart turned on
+// the page begun portrait.
+TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChartLandscape) {
   QTemporaryDir folder;
-  for (const bool withReport : {true, false}) {
+  const struct {
+    bool withReport;
+    int pages;
+    const char* chartPage;
+  } cases[] = {{true, 2, "842 x 595 pts (A4)"}, {false, 1, "595 x 842 pts (A4)"}};
+  for (const auto& c : cases) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(folder.filePath(QStringLiteral("preview.pdf")));
     QWidget page;
     page.resize(200, 300);
     const ReportPagePainter reportPage = [&](QPainter& painter, QPrinter& target) {
       DrawPageImage(page, painter, target);
-      return withReport;
+      return c.withReport;
     };
-    ASSERT_TRUE(PrintChartDocument(printer, SampleContent().chart, reportPage));
-    EXPECT_EQ(testing::PdfPageCount(printer.outputFileName()), withReport ? 2 : 1);
+    ASSERT_TRUE(PrintChartDocument(printer, SampleContent().chart, QStringLiteral("Heading of the couple"), reportPage));
+    const QString file = printer.outputFileName();
+    EXPECT_EQ(testing::PdfPageCount(file), c.pages) << c.withReport;
+    if (c.withReport) {
+      EXPECT_EQ(PageSize(file, 1), QStringLiteral("595 x 842 pts (A4)"));
+    }
+    EXPECT_EQ(PageSize(file, c.pages), QLatin1String(c.chartPage)) << c.withReport;
+    EXPECT_TRUE(testing::PdfToolOutput(QStringLiteral("pdftotext"), file).contains(QStringLiteral("Heading of the couple")))
+        << c.withReport;
   }
+}
+
+TEST(LandscapeChartPage, TurnsThePageWhereTheDeviceShowsIt) {
+  const struct {
+    bool afterReport, pagesKeepTheirLayout, landscape;
+  } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}, {false, false, true}};
+  for (const auto& c : cases)
+    EXPECT_EQ(LandscapeChartPage(c.afterReport, c.pagesKeepTheirLayout), c.landscape)
+        << c.afterReport << c.pagesKeepTheirLayout;
+}
+
+TEST(frmWhy, PreviewOpensLargeWithTheWholePageInView) {
+  frmWhy window(SampleContent());
+  window.show();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    seen = true;
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+    const QSize available = window.screen()->availableGeometry().size();
+    EXPECT_GE(dialog->width(), available.width() * 8 / 10);
+    EXPECT_GE(dialog->height(), available.height() * 8 / 10);
+    dialog->reject();
+  });
+  window.cmdPreview_Click();
+  EXPECT_TRUE(seen);
 }
 
 // A semi-sextile reads the same in every place that shows it: its noun in

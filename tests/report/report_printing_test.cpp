@@ -23,7 +23,7 @@ struct PrintingStubs {
   std::function<std::unique_ptr<QPrinter>()> printer = [] { return nullptr; };
 
   ScopedMessageFunction messageStub{[this](QWidget*, const QString& text) { messages << text; }};
-  ScopedSaveFileNameFunction saveStub{[this](QWidget*, const PdfSaveQuestion&) { return ++saveDialogs, saveAnswer; }};
+  ScopedSaveFileNameFunction saveStub{[this](QWidget*, const PdfSaveQuestion&) { return ++saveDialogs, SaveAnswer{saveAnswer}; }};
   ScopedPrinterFunction printerStub{[this] { return printer(); }};
 };
 
