@@ -186,7 +186,10 @@ QString SafeFileName(const QString& name) {
   return base + suffix;
 }
 
-QString LastSaveFolder() { return SaveFolder(); }
+QString LastSaveFolder() {
+  // A folder removed since is no place to suggest.
+  return QFileInfo(SaveFolder()).isDir() ? SaveFolder() : QDir::homePath();
+}
 
 void RememberSaveFolder(const QString& savedFile) { SaveFolder() = QFileInfo(savedFile).absolutePath(); }
 

@@ -73,7 +73,7 @@ QString SafeFileName(const QString& name);
 inline constexpr int kMaxFileNameBytes = 200;
 
 /// The folder the next save dialog opens in: that of the last file saved in
-/// this run, the home folder before any.
+/// this run, the home folder before any or once that folder is gone.
 QString LastSaveFolder();
 
 /// Makes the folder of `savedFile` the one the next save dialog opens in.

@@ -412,3 +412,99 @@ TEST(frmWhy, EveryPlaceUsesTheKindsOwnWords) {
 
 }  // namespace
 }  // namespace kelvra
+
+namespace kelvra {
+namespace {
+
+TEST(CoupleFileName, NamesTheCoupleAndStandsInForAMissingName) {
+  const struct {
+    const char *male, *female, *name;
+  } cases[] = {
+      {"John Smith", "Marie Dubois", "John Smith and Marie Dubois - chart.png"},
+      {"  John Smith\t", "", "John Smith and Woman - chart.png"},
+      {"", "", "Man and Woman - chart.png"},
+      {"AC/DC", "Who? Me", "AC_DC and Who_ Me - chart.png"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CoupleFileName(words::kWhySaveChartFileName, c.male, c.female), QString::fromUtf8(c.name)) << c.name;
+}
+
+WhyContent ContentWithBirthData() {
+  WhyContent content = SampleContent();
+  content.facts.result = {120, -45, -5400, 87, "Good"};
+  BirthData male;
+  male.Name = "Arthur";
+  male.Day = "1";
+  male.Month = 3;
+  male.Year = "1980";
+  male.Hour = 14;
+  male.Minute = 30;
+  male.LatDeg = 51;
+  male.LatMin = 30;
+  male.LongDeg = 0;
+  male.LongMin = 7;
+  male.LongDir = LongitudeDirection::West;
+  male.City = "Springfield";
+  BirthData female;
+  female.Name = "Guinevere";
+  female.Day = "12";
+  female.Month = 7;
+  female.Year = "1982";
+  female.Hour = 9;
+  female.Minute = 5;
+  female.LatDeg = 48;
+  female.LatMin = 51;
+  female.LongDeg = 2;
+  female.LongMin = 21;
+  female.City = "Camelford";
+  content.facts.births = std::array{SavedBirthDataOf(male, std::nullopt), SavedBirthDataOf(female, std::nullopt)};
+  return content;
+}
+
+// Every text the file holds where a reader or a search might find it: its
+// bytes, its properties as read back, and a PDF's text.
+QString FileTexts(const QString& file) {
+  QFile bytes(file);
+  bytes.open(QIODevice::ReadOnly);
+  QString texts = QString::fromUtf8(bytes.readAll());
+  if (file.endsWith(QLatin1String(".png"))) {
+    QImageReader reader(file);
+    texts += reader.text(QStringLiteral("Title")) + u'\n' + reader.text(QStringLiteral("Description"));
+  } else if (file.endsWith(QLatin1String(".pdf"))) {
+    texts += testing::PdfToolOutput(QStringLiteral("pdftotext"), file);
+  }
+  return texts;
+}
+
+// Each kind carries the title and the figures; the birth data only when the
+// save dialog's box is ticked.
+TEST(frmWhy, SavedChartsCarryTheFiguresAndBirthDataOnlyWhenAsked) {
+  QTemporaryDir folder;
+  const QStringList always{QStringLiteral("Arthur and Guinevere: their two charts"), QStringLiteral("Power: 120"),
+                           QStringLiteral("Harmony: -45"), QStringLiteral("P * H: -5400"),
+                           QStringLiteral("Percentage: 87"), QStringLiteral("Comment: Good")};
+  const QStringList birthData{QStringLiteral("March 1, 1980"), QStringLiteral("14:30"),
+                              QStringLiteral("Springfield"), QString::fromUtf8("51° 30′ N, 0° 7′ W"),
+                              QStringLiteral("July 12, 1982"), QStringLiteral("09:05"),
+                              QStringLiteral("Camelford"), QString::fromUtf8("48° 51′ N, 2° 21′ E")};
+  for (const char* kind : {"png", "svg", "pdf"}) {
+    for (const bool tick : {false, true}) {
+      const QString file = folder.filePath(QStringLiteral("chart%1.%2").arg(tick).arg(QLatin1String(kind)));
+      bool offered = false;
+      const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion& question) {
+        offered = question.offerBirthData;
+        return SaveAnswer{file, tick};
+      });
+      frmWhy window(ContentWithBirthData());
+      window.cmdSaveChart_Click();
+      EXPECT_TRUE(offered) << kind;
+      const QString texts = FileTexts(file);
+      for (const QString& text : always) EXPECT_TRUE(texts.contains(text)) << kind << " " << text.toStdString();
+      for (const QString& text : birthData)
+        EXPECT_EQ(texts.contains(text), tick) << kind << " ticked " << tick << ": " << text.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra
