@@ -34,7 +34,7 @@ bool SaveChartFile(const WheelScene& scene, const QString& fileName, ChartFileKi
 struct SavedBirthData {
   std::string name;
   std::string date;         ///< as the report shows it: "March 1, 1980"
-  std::string time;         ///< the report's birth time row, or the clock time as typed: "14:30"
+  std::string time;         ///< the report's birth time row, or the clock time as typed: "14:30 local time"
   std::string city, state, country;
   std::string coordinates;  ///< as the atlas shows them: "51° 30′ N, 0° 7′ W"
 };

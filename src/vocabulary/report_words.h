@@ -116,7 +116,7 @@ inline constexpr Template kSavedBirthData =
     KELVRA_TR("Saving",
               "%1\nName: %2\nDate of Birth: %3\nBirth time: %4\nCity: %5\nState: %6\nCountry: %7\n"
               "Latitude and longitude: %8");
-/// A birth time as typed, not converted: %1 the hour, %2 its minutes.
-inline constexpr Template kSavedClockTime = KELVRA_TR("Saving", "%1:%2");
+/// A birth time as typed, not converted to UT: %1 the hour, %2 its minutes.
+inline constexpr Template kSavedClockTime = KELVRA_TR("Saving", "%1:%2 local time");
 
 }  // namespace kelvra::words

@@ -155,6 +155,9 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
                                  "Male Mars square female Saturn: -15.38 harmony (strength 10.25)",
                                  "What the percentage says", "Detection", "Rule of Ascendant +2"})
       EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << c.name << ": " << expected;
+    QFile saved(c.answer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Percentage: 0")) << c.name << ": the figures in its properties";
   }
 }
 
