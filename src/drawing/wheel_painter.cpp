@@ -13,6 +13,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/pdf_metadata.h"
 #include "vocabulary/common_words.h"
 #include "vocabulary/wheel_words.h"
 
@@ -546,6 +547,8 @@ bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const Wheel
   QPdfWriter writer(fileName);
   writer.setTitle(info.title);
   writer.setCreator(Text(words::kProgramName));
+  if (!info.description.isEmpty())
+    writer.setDocumentXmpMetadata(PdfXmpMetadata(info.title, info.description, Text(words::kProgramName)));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                                    QPageLayout::Millimeter));
   writer.setResolution(300);

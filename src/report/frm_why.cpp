@@ -11,7 +11,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -100,8 +103,9 @@ QAction* AddShortcut(QWidget* window, QPushButton* button, const QKeySequence& k
 WhyContent MakeWhyContent(const CoupleCharts& charts, const Explanation& explanation, const BirthTimeBand& band,
                           const CompatibilityResult& result, std::string_view maleName, std::string_view femaleName) {
   WhyContent content{DescribeAnalysis(explanation, band, result),
-                     BuildWheelScene(charts, explanation, maleName, femaleName), {}};
+                     BuildWheelScene(charts, explanation, maleName, femaleName), {}, {}};
   content.report.title = WhyTitle(maleName, femaleName);
+  content.facts.result = result;
   for (const ContactExplanation& contact : explanation.contacts) content.contactLines.push_back(ContactLine(contact));
   return content;
 }
@@ -110,17 +114,48 @@ WhyContent ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris) {
   const Explanation explanation = ExplainAnalysis(state.charts, state.startGain);
   const BirthTimeBand band =
       ComputeBirthTimeBand(state.male, state.female, state.charts, state.startGain, state.result, ephemeris);
-  return MakeWhyContent(state.charts, explanation, band, state.result, state.male.Name, state.female.Name);
+  WhyContent content =
+      MakeWhyContent(state.charts, explanation, band, state.result, state.male.Name, state.female.Name);
+  content.facts.births = std::array{SavedBirthDataOf(state.male, state.birthTime(Person::Male)),
+                                    SavedBirthDataOf(state.female, state.birthTime(Person::Female))};
+  return content;
 }
 
-bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const ReportPagePainter& reportPage) {
+bool LandscapeChartPage(bool afterReportPage, bool pagesKeepTheirLayout) {
+  return pagesKeepTheirLayout ? afterReportPage : !afterReportPage;
+}
+
+bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const QString& heading,
+                        const ReportPagePainter& reportPage) {
+  // The report's page is portrait; a layout left by an earlier run of the
+  // preview must not turn it.
+  printer.setPageOrientation(QPageLayout::Portrait);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  if (reportPage && reportPage(painter, printer)) printer.newPage();
-  // The chart across the page's width, at its top.
-  const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-  const QRectF area(page.topLeft(), QSizeF(page.width(), page.width() * wheel::kCanvasHeight / wheel::kCanvasWidth));
-  PaintWheel(painter, chart, area, WheelText::AsText);
+  const bool afterReport = reportPage && reportPage(painter, printer);
+  // The preview records pages as pictures and shows them all in the layout
+  // the printer has last; a PDF or print job starts each page in the layout
+  // the printer has when the page begins.
+  const bool pagesKeepTheirLayout = printer.paintEngine()->type() != QPaintEngine::Picture;
+  if (LandscapeChartPage(afterReport, pagesKeepTheirLayout)) printer.setPageOrientation(QPageLayout::Landscape);
+  if (afterReport && !printer.newPage()) return false;
+
+  QSizeF room = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+  if (room.height() > room.width()) {
+    // A portrait page: the landscape drawing turned a quarter left, to be
+    // read with the sheet turned, as printers print landscape pages.
+    painter.translate(0, room.height());
+    painter.rotate(-90);
+    room.transpose();
+  }
+  // The heading above the chart, the chart in the rest, as large as fits.
+  const QFont font = VerdanaFont(14, true);
+  painter.setFont(QFont(font, painter.device()));
+  const qreal headingHeight = QFontMetricsF(painter.font()).height() * 1.5;
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(0, 0, room.width(), headingHeight), Qt::AlignHCenter | Qt::AlignTop, heading);
+  PaintWheel(painter, chart, QRectF(0, headingHeight, room.width(), room.height() - headingHeight),
+             WheelText::AsText);
   return painter.end();
 }
 
@@ -192,8 +227,17 @@ frmWhy::frmWhy(WhyContent content, ReportPagePainter reportPage, QWidget* parent
   // with Ctrl+F4, which the tool tip would then name.
   AddShortcut(this, cmdClose_, QKeySequence(Qt::CTRL | Qt::Key_W), words::kWhyCloseName);
 
+  // Where the last save went, left of the buttons; a long path is cut
+  // rather than widening the window, and read whole in the tool tip.
+  lblStatus_ = new QLabel;
+  lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+  lblStatus_->setAccessibleDescription(Text(words::kWhyStatusName));
+  lblStatus_->setFont(VerdanaFont(8.25));
+  lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  lblStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
   auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
+  buttons->addWidget(lblStatus_, 1);
   for (QPushButton* button : {cmdSave_, cmdSaveChart_, cmdPreview_, cmdClose_}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);
@@ -325,38 +369,66 @@ void frmWhy::tabChanged() {
   actPreview_->setEnabled(chart);
 }
 
+void frmWhy::showStatus(const QString& text) {
+  lblStatus_->setText(text);
+  lblStatus_->setToolTip(text);
+  SetSpokenName(lblStatus_, text);
+}
+
 void frmWhy::cmdSave_Click() {
   const std::unique_ptr<QTextDocument> document = WhyDocument(content_.report);
   const QString title = QString::fromStdString(content_.report.title);
+  const QString description = CoupleDescription(content_.facts, false);
+  showStatus({});
   // Landscape: the table's twelve columns read without breaking their titles.
-  SavePdfCopy(this, {Text(words::kWhySaveQuestion), Text(words::kWhySaveFileName, {Tr(words::kProgramName)})},
-              [&](const QString& fileName) {
-                return WriteDocumentPdf(*document, fileName, title, QPageLayout::Landscape);
-              });
+  const QString saved = SavePdfCopy(
+      this,
+      {Text(words::kWhySaveQuestion),
+       CoupleFileName(words::kWhySaveFileName, content_.chart.maleName, content_.chart.femaleName)},
+      [&](const QString& fileName) {
+        return WriteDocumentPdf(*document, fileName, title, QPageLayout::Landscape, description);
+      });
+  if (!saved.isEmpty())
+    showStatus(Text(words::kWhyExplanationSaved, {QDir::toNativeSeparators(saved).toStdString()}));
 }
 
 void frmWhy::cmdSaveChart_Click() {
-  const QString fileName = AskSaveFileName(
-      this, {Text(words::kWhySaveChartQuestion), Text(words::kWhySaveChartFileName, {Tr(words::kProgramName)}),
-             Text(words::kWhyChartFileFilter)});
+  PdfSaveQuestion question{Text(words::kWhySaveChartQuestion),
+                           CoupleFileName(words::kWhySaveChartFileName, content_.chart.maleName,
+                                          content_.chart.femaleName),
+                           Text(words::kWhyChartFileFilter)};
+  question.offerBirthData = content_.facts.births.has_value();
+  const SaveAnswer answer = AskSaveFileName(this, question);
+  const QString& fileName = answer.fileName;
   if (fileName.isEmpty()) return;
+  showStatus({});
   const QString shown = QDir::toNativeSeparators(fileName);
   const std::optional<ChartFileKind> kind = ChartFileKindOf(fileName);
   if (!kind) {
     ShowMessage(this, Text(words::kWhyChartFileKindUnknown, {Tr(words::kProgramName)}));
-  } else if (!SaveChartFile(content_.chart, fileName, *kind)) {
+  } else if (!SaveChartFile(content_.chart, fileName, *kind,
+                            ChartFileInfo(content_.chart, content_.facts, answer.includeBirthData))) {
     ShowMessage(this, Text(words::kWhyChartNotSaved, {shown.toStdString()}));
+  } else {
+    RememberSaveFolder(fileName);
+    showStatus(Text(words::kWhyChartSaved, {shown.toStdString()}));
   }
 }
 
 void frmWhy::cmdPreview_Click() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(QString::fromStdString(WheelTitle(content_.chart.maleName, content_.chart.femaleName)));
+  const QString heading = QString::fromStdString(WheelTitle(content_.chart.maleName, content_.chart.femaleName));
+  printer.setDocName(heading);
   QPrintPreviewDialog dialog(&printer, this);
   dialog.setWindowTitle(Text(words::kWhyPreviewTitle, {Tr(words::kProgramName)}));
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { PrintChartDocument(*target, content_.chart, reportPage_); });
+          [this, heading](QPrinter* target) { PrintChartDocument(*target, content_.chart, heading, reportPage_); });
+  // Large, the whole page in view: at the dialog's own small size thin lines
+  // of the chart vanish.
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (shown) dialog.resize(shown->availableGeometry().size() * 0.9);
+  if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) preview->setZoomMode(QPrintPreviewWidget::FitInView);
   dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "contracts/window_director.h"
+#include "report/chart_files.h"
 #include "report/why_text.h"
 #include "wheel/wheel_scene.h"
 
@@ -33,10 +34,12 @@ struct WhyContent {
   WhyReport report;
   WheelScene chart;
   std::vector<std::string> contactLines;  ///< ContactLine of each scored contact, in scan order
+  CoupleFacts facts;                      ///< what saved files say of the couple
 };
 
 /// The window's content from an analysis's charts, explanation and
-/// birth-time band; the names give the titles.
+/// birth-time band; the names give the titles. Without birth data: they
+/// come with the analysis (ExplainLastAnalysis).
 WhyContent MakeWhyContent(const CoupleCharts& charts, const Explanation& explanation, const BirthTimeBand& band,
                           const CompatibilityResult& result, std::string_view maleName, std::string_view femaleName);
 
@@ -49,9 +52,18 @@ WhyContent ExplainLastAnalysis(const EntryState& state, Ephemeris& ephemeris);
 /// false when there is no report to draw.
 using ReportPagePainter = std::function<bool(QPainter& painter, QPrinter& printer)>;
 
-/// The print preview's document: the report page (when there is one), then
-/// the chart on a page of its own. False when the printer cannot be opened.
-bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const ReportPagePainter& reportPage);
+/// Whether the chart's page is turned to landscape: after the report's page
+/// where each page keeps a layout of its own (PDF and print jobs), or where
+/// it is the only page if every page shows the last page's layout (the
+/// preview). Otherwise the page stays portrait and the chart is drawn turned.
+bool LandscapeChartPage(bool afterReportPage, bool pagesKeepTheirLayout);
+
+/// The print preview's document: the report page (when there is one), on a
+/// portrait page, then the chart under `heading` on a landscape page of its
+/// own, or turned on a portrait one (LandscapeChartPage). False when the
+/// printer cannot be opened.
+bool PrintChartDocument(QPrinter& printer, const WheelScene& chart, const QString& heading,
+                        const ReportPagePainter& reportPage);
 
 /// The whole explanation as one printable document: the title, the sections
 /// and the table of every contact.
@@ -74,6 +86,7 @@ class frmWhy : public QWidget {
   QTableWidget* linksTable() const { return grdLinks_; }
   WheelView* wheelView() const { return picWheel_; }
   QLabel* contactLabel() const { return lblContact_; }
+  QLabel* statusLabel() const { return lblStatus_; }
   QTabWidget* tabs() const { return tabWhy_; }
 
   void showTab(WhyTab tab);
@@ -91,6 +104,7 @@ class frmWhy : public QWidget {
   QWidget* createChartTab();
   void showContact(std::optional<std::size_t> contact);
   void tabChanged();
+  void showStatus(const QString& text);
 
   WhyContent content_;
   ReportPagePainter reportPage_;
@@ -99,6 +113,7 @@ class frmWhy : public QWidget {
   QTableWidget* grdLinks_ = nullptr;
   WheelView* picWheel_ = nullptr;
   QLabel* lblContact_ = nullptr;
+  QLabel* lblStatus_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
   QPushButton* cmdSaveChart_ = nullptr;
   QPushButton* cmdPreview_ = nullptr;

@@ -2,9 +2,11 @@
 #include "report/report_printing.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include "drawing/pdf_metadata.h"
 #include "shell/message.h"
 #include "shell/words.h"
 #include "vocabulary/common_words.h"
@@ -35,12 +38,27 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
   return printer;
 }
 
-QString AskPdfFileName(QWidget* parent, const PdfSaveQuestion& question) {
-  QFileDialog dialog(parent, question.title, QDir::home().filePath(question.suggestedName), question.filter);
+SaveAnswer AskPdfFileName(QWidget* parent, const PdfSaveQuestion& question) {
+  QFileDialog dialog(parent, question.title, question.suggestedName, question.filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QFileInfo(question.suggestedName).suffix());
+  QCheckBox* birthData = nullptr;
+  if (question.offerBirthData) {
+    // The platform's own dialogs take no extra controls; Qt's does.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+      birthData = new QCheckBox(Text(words::kSaveIncludeBirthData), &dialog);
+      birthData->setObjectName(QStringLiteral("chkIncludeBirthData"));
+      grid->addWidget(birthData, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+  }
   if (dialog.exec() != QDialog::Accepted) return {};
-  return dialog.selectedFiles().value(0);
+  return {dialog.selectedFiles().value(0), birthData && birthData->isChecked()};
+}
+
+QString& SaveFolder() {
+  static QString folder = QDir::homePath();
+  return folder;
 }
 
 PrinterFunction& CurrentPrinter() {
@@ -99,10 +117,12 @@ bool WritePagePdf(QWidget& page, const QString& fileName) {
 }
 
 bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QString& title,
-                      QPageLayout::Orientation orientation) {
+                      QPageLayout::Orientation orientation, const QString& description) {
   QPdfWriter writer(fileName);
   writer.setCreator(Text(words::kProgramName));
   writer.setTitle(title);
+  if (!description.isEmpty())
+    writer.setDocumentXmpMetadata(PdfXmpMetadata(title, description, Text(words::kProgramName)));
   writer.setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
   writer.setResolution(1200);
@@ -127,22 +147,62 @@ bool WriteDocumentPdf(QTextDocument& document, const QString& fileName, const QS
   return painter.end();
 }
 
-QString AskSaveFileName(QWidget* dialogParent, const PdfSaveQuestion& question) {
-  return CurrentSaveFileName()(dialogParent, question);
+SaveAnswer AskSaveFileName(QWidget* dialogParent, const PdfSaveQuestion& question) {
+  PdfSaveQuestion asked = question;
+  asked.suggestedName = QDir(LastSaveFolder()).filePath(question.suggestedName);
+  return CurrentSaveFileName()(dialogParent, asked);
 }
 
-void SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,
-                 const std::function<bool(const QString& fileName)>& write) {
-  const QString fileName = CurrentSaveFileName()(dialogParent, question);
-  if (fileName.isEmpty()) return;
-  if (!write(fileName))
+QString SavePdfCopy(QWidget* dialogParent, const PdfSaveQuestion& question,
+                    const std::function<bool(const QString& fileName)>& write) {
+  const QString fileName = AskSaveFileName(dialogParent, question).fileName;
+  if (fileName.isEmpty()) return {};
+  if (!write(fileName)) {
     ShowMessage(dialogParent, Text(words::kPdfNotWritten, {QDir::toNativeSeparators(fileName).toStdString()}));
+    return {};
+  }
+  RememberSaveFolder(fileName);
+  return fileName;
+}
+
+QString SafeFileName(const QString& name) {
+  static const QString refused = QStringLiteral("/\\:*?\"<>|");
+  QString safe;
+  safe.reserve(name.size());
+  for (const QChar c : name) safe += (c.unicode() < 0x20 || c.unicode() == 0x7F || refused.contains(c)) ? u'_' : c;
+  const auto strip = [](QString& text) {
+    while (!text.isEmpty() && (text.front() == u'.' || text.front().isSpace())) text.remove(0, 1);
+    while (!text.isEmpty() && (text.back() == u'.' || text.back().isSpace())) text.chop(1);
+  };
+  strip(safe);
+  if (safe.toUtf8().size() <= kMaxFileNameBytes) return safe;
+  // The extension is what says the file's kind: the cut is made before it.
+  const qsizetype dot = safe.lastIndexOf(u'.');
+  const QString suffix = dot > 0 && safe.size() - dot <= 8 ? safe.mid(dot) : QString();
+  QString base = safe.left(safe.size() - suffix.size());
+  const qsizetype room = kMaxFileNameBytes - suffix.toUtf8().size();
+  while (!base.isEmpty() && base.toUtf8().size() > room) base.chop(base.back().isLowSurrogate() ? 2 : 1);
+  strip(base);
+  return base + suffix;
+}
+
+QString LastSaveFolder() {
+  // A folder removed since is no place to suggest.
+  return QFileInfo(SaveFolder()).isDir() ? SaveFolder() : QDir::homePath();
+}
+
+void RememberSaveFolder(const QString& savedFile) { SaveFolder() = QFileInfo(savedFile).absolutePath(); }
+
+QString SetLastSaveFolder(QString folder) {
+  QString previous = std::move(SaveFolder());
+  SaveFolder() = folder.isEmpty() ? QDir::homePath() : std::move(folder);
+  return previous;
 }
 
 void PrintReportPage(QWidget& page, QWidget* dialogParent) {
   if (std::unique_ptr<QPrinter> printer = CurrentPrinter()(); printer && PrintPageImage(page, *printer)) return;
   ShowMessage(dialogParent, Text(words::kPrintFailed));
-  SavePdfCopy(dialogParent, {Text(words::kSavePdfTitle), Text(words::kSavePdfName)},
+  SavePdfCopy(dialogParent, {Text(words::kSavePdfTitle), SafeFileName(Text(words::kSavePdfName))},
               [&page](const QString& fileName) { return WritePagePdf(page, fileName); });
 }
 

@@ -100,4 +100,23 @@ inline constexpr Template kPdfNotWritten = KELVRA_TR("Printing", "The PDF copy c
 /// The PDF's title.
 inline constexpr Template kPdfReportTitle = KELVRA_TR("Printing", "Kelvra compatibility report");
 
+// Saving a file of the couple.
+/// The save dialog's choice, unticked at first: birth data are personal and a
+/// saved chart is often passed on.
+inline constexpr Template kSaveIncludeBirthData = KELVRA_TR("Saving", "Include &birth data");
+/// The figures in a saved file's description, as the report shows them: %1
+/// Power, %2 Harmony, %3 P * H, %4 the percentage, %5 the comment.
+inline constexpr Template kSavedFigures =
+    KELVRA_TR("Saving", "Power: %1\nHarmony: %2\nP * H: %3\nPercentage: %4\nComment: %5");
+/// One person's birth data in a saved file's description: %1 "Male:" or
+/// "Female:" (kReportMale, kReportFemale), %2 the name, %3 the date of birth,
+/// %4 the birth time, %5 the city, %6 the state, %7 the country, %8 the
+/// latitude and longitude.
+inline constexpr Template kSavedBirthData =
+    KELVRA_TR("Saving",
+              "%1\nName: %2\nDate of Birth: %3\nBirth time: %4\nCity: %5\nState: %6\nCountry: %7\n"
+              "Latitude and longitude: %8");
+/// A birth time as typed, not converted to UT: %1 the hour, %2 its minutes.
+inline constexpr Template kSavedClockTime = KELVRA_TR("Saving", "%1:%2 local time");
+
 }  // namespace kelvra::words

@@ -226,10 +226,16 @@ inline constexpr Template kWhyNoContactShown =
     KELVRA_TR("Why this result window",
               "Point at a line, or click the chart and press the arrow keys, to name a contact and its figures.");
 inline constexpr Template kWhySaveQuestion = KELVRA_TR("Why this result window", "Save a PDF copy of the explanation");
-/// The file name offered; %1 is the program's name.
-inline constexpr Template kWhySaveFileName = KELVRA_TR("Why this result window", "%1 explanation.pdf");
+/// The file names offered: %1 the man's name, %2 the woman's (a nameless
+/// person's word when none was typed). The chart's extension is the first
+/// kind kWhyChartFileFilter offers.
+inline constexpr Template kWhySaveFileName = KELVRA_TR("Why this result window", "%1 and %2 - explanation.pdf");
 inline constexpr Template kWhySaveChartQuestion = KELVRA_TR("Why this result window", "Save the chart");
-inline constexpr Template kWhySaveChartFileName = KELVRA_TR("Why this result window", "%1 chart.png");
+inline constexpr Template kWhySaveChartFileName = KELVRA_TR("Why this result window", "%1 and %2 - chart.png");
+/// The status line after a save; %1 the file as the system writes paths.
+inline constexpr Template kWhyChartSaved = KELVRA_TR("Why this result window", "Chart saved to %1");
+inline constexpr Template kWhyExplanationSaved = KELVRA_TR("Why this result window", "Explanation saved to %1");
+inline constexpr Template kWhyStatusName = KELVRA_TR("Why this result window", "Status");
 /// What the chart's save dialog offers, PNG first.
 inline constexpr Template kWhyChartFileFilter =
     KELVRA_TR("Why this result window", "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");

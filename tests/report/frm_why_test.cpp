@@ -9,7 +9,13 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QDir>
 #include <QSvgRenderer>
 #include <QPushButton>
 #include <QTableWidget>
@@ -128,22 +134,30 @@ TEST(frmWhy, SaveAsPdfWritesTheTextAsTextOrSaysWhyNot) {
   for (const auto& c : cases) {
     QStringList messages;
     PdfSaveQuestion asked;
+    const ScopedLastSaveFolder lastFolder(folder.path());
     const ScopedMessageFunction messageStub([&](QWidget*, const QString& text) { messages << text; });
     const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion& question) {
       asked = question;
-      return c.answer;
+      return SaveAnswer{c.answer};
     });
     frmWhy window(SampleContent());
     window.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
-    EXPECT_EQ(asked.suggestedName, QStringLiteral("Kelvra explanation.pdf")) << c.name;
+    EXPECT_EQ(asked.suggestedName, folder.filePath(QStringLiteral("Arthur and Guinevere - explanation.pdf"))) << c.name;
+    EXPECT_FALSE(asked.offerBirthData) << c.name;
     EXPECT_EQ(messages.size(), c.messages) << c.name;
     EXPECT_EQ(QFile::exists(c.answer), c.written) << c.name;
+    EXPECT_EQ(window.statusLabel()->text(),
+              c.written ? "Explanation saved to " + QDir::toNativeSeparators(c.answer) : QString())
+        << c.name;
     if (!c.written) continue;
     const QString text = testing::PdfToolOutput(QStringLiteral("pdftotext"), c.answer);
     for (const char* expected : {"Why this result: Arthur and Guinevere", "What takes most away from harmony",
                                  "Male Mars square female Saturn: -15.38 harmony (strength 10.25)",
                                  "What the percentage says", "Detection", "Rule of Ascendant +2"})
       EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << c.name << ": " << expected;
+    QFile saved(c.answer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Percentage: 0")) << c.name << ": the figures in its properties";
   }
 }
 
@@ -281,10 +295,13 @@ TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {
     const QString file = folder.filePath(QLatin1String(c.name));
     QStringList messages;
     const ScopedMessageFunction messageStub([&](QWidget*, const QString& text) { messages << text; });
-    const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion&) { return file; });
+    const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion&) { return SaveAnswer{file}; });
     frmWhy window(SampleContent());
     window.cmdSaveChart_Click();
     EXPECT_EQ(messages.size(), c.messages) << c.name;
+    EXPECT_EQ(window.statusLabel()->text(),
+              c.messages ? QString() : "Chart saved to " + QDir::toNativeSeparators(file))
+        << c.name;
     if (c.readable) {
       EXPECT_TRUE(c.readable(file)) << c.name;
     } else {
@@ -293,22 +310,78 @@ TEST(frmWhy, SaveChartAsWritesTheKindItsNameAsksFor) {
   }
 }
 
-// The preview's document: the report page as printed, then the chart.
-TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChart) {
+// pdfinfo's "Page N size" line: "842 x 595 pts (A4)" for a landscape A4.
+QString PageSize(const QString& file, int page) {
+  QProcess pdfinfo;
+  const QString number = QString::number(page);
+  pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number, file});
+  pdfinfo.waitForFinished(30000);
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^Page\\s+%1 size:\\s+(.*)$").arg(page), QRegularExpression::MultilineOption)
+          .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+  return match.captured(1).trimmed();
+}
+
+// The preview's document: the report page as printed, portrait, then the
+// chart under its heading, landscape; without a report, the chart turned on
+// the page begun portrait.
+TEST(frmWhy, PreviewDocumentHasTheReportPageThenTheChartLandscape) {
   QTemporaryDir folder;
-  for (const bool withReport : {true, false}) {
+  const struct {
+    bool withReport;
+    int pages;
+    const char* chartPage;
+  } cases[] = {{true, 2, "842 x 595 pts (A4)"}, {false, 1, "595 x 842 pts (A4)"}};
+  for (const auto& c : cases) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(folder.filePath(QStringLiteral("preview.pdf")));
     QWidget page;
     page.resize(200, 300);
     const ReportPagePainter reportPage = [&](QPainter& painter, QPrinter& target) {
       DrawPageImage(page, painter, target);
-      return withReport;
+      return c.withReport;
     };
-    ASSERT_TRUE(PrintChartDocument(printer, SampleContent().chart, reportPage));
-    EXPECT_EQ(testing::PdfPageCount(printer.outputFileName()), withReport ? 2 : 1);
+    ASSERT_TRUE(PrintChartDocument(printer, SampleContent().chart, QStringLiteral("Heading of the couple"), reportPage));
+    const QString file = printer.outputFileName();
+    EXPECT_EQ(testing::PdfPageCount(file), c.pages) << c.withReport;
+    if (c.withReport) {
+      EXPECT_EQ(PageSize(file, 1), QStringLiteral("595 x 842 pts (A4)"));
+    }
+    EXPECT_EQ(PageSize(file, c.pages), QLatin1String(c.chartPage)) << c.withReport;
+    EXPECT_TRUE(testing::PdfToolOutput(QStringLiteral("pdftotext"), file).contains(QStringLiteral("Heading of the couple")))
+        << c.withReport;
   }
+}
+
+TEST(LandscapeChartPage, TurnsThePageWhereTheDeviceShowsIt) {
+  const struct {
+    bool afterReport, pagesKeepTheirLayout, landscape;
+  } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}, {false, false, true}};
+  for (const auto& c : cases)
+    EXPECT_EQ(LandscapeChartPage(c.afterReport, c.pagesKeepTheirLayout), c.landscape)
+        << c.afterReport << c.pagesKeepTheirLayout;
+}
+
+TEST(frmWhy, PreviewOpensLargeWithTheWholePageInView) {
+  frmWhy window(SampleContent());
+  window.show();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    seen = true;
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+    const QSize available = window.screen()->availableGeometry().size();
+    EXPECT_GE(dialog->width(), available.width() * 8 / 10);
+    EXPECT_GE(dialog->height(), available.height() * 8 / 10);
+    dialog->reject();
+  });
+  window.cmdPreview_Click();
+  EXPECT_TRUE(seen);
 }
 
 // A semi-sextile reads the same in every place that shows it: its noun in
@@ -338,6 +411,102 @@ TEST(frmWhy, EveryPlaceUsesTheKindsOwnWords) {
   EXPECT_EQ(window.contactLabel()->text(),
             QStringLiteral("1. Male Venus semi-sextile female Mars: +3.00 harmony (strength 3.00)"));
   EXPECT_FALSE(window.wordsView()->toPlainText().contains(QStringLiteral("SemiSextile")));
+}
+
+}  // namespace
+}  // namespace kelvra
+
+namespace kelvra {
+namespace {
+
+TEST(CoupleFileName, NamesTheCoupleAndStandsInForAMissingName) {
+  const struct {
+    const char *male, *female, *name;
+  } cases[] = {
+      {"John Smith", "Marie Dubois", "John Smith and Marie Dubois - chart.png"},
+      {"  John Smith\t", "", "John Smith and Woman - chart.png"},
+      {"", "", "Man and Woman - chart.png"},
+      {"AC/DC", "Who? Me", "AC_DC and Who_ Me - chart.png"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CoupleFileName(words::kWhySaveChartFileName, c.male, c.female), QString::fromUtf8(c.name)) << c.name;
+}
+
+WhyContent ContentWithBirthData() {
+  WhyContent content = SampleContent();
+  content.facts.result = {120, -45, -5400, 87, "Good"};
+  BirthData male;
+  male.Name = "Arthur";
+  male.Day = "1";
+  male.Month = 3;
+  male.Year = "1980";
+  male.Hour = 14;
+  male.Minute = 30;
+  male.LatDeg = 51;
+  male.LatMin = 30;
+  male.LongDeg = 0;
+  male.LongMin = 7;
+  male.LongDir = LongitudeDirection::West;
+  male.City = "Springfield";
+  BirthData female;
+  female.Name = "Guinevere";
+  female.Day = "12";
+  female.Month = 7;
+  female.Year = "1982";
+  female.Hour = 9;
+  female.Minute = 5;
+  female.LatDeg = 48;
+  female.LatMin = 51;
+  female.LongDeg = 2;
+  female.LongMin = 21;
+  female.City = "Camelford";
+  content.facts.births = std::array{SavedBirthDataOf(male, std::nullopt), SavedBirthDataOf(female, std::nullopt)};
+  return content;
+}
+
+// Every text the file holds where a reader or a search might find it: its
+// bytes, its properties as read back, and a PDF's text.
+QString FileTexts(const QString& file) {
+  QFile bytes(file);
+  bytes.open(QIODevice::ReadOnly);
+  QString texts = QString::fromUtf8(bytes.readAll());
+  if (file.endsWith(QLatin1String(".png"))) {
+    QImageReader reader(file);
+    texts += reader.text(QStringLiteral("Title")) + u'\n' + reader.text(QStringLiteral("Description"));
+  } else if (file.endsWith(QLatin1String(".pdf"))) {
+    texts += testing::PdfToolOutput(QStringLiteral("pdftotext"), file);
+  }
+  return texts;
+}
+
+// Each kind carries the title and the figures; the birth data only when the
+// save dialog's box is ticked.
+TEST(frmWhy, SavedChartsCarryTheFiguresAndBirthDataOnlyWhenAsked) {
+  QTemporaryDir folder;
+  const QStringList always{QStringLiteral("Arthur and Guinevere: their two charts"), QStringLiteral("Power: 120"),
+                           QStringLiteral("Harmony: -45"), QStringLiteral("P * H: -5400"),
+                           QStringLiteral("Percentage: 87"), QStringLiteral("Comment: Good")};
+  const QStringList birthData{QStringLiteral("March 1, 1980"), QStringLiteral("14:30"),
+                              QStringLiteral("Springfield"), QString::fromUtf8("51° 30′ N, 0° 7′ W"),
+                              QStringLiteral("July 12, 1982"), QStringLiteral("09:05"),
+                              QStringLiteral("Camelford"), QString::fromUtf8("48° 51′ N, 2° 21′ E")};
+  for (const char* kind : {"png", "svg", "pdf"}) {
+    for (const bool tick : {false, true}) {
+      const QString file = folder.filePath(QStringLiteral("chart%1.%2").arg(tick).arg(QLatin1String(kind)));
+      bool offered = false;
+      const ScopedSaveFileNameFunction saveStub([&](QWidget*, const PdfSaveQuestion& question) {
+        offered = question.offerBirthData;
+        return SaveAnswer{file, tick};
+      });
+      frmWhy window(ContentWithBirthData());
+      window.cmdSaveChart_Click();
+      EXPECT_TRUE(offered) << kind;
+      const QString texts = FileTexts(file);
+      for (const QString& text : always) EXPECT_TRUE(texts.contains(text)) << kind << " " << text.toStdString();
+      for (const QString& text : birthData)
+        EXPECT_EQ(texts.contains(text), tick) << kind << " ticked " << tick << ": " << text.toStdString();
+    }
+  }
 }
 
 }  // namespace
