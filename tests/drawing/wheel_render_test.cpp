@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <set>
 
 #include "fixed_couples.h"
 #include "drawing/wheel_painter.h"
@@ -23,6 +25,8 @@
 
 namespace kelvra {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 const QSize kSize(795, 570);  // three quarters of the canvas
 
@@ -78,40 +82,133 @@ TEST(WheelPicture, MatchesTheReferences) {
   }
 }
 
+// `svg` drawn by QSvgRenderer on white at `size`.
+QImage ThroughQt(const QByteArray& svg, QSize size) {
+  QSvgRenderer renderer(svg);
+  if (!renderer.isValid()) return {};
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  return image;
+}
+
+// `svg` drawn by rsvg-convert on white at `size`; a null image when it fails.
+QImage ThroughRsvg(const QByteArray& svg, QSize size) {
+  const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+  QTemporaryDir dir;
+  const QString svgFile = dir.filePath(QStringLiteral("drawing.svg")), pngFile = dir.filePath(QStringLiteral("drawing.png"));
+  QFile file(svgFile);
+  if (rsvg.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size()) return {};
+  file.close();
+  if (QProcess::execute(rsvg, {QStringLiteral("-w"), QString::number(size.width()), QStringLiteral("-h"),
+                               QString::number(size.height()), QStringLiteral("-b"), QStringLiteral("white"),
+                               QStringLiteral("-o"), pngFile, svgFile}) != 0)
+    return {};
+  return QImage(pngFile);
+}
+
+// What an SVG document holds, read as XML.
+struct SvgContents {
+  QString error;  // empty when the document is well-formed
+  QString title, description;
+  std::set<QString> elements;
+  QStringList outlines;  // the data of each path defined in <defs>
+  std::set<QString> ids, references;
+  int uses = 0;
+};
+
+SvgContents Read(const QByteArray& svg) {
+  SvgContents contents;
+  QXmlStreamReader xml(svg);
+  bool inDefs = false;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == u"defs") inDefs = false;
+    if (!xml.isStartElement()) continue;
+    const QString name = xml.name().toString();
+    contents.elements.insert(name);
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (name == u"defs") {
+      inDefs = true;
+    } else if (name == u"path" && inDefs) {
+      contents.outlines << attributes.value(u"d"_s).toString();
+      contents.ids.insert(QLatin1Char('#') + attributes.value(u"id"_s).toString());
+    } else if (name == u"use") {
+      ++contents.uses;
+      contents.references.insert(attributes.value(u"http://www.w3.org/1999/xlink"_s, u"href"_s).toString());
+    } else if (name == u"title") {
+      contents.title = xml.readElementText();
+    } else if (name == u"desc") {
+      contents.description = xml.readElementText();
+    }
+  }
+  if (xml.hasError()) contents.error = xml.errorString();
+  return contents;
+}
+
 // An SVG viewer without our fonts must still show every glyph, and any
 // renderer must show what the window shows.
 TEST(WheelPicture, SvgHasOnlyPathsAndRendersAsDrawn) {
-  const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
-  ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (librsvg2-bin) is missing";
-  QTemporaryDir dir;
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty())
+      << "rsvg-convert (librsvg2-bin) is missing";
+  const std::set<QString> shapes = {u"svg"_s,  u"title"_s, u"desc"_s,   u"defs"_s,   u"g"_s,
+                                    u"path"_s, u"use"_s,   u"circle"_s, u"ellipse"_s};
   for (const FixedCouple& couple : kFixedCouples) {
     const WheelScene scene = FixedScene(couple);
     const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
-    EXPECT_FALSE(svg.contains("<text")) << couple.name;
+    const SvgContents contents = Read(svg);
+    EXPECT_EQ(contents.error, QString()) << couple.name;
+    for (const QString& element : contents.elements)
+      EXPECT_TRUE(shapes.contains(element)) << couple.name << ": <" << element.toStdString() << ">";
     const QImage drawn = WheelImage(scene, kSize);
 
-    QSvgRenderer renderer(svg);
-    ASSERT_TRUE(renderer.isValid()) << couple.name;
-    QImage viaQt(kSize, QImage::Format_ARGB32_Premultiplied);
-    viaQt.fill(Qt::white);
-    QPainter painter(&viaQt);
-    renderer.render(&painter);
-    painter.end();
+    const QImage viaQt = ThroughQt(svg, kSize);
+    ASSERT_FALSE(viaQt.isNull()) << couple.name;
     EXPECT_LE(DifferingShare(drawn, viaQt), kPixelShareTolerance) << couple.name << " through QSvgRenderer";
 
-    const QString svgFile = dir.filePath(QStringLiteral("wheel.svg")), pngFile = dir.filePath(QStringLiteral("wheel.png"));
-    QFile file(svgFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
-    file.close();
-    ASSERT_EQ(QProcess::execute(rsvg, {QStringLiteral("-w"), QString::number(kSize.width()), QStringLiteral("-h"),
-                                       QString::number(kSize.height()), QStringLiteral("-b"), QStringLiteral("white"),
-                                       QStringLiteral("-o"), pngFile, svgFile}),
-              0);
+    const QImage viaRsvg = ThroughRsvg(svg, kSize);
+    ASSERT_FALSE(viaRsvg.isNull()) << couple.name;
     QImage where;
-    const double share = DifferingShare(drawn, QImage(pngFile), &where);
+    const double share = DifferingShare(drawn, viaRsvg, &where);
     if (share > kPixelShareTolerance) where.save(QDir::temp().filePath(QStringLiteral("wheel-rsvg-%1.png").arg(couple.name)));
     EXPECT_LE(share, kPixelShareTolerance) << couple.name << " through rsvg-convert (differences in red in "
                                            << QDir::tempPath().toStdString() << ")";
+  }
+}
+
+// Each glyph's outline is written once and placed where it is drawn, which
+// keeps a couple's drawing small enough to mail and to write by the thousand.
+TEST(WheelPicture, SvgDefinesEachGlyphOnce) {
+  for (const FixedCouple& couple : kFixedCouples) {
+    const WheelScene scene = FixedScene(couple);
+    const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
+    EXPECT_LT(svg.size(), 150'000) << couple.name;
+    const SvgContents contents = Read(svg);
+    EXPECT_EQ(contents.outlines.size(), QSet<QString>(contents.outlines.begin(), contents.outlines.end()).size())
+        << couple.name;
+    EXPECT_LT(contents.outlines.size() * 2, contents.uses) << couple.name;
+    for (const QString& reference : contents.references)
+      EXPECT_TRUE(contents.ids.contains(reference)) << couple.name << ": " << reference.toStdString();
+  }
+}
+
+// Names come from the user: whatever they hold, the document stays XML and
+// says them as they are.
+TEST(WheelPicture, SvgTitleAndDescriptionAreEscaped) {
+  const WheelScene scene = FixedScene(kFixedCouples[0]);
+  const struct {
+    QString title, description, expectedDescription;
+  } cases[] = {
+      {u"Ola <&> \"Kari\" 'K'"_s, u"a < b && c > d\nline </desc> two"_s, u"a < b && c > d\nline </desc> two"_s},
+      {u"]]> &amp;"_s, u"bell\u0007 and escape\u001B gone, tab\tkept"_s, u"bell and escape gone, tab\tkept"_s},
+  };
+  for (const auto& c : cases) {
+    const SvgContents contents = Read(WheelSvg(scene, {c.title, c.description}));
+    EXPECT_EQ(contents.error, QString()) << c.title.toStdString();
+    EXPECT_EQ(contents.title, c.title);
+    EXPECT_EQ(contents.description, c.expectedDescription);
   }
 }
 
