@@ -273,26 +273,35 @@ class SvgPaintEngine final : public QPaintEngine {
   Type type() const override { return User; }
 
   void drawPath(const QPainterPath& path) override {
-    const Placement placement = PlacementOf(state->transform());
+    const bool mapped = mapsCosmetic();
+    const Placement placement = mapped ? Placement{} : PlacementOf(state->transform());
     QByteArray attributes;
     if (!style(attributes, true, path.fillRule())) return;
-    const QByteArray d = PathData(path, placement.offset);
+    const QByteArray d = PathData(mapped ? state->transform().map(path) : path, placement.offset);
     if (!d.isEmpty()) addPath(attributes + placement.transform, d, opaqueStroke(true));
   }
 
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
     if (count < 2) return;
-    const Placement placement = PlacementOf(state->transform());
+    const bool mapped = mapsCosmetic();
+    const Placement placement = mapped ? Placement{} : PlacementOf(state->transform());
     QByteArray attributes;
     if (!style(attributes, mode != PolylineMode, mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill)) return;
+    const auto at = [&](QPointF p) { return mapped ? state->transform().map(p) : p; };
     PathWriter writer(placement.offset);
-    writer.moveTo(points[0]);
-    for (int i = 1; i < count; ++i) writer.lineTo(points[i]);
+    writer.moveTo(at(points[0]));
+    for (int i = 1; i < count; ++i) writer.lineTo(at(points[i]));
     if (mode != PolylineMode) writer.close();
     addPath(attributes + placement.transform, writer.finish(), opaqueStroke(mode != PolylineMode));
   }
 
   void drawEllipse(const QRectF& rect) override {
+    if (mapsCosmetic()) {
+      QPainterPath path;
+      path.addEllipse(rect);
+      drawPath(path);
+      return;
+    }
     const Placement placement = PlacementOf(state->transform());
     QByteArray attributes;
     if (!style(attributes, true, Qt::OddEvenFill)) return;
@@ -367,7 +376,6 @@ class SvgPaintEngine final : public QPaintEngine {
       AppendPaint(out, "stroke", pen.color());
       const qreal width = pen.widthF() > 0 ? pen.widthF() : 1;
       if (width != 1) AppendAttribute(out, "stroke-width", width);
-      if (pen.isCosmetic()) out += " vector-effect=\"non-scaling-stroke\"";
       if (pen.capStyle() == Qt::FlatCap) out += " stroke-linecap=\"butt\"";
       if (pen.capStyle() == Qt::RoundCap) out += " stroke-linecap=\"round\"";
       if (pen.joinStyle() == Qt::RoundJoin) out += " stroke-linejoin=\"round\"";
@@ -390,6 +398,14 @@ class SvgPaintEngine final : public QPaintEngine {
     }
     if (state->opacity() < 1) AppendAttribute(out, "opacity", state->opacity(), 3);
     return shows;
+  }
+
+  // A hairline keeps its width whatever the transform: the shape is written
+  // in the document's coordinates, as not every renderer knows
+  // vector-effect="non-scaling-stroke".
+  bool mapsCosmetic() const {
+    return state->pen().style() != Qt::NoPen && state->pen().isCosmetic() &&
+           state->transform().type() > QTransform::TxTranslate;
   }
 
   // Whether the shape is a stroke alone, in an opaque colour.

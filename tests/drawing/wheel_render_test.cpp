@@ -17,9 +17,11 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <functional>
 #include <set>
 
 #include "fixed_couples.h"
+#include "drawing/svg_paint_device.h"
 #include "drawing/wheel_painter.h"
 #include "vocabulary/wheel_words.h"
 
@@ -209,6 +211,157 @@ TEST(WheelPicture, SvgTitleAndDescriptionAreEscaped) {
     EXPECT_EQ(contents.error, QString()) << c.title.toStdString();
     EXPECT_EQ(contents.title, c.title);
     EXPECT_EQ(contents.description, c.expectedDescription);
+  }
+}
+
+// The SVG's glyphs sit where the window's outlines of the same text do,
+// whichever way the text reads and whatever font it falls back to.
+TEST(SvgPaintDevice, GlyphsSitWhereTheTextsOutlineIs) {
+  const auto font = [](int pixels, bool bold) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+  };
+  const struct {
+    QString text;
+    QFont font;
+  } cases[] = {
+      {u"Guinevere"_s, font(11, false)},
+      {u"AC"_s, font(13, true)},
+      {u"\u2648\uFE0E"_s, font(24, false)},
+      {u"\u221215.3\u00B0  \u2609"_s, font(12, false)},
+      {u"\u05E9\u05DC\u05D5\u05DD"_s, font(12, false)},             // read right to left
+      {u"Kari \u05E9\u05DC\u05D5\u05DD 7"_s, font(11, true)},       // both ways in one line
+      {u"\u00C6\u00F8\u00E5 \u011E \u0416"_s, font(9, false)},
+  };
+  for (const auto& c : cases) {
+    QPainterPath expected;
+    expected.addText(0, 0, c.font, c.text);
+    QPainterPath placed;
+    for (const QGlyphRun& run : GlyphRunsOf(c.text, c.font))
+      for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
+        placed.addPath(run.rawFont().pathForGlyph(run.glyphIndexes()[i]).translated(run.positions()[i]));
+    const QRectF want = expected.boundingRect(), got = placed.boundingRect();
+    EXPECT_FALSE(want.isEmpty()) << c.text.toStdString();
+    EXPECT_EQ(placed.elementCount(), expected.elementCount()) << c.text.toStdString();
+    for (const auto& [a, b] : {std::pair{want.left(), got.left()}, {want.top(), got.top()},
+                               {want.right(), got.right()}, {want.bottom(), got.bottom()}})
+      EXPECT_NEAR(a, b, 0.01) << c.text.toStdString();
+  }
+}
+
+// Beyond the wheel's own strokes: what QPainter draws on the device shows as
+// Qt draws it on an image, through either renderer.
+TEST(SvgPaintDevice, ShapesShowAsQtDrawsThem) {
+  const QSize size(240, 160);
+  const auto text = [](QPainter& p, const QString& words) {
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(22);
+    if (!FillGlyphs(p, words, font, Qt::darkMagenta)) {
+      QPainterPath outline;
+      outline.addText(0, 0, font, words);
+      p.fillPath(outline, Qt::darkMagenta);
+    }
+  };
+  const struct {
+    const char* name;
+    std::function<void(QPainter&)> draw;
+    double tolerance = kPixelShareTolerance;
+  } cases[] = {
+      {"square, flat and round ends",
+       [](QPainter& p) {
+         for (Qt::PenCapStyle cap : {Qt::SquareCap, Qt::FlatCap, Qt::RoundCap}) {
+           p.setPen(QPen(Qt::darkBlue, 10, Qt::SolidLine, cap));
+           for (int x = 20; x < 240; x += 20) p.drawLine(QPointF(x, 20), QPointF(x, 30));
+           p.translate(0, 45);
+         }
+       }},
+      {"bevelled joins",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::darkBlue, 9));
+         p.drawPolyline(QPolygonF{{20, 20}, {200, 40}, {40, 140}});
+       }},
+      {"flat ends, round and mitred joins",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::darkGreen, 8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+         p.drawPolyline(QPolygonF{{20, 140}, {60, 20}, {100, 140}});
+         p.setPen(QPen(Qt::red, 8, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+         p.drawPolyline(QPolygonF{{130, 140}, {170, 40}, {210, 140}});
+       }},
+      {"an outline that comes back to its start",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::black, 10, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+         QPainterPath triangle;
+         triangle.moveTo(40, 130);
+         triangle.lineTo(120, 20);
+         triangle.lineTo(200, 130);
+         triangle.lineTo(40, 130);
+         p.drawPath(triangle);
+       }},
+      {"winding and even-odd fills",
+       [](QPainter& p) {
+         p.setPen(Qt::NoPen);
+         p.setBrush(QColor(200, 80, 0));
+         for (Qt::FillRule rule : {Qt::WindingFill, Qt::OddEvenFill}) {
+           QPainterPath path;
+           path.setFillRule(rule);
+           path.addRect(10, 20, 80, 80);
+           path.addRect(40, 50, 80, 80);
+           p.drawPath(path);
+           p.translate(110, 0);
+         }
+       }},
+      {"turned and stretched, translucent",
+       [](QPainter& p) {
+         p.translate(120, 80);
+         p.rotate(30);
+         p.scale(2, 1);
+         p.setPen(QPen(QColor(0, 0, 0, 128), 3));
+         p.setBrush(QColor(0, 160, 0));
+         p.drawEllipse(QPointF(0, 0), 40, 25);
+         p.setOpacity(0.5);
+         p.fillRect(QRectF(-10, -30, 20, 60), Qt::blue);
+       }},
+      {"a dashed pen",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::black, 3, Qt::DashLine));
+         p.drawLine(QPointF(10, 30), QPointF(230, 30));
+       }},
+      {"a hairline",
+       [](QPainter& p) {
+         p.scale(4, 4);
+         p.setPen(QPen(Qt::black, 0));
+         p.drawLine(QPointF(3, 20), QPointF(57, 35));
+       },
+       // Renderers smooth a hairline each their own way; one four times as
+       // wide differs on three times as many pixels.
+       0.015},
+      {"glyphs turned as the wheel's degrees",
+       [&](QPainter& p) {
+         p.translate(40, 120);
+         text(p, u"AC 12\u00B007\u2032"_s);
+         p.rotate(-35);
+         text(p, u"\u2648\uFE0E Kari"_s);
+       }},
+  };
+  for (const auto& c : cases) {
+    QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    c.draw(painter);
+    painter.end();
+    SvgPaintDevice device(size);
+    painter.begin(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    c.draw(painter);
+    painter.end();
+    const QByteArray svg = device.document(QString::fromLatin1(c.name), {});
+    EXPECT_FALSE(svg.contains("<image")) << c.name;
+    EXPECT_LE(DifferingShare(drawn, ThroughQt(svg, size)), c.tolerance) << c.name << " through QSvgRenderer";
+    EXPECT_LE(DifferingShare(drawn, ThroughRsvg(svg, size)), c.tolerance) << c.name << " through rsvg-convert";
   }
 }
 
