@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "drawing/wheel_painter.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <array>
 #include <cmath>
 #include <numbers>
 
 #include "drawing/pdf_metadata.h"
+#include "drawing/svg_paint_device.h"
 #include "vocabulary/common_words.h"
 #include "vocabulary/wheel_words.h"
 
@@ -141,7 +140,7 @@ class Writer {
       } else if (mode_ == WheelText::AsPaths) {
         painter_.save();
         painter_.translate(x, baseline);
-        painter_.fillPath(OutlineOf(run.text, font), colour);
+        if (!FillGlyphs(painter_, run.text, font, colour)) painter_.fillPath(OutlineOf(run.text, font), colour);
         painter_.restore();
         x += metrics.horizontalAdvance(run.text);
       } else {
@@ -526,21 +525,13 @@ WheelFileInfo PlainWheelFileInfo(const WheelScene& scene) {
 }
 
 QByteArray WheelSvg(const WheelScene& scene, const WheelFileInfo& info) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
   const QRectF canvas(0, 0, w::kCanvasWidth, w::kCanvasHeight);
-  generator.setSize(canvas.size().toSize());
-  generator.setViewBox(canvas);
-  generator.setTitle(info.title);
-  generator.setDescription(info.description);
-  QPainter painter(&generator);
+  SvgPaintDevice device(canvas.size().toSize());
+  QPainter painter(&device);
   painter.fillRect(canvas, Qt::white);
   PaintWheel(painter, scene, canvas, WheelText::AsPaths);
   painter.end();
-  return bytes;
+  return device.document(info.title, info.description);
 }
 
 bool WriteWheelPdf(const WheelScene& scene, const QString& fileName, const WheelFileInfo& info) {

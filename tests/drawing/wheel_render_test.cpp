@@ -17,13 +17,19 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <functional>
+#include <set>
 
 #include "fixed_couples.h"
+#include "drawing/svg_paint_device.h"
 #include "drawing/wheel_painter.h"
 #include "vocabulary/wheel_words.h"
 
 namespace kelvra {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 const QSize kSize(795, 570);  // three quarters of the canvas
 
@@ -79,40 +85,284 @@ TEST(WheelPicture, MatchesTheReferences) {
   }
 }
 
+// `svg` drawn by QSvgRenderer on white at `size`.
+QImage ThroughQt(const QByteArray& svg, QSize size) {
+  QSvgRenderer renderer(svg);
+  if (!renderer.isValid()) return {};
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  return image;
+}
+
+// `svg` drawn by rsvg-convert on white at `size`; a null image when it fails.
+QImage ThroughRsvg(const QByteArray& svg, QSize size) {
+  const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+  QTemporaryDir dir;
+  const QString svgFile = dir.filePath(QStringLiteral("drawing.svg")), pngFile = dir.filePath(QStringLiteral("drawing.png"));
+  QFile file(svgFile);
+  if (rsvg.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size()) return {};
+  file.close();
+  if (QProcess::execute(rsvg, {QStringLiteral("-w"), QString::number(size.width()), QStringLiteral("-h"),
+                               QString::number(size.height()), QStringLiteral("-b"), QStringLiteral("white"),
+                               QStringLiteral("-o"), pngFile, svgFile}) != 0)
+    return {};
+  return QImage(pngFile);
+}
+
+// What an SVG document holds, read as XML.
+struct SvgContents {
+  QString error;  // empty when the document is well-formed
+  QString title, description;
+  std::set<QString> elements;
+  QStringList outlines;  // the data of each path defined in <defs>
+  std::set<QString> ids, references;
+  int uses = 0;
+};
+
+SvgContents Read(const QByteArray& svg) {
+  SvgContents contents;
+  QXmlStreamReader xml(svg);
+  bool inDefs = false;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == u"defs") inDefs = false;
+    if (!xml.isStartElement()) continue;
+    const QString name = xml.name().toString();
+    contents.elements.insert(name);
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (name == u"defs") {
+      inDefs = true;
+    } else if (name == u"path" && inDefs) {
+      contents.outlines << attributes.value(u"d"_s).toString();
+      contents.ids.insert(QLatin1Char('#') + attributes.value(u"id"_s).toString());
+    } else if (name == u"use") {
+      ++contents.uses;
+      contents.references.insert(attributes.value(u"http://www.w3.org/1999/xlink"_s, u"href"_s).toString());
+    } else if (name == u"title") {
+      contents.title = xml.readElementText();
+    } else if (name == u"desc") {
+      contents.description = xml.readElementText();
+    }
+  }
+  if (xml.hasError()) contents.error = xml.errorString();
+  return contents;
+}
+
 // An SVG viewer without our fonts must still show every glyph, and any
 // renderer must show what the window shows.
 TEST(WheelPicture, SvgHasOnlyPathsAndRendersAsDrawn) {
-  const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
-  ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (librsvg2-bin) is missing";
-  QTemporaryDir dir;
+  ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty())
+      << "rsvg-convert (librsvg2-bin) is missing";
+  const std::set<QString> shapes = {u"svg"_s,  u"title"_s, u"desc"_s,   u"defs"_s,   u"g"_s,
+                                    u"path"_s, u"use"_s,   u"circle"_s, u"ellipse"_s};
   for (const FixedCouple& couple : kFixedCouples) {
     const WheelScene scene = FixedScene(couple);
     const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
-    EXPECT_FALSE(svg.contains("<text")) << couple.name;
+    const SvgContents contents = Read(svg);
+    EXPECT_EQ(contents.error, QString()) << couple.name;
+    for (const QString& element : contents.elements)
+      EXPECT_TRUE(shapes.contains(element)) << couple.name << ": <" << element.toStdString() << ">";
     const QImage drawn = WheelImage(scene, kSize);
 
-    QSvgRenderer renderer(svg);
-    ASSERT_TRUE(renderer.isValid()) << couple.name;
-    QImage viaQt(kSize, QImage::Format_ARGB32_Premultiplied);
-    viaQt.fill(Qt::white);
-    QPainter painter(&viaQt);
-    renderer.render(&painter);
-    painter.end();
+    const QImage viaQt = ThroughQt(svg, kSize);
+    ASSERT_FALSE(viaQt.isNull()) << couple.name;
     EXPECT_LE(DifferingShare(drawn, viaQt), kPixelShareTolerance) << couple.name << " through QSvgRenderer";
 
-    const QString svgFile = dir.filePath(QStringLiteral("wheel.svg")), pngFile = dir.filePath(QStringLiteral("wheel.png"));
-    QFile file(svgFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
-    file.close();
-    ASSERT_EQ(QProcess::execute(rsvg, {QStringLiteral("-w"), QString::number(kSize.width()), QStringLiteral("-h"),
-                                       QString::number(kSize.height()), QStringLiteral("-b"), QStringLiteral("white"),
-                                       QStringLiteral("-o"), pngFile, svgFile}),
-              0);
+    const QImage viaRsvg = ThroughRsvg(svg, kSize);
+    ASSERT_FALSE(viaRsvg.isNull()) << couple.name;
     QImage where;
-    const double share = DifferingShare(drawn, QImage(pngFile), &where);
+    const double share = DifferingShare(drawn, viaRsvg, &where);
     if (share > kPixelShareTolerance) where.save(QDir::temp().filePath(QStringLiteral("wheel-rsvg-%1.png").arg(couple.name)));
     EXPECT_LE(share, kPixelShareTolerance) << couple.name << " through rsvg-convert (differences in red in "
                                            << QDir::tempPath().toStdString() << ")";
+  }
+}
+
+// Each glyph's outline is written once and placed where it is drawn, which
+// keeps a couple's drawing small enough to mail and to write by the thousand.
+TEST(WheelPicture, SvgDefinesEachGlyphOnce) {
+  for (const FixedCouple& couple : kFixedCouples) {
+    const WheelScene scene = FixedScene(couple);
+    const QByteArray svg = WheelSvg(scene, PlainWheelFileInfo(scene));
+    EXPECT_LT(svg.size(), 150'000) << couple.name;
+    const SvgContents contents = Read(svg);
+    EXPECT_EQ(contents.outlines.size(), QSet<QString>(contents.outlines.begin(), contents.outlines.end()).size())
+        << couple.name;
+    EXPECT_LT(contents.outlines.size() * 2, contents.uses) << couple.name;
+    for (const QString& reference : contents.references)
+      EXPECT_TRUE(contents.ids.contains(reference)) << couple.name << ": " << reference.toStdString();
+  }
+}
+
+// Names come from the user: whatever they hold, the document stays XML and
+// says them as they are.
+TEST(WheelPicture, SvgTitleAndDescriptionAreEscaped) {
+  const WheelScene scene = FixedScene(kFixedCouples[0]);
+  const struct {
+    QString title, description, expectedDescription;
+  } cases[] = {
+      {u"Ola <&> \"Kari\" 'K'"_s, u"a < b && c > d\nline </desc> two"_s, u"a < b && c > d\nline </desc> two"_s},
+      {u"]]> &amp;"_s, u"bell\u0007 and escape\u001B gone, tab\tkept"_s, u"bell and escape gone, tab\tkept"_s},
+  };
+  for (const auto& c : cases) {
+    const SvgContents contents = Read(WheelSvg(scene, {c.title, c.description}));
+    EXPECT_EQ(contents.error, QString()) << c.title.toStdString();
+    EXPECT_EQ(contents.title, c.title);
+    EXPECT_EQ(contents.description, c.expectedDescription);
+  }
+}
+
+// The SVG's glyphs sit where the window's outlines of the same text do,
+// whichever way the text reads and whatever font it falls back to.
+TEST(SvgPaintDevice, GlyphsSitWhereTheTextsOutlineIs) {
+  const auto font = [](int pixels, bool bold) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+  };
+  const struct {
+    QString text;
+    QFont font;
+  } cases[] = {
+      {u"Guinevere"_s, font(11, false)},
+      {u"AC"_s, font(13, true)},
+      {u"\u2648\uFE0E"_s, font(24, false)},
+      {u"\u221215.3\u00B0  \u2609"_s, font(12, false)},
+      {u"\u05E9\u05DC\u05D5\u05DD"_s, font(12, false)},             // read right to left
+      {u"Kari \u05E9\u05DC\u05D5\u05DD 7"_s, font(11, true)},       // both ways in one line
+      {u"\u00C6\u00F8\u00E5 \u011E \u0416"_s, font(9, false)},
+  };
+  for (const auto& c : cases) {
+    QPainterPath expected;
+    expected.addText(0, 0, c.font, c.text);
+    QPainterPath placed;
+    for (const QGlyphRun& run : GlyphRunsOf(c.text, c.font))
+      for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
+        placed.addPath(run.rawFont().pathForGlyph(run.glyphIndexes()[i]).translated(run.positions()[i]));
+    const QRectF want = expected.boundingRect(), got = placed.boundingRect();
+    EXPECT_FALSE(want.isEmpty()) << c.text.toStdString();
+    EXPECT_EQ(placed.elementCount(), expected.elementCount()) << c.text.toStdString();
+    for (const auto& [a, b] : {std::pair{want.left(), got.left()}, {want.top(), got.top()},
+                               {want.right(), got.right()}, {want.bottom(), got.bottom()}})
+      EXPECT_NEAR(a, b, 0.01) << c.text.toStdString();
+  }
+}
+
+// Beyond the wheel's own strokes: what QPainter draws on the device shows as
+// Qt draws it on an image, through either renderer.
+TEST(SvgPaintDevice, ShapesShowAsQtDrawsThem) {
+  const QSize size(240, 160);
+  const auto text = [](QPainter& p, const QString& words) {
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(22);
+    if (!FillGlyphs(p, words, font, Qt::darkMagenta)) {
+      QPainterPath outline;
+      outline.addText(0, 0, font, words);
+      p.fillPath(outline, Qt::darkMagenta);
+    }
+  };
+  const struct {
+    const char* name;
+    std::function<void(QPainter&)> draw;
+    double tolerance = kPixelShareTolerance;
+  } cases[] = {
+      {"square, flat and round ends",
+       [](QPainter& p) {
+         for (Qt::PenCapStyle cap : {Qt::SquareCap, Qt::FlatCap, Qt::RoundCap}) {
+           p.setPen(QPen(Qt::darkBlue, 10, Qt::SolidLine, cap));
+           for (int x = 20; x < 240; x += 20) p.drawLine(QPointF(x, 20), QPointF(x, 30));
+           p.translate(0, 45);
+         }
+       }},
+      {"bevelled joins",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::darkBlue, 9));
+         p.drawPolyline(QPolygonF{{20, 20}, {200, 40}, {40, 140}});
+       }},
+      {"flat ends, round and mitred joins",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::darkGreen, 8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+         p.drawPolyline(QPolygonF{{20, 140}, {60, 20}, {100, 140}});
+         p.setPen(QPen(Qt::red, 8, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+         p.drawPolyline(QPolygonF{{130, 140}, {170, 40}, {210, 140}});
+       }},
+      {"an outline that comes back to its start",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::black, 10, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+         QPainterPath triangle;
+         triangle.moveTo(40, 130);
+         triangle.lineTo(120, 20);
+         triangle.lineTo(200, 130);
+         triangle.lineTo(40, 130);
+         p.drawPath(triangle);
+       }},
+      {"winding and even-odd fills",
+       [](QPainter& p) {
+         p.setPen(Qt::NoPen);
+         p.setBrush(QColor(200, 80, 0));
+         for (Qt::FillRule rule : {Qt::WindingFill, Qt::OddEvenFill}) {
+           QPainterPath path;
+           path.setFillRule(rule);
+           path.addRect(10, 20, 80, 80);
+           path.addRect(40, 50, 80, 80);
+           p.drawPath(path);
+           p.translate(110, 0);
+         }
+       }},
+      {"turned and stretched, translucent",
+       [](QPainter& p) {
+         p.translate(120, 80);
+         p.rotate(30);
+         p.scale(2, 1);
+         p.setPen(QPen(QColor(0, 0, 0, 128), 3));
+         p.setBrush(QColor(0, 160, 0));
+         p.drawEllipse(QPointF(0, 0), 40, 25);
+         p.setOpacity(0.5);
+         p.fillRect(QRectF(-10, -30, 20, 60), Qt::blue);
+       }},
+      {"a dashed pen",
+       [](QPainter& p) {
+         p.setPen(QPen(Qt::black, 3, Qt::DashLine));
+         p.drawLine(QPointF(10, 30), QPointF(230, 30));
+       }},
+      {"a hairline",
+       [](QPainter& p) {
+         p.scale(4, 4);
+         p.setPen(QPen(Qt::black, 0));
+         p.drawLine(QPointF(3, 20), QPointF(57, 35));
+       },
+       // Renderers smooth a hairline each their own way; one four times as
+       // wide differs on three times as many pixels.
+       0.015},
+      {"glyphs turned as the wheel's degrees",
+       [&](QPainter& p) {
+         p.translate(40, 120);
+         text(p, u"AC 12\u00B007\u2032"_s);
+         p.rotate(-35);
+         text(p, u"\u2648\uFE0E Kari"_s);
+       }},
+  };
+  for (const auto& c : cases) {
+    QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    c.draw(painter);
+    painter.end();
+    SvgPaintDevice device(size);
+    painter.begin(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    c.draw(painter);
+    painter.end();
+    const QByteArray svg = device.document(QString::fromLatin1(c.name), {});
+    EXPECT_FALSE(svg.contains("<image")) << c.name;
+    EXPECT_LE(DifferingShare(drawn, ThroughQt(svg, size)), c.tolerance) << c.name << " through QSvgRenderer";
+    EXPECT_LE(DifferingShare(drawn, ThroughRsvg(svg, size)), c.tolerance) << c.name << " through rsvg-convert";
   }
 }
 
