@@ -5,13 +5,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QMdiArea>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 
@@ -26,6 +30,7 @@
 #include "report/frm_report.h"
 #include "report/frm_why.h"
 #include "report/mdi_form1.h"
+#include "report/report_printing.h"
 #include "report/wheel_view.h"
 #include "shell/about.h"
 #include "shell/message.h"
@@ -103,6 +108,22 @@ class Shooter {
   QDir folder_;
 };
 
+// Saves the dialog `open` shows and waits on, then what `more` saves of it,
+// then closes it unanswered.
+bool SaveModal(Shooter& shooter, const char* name, const std::function<void()>& open,
+               const std::function<bool(QDialog&)>& more = {}) {
+  bool shot = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      shot = shooter.save(dialog, name) && (!more || more(*dialog));
+      dialog->reject();
+    }
+  });
+  open();
+  if (!shot) Fail(QStringLiteral("no dialog for ") + QString::fromLatin1(name));
+  return shot;
+}
+
 bool WaitFor(const std::function<bool()>& ready, int timeoutMs, const char* what) {
   if (QTest::qWaitFor(ready, timeoutMs)) return true;
   Fail(QStringLiteral("%1 did not appear within %2 s").arg(QString::fromLatin1(what)).arg(timeoutMs / 1000));
@@ -166,6 +187,25 @@ int Run(const QString& folder) {
   QTest::keyClick(why->wheelView(), Qt::Key_Right);
   QTest::keyClick(why->wheelView(), Qt::Key_Right);
   if (!shooter.save(why, "why-window-chart-contact")) return 1;
+  // The chart's save dialog, opening on a folder of no one's files, and its print preview.
+  {
+    QTemporaryDir empty;
+    const ScopedLastSaveFolder folder(empty.path());
+    if (!SaveModal(shooter, "save-chart-dialog",
+                   [&] { why->findChild<QPushButton*>(QStringLiteral("cmdSaveChart"))->click(); }))
+      return 1;
+  }
+  if (!SaveModal(
+          shooter, "print-preview", [&] { why->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click(); },
+          [&](QDialog& dialog) {
+            // The dialog's own button, so its page counter follows.
+            for (QAction* action : dialog.findChildren<QAction*>())
+              if (action->text() == QStringLiteral("Last page")) action->trigger();
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            if (!preview || preview->currentPage() != preview->pageCount()) return false;
+            return shooter.save(&dialog, "print-preview-chart");
+          }))
+    return 1;
 
   {
     frmAbout about(nullptr, ProgramCredits());
