@@ -9,7 +9,12 @@ namespace kelvra::cli {
 
 namespace {
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+  std::string digits = std::to_string(n);
+  // Padded in place: GCC 12 warns falsely (-Wrestrict) of "0" + string at -O2.
+  if (n >= 0 && n < 10) digits.insert(digits.begin(), '0');
+  return digits;
+}
 
 std::string ClockText(const BirthData& birth) { return TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute); }
 
