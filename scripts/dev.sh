@@ -11,7 +11,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-webengine-dev qt6-svg-dev libgl-dev qt6-l10n-tools
   libswe-dev swe-basic-data
-  libcsv-dev rapidjson-dev libgeonames-dev
+  libcsv-dev rapidjson-dev libgeonames-dev libsqlitecpp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libxcb1-dev
   fonts-dejavu-core xvfb
