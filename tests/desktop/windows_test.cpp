@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "charts/swiss_ephemeris.h"
+#include "entry/entry_dialogs.h"
 #include "entry/frm_atlas.h"
 #include "entry/frm_match.h"
 #include "builders.h"
@@ -147,6 +148,16 @@ class Windows : public ::testing::Test {
     } else {
       ADD_FAILURE() << "no atlas window";
     }
+    {
+      const ScopedZonePickFunction pick([&](QWidget* parent, const ZoneQuestion& question) {
+        ZonePicker picker(question, QDateTime::currentDateTimeUtc(), parent);
+        picker.show();
+        QCoreApplication::processEvents();
+        grabs.push_back(Take(QStringLiteral("zone-picker"), &picker));
+        return std::optional<QByteArray>();
+      });
+      form->findChild<QPushButton*>(QStringLiteral("cmdMZone"))->click();
+    }
     option->click();  // the report below is the one without birth time rows
     program_->entryWindow()->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
@@ -226,7 +237,7 @@ TEST_F(Windows, KeepTheirProportionsAtTheScreensPixelRatio) {
   const int scale = Scale();
   ASSERT_TRUE(QDir().mkpath(QFileInfo(ScreenshotFile(scale, QStringLiteral("x"))).path()));
   const auto grabs = GrabAll();
-  ASSERT_EQ(grabs.size(), 8u);
+  ASSERT_EQ(grabs.size(), 9u);
   for (const Grab& shot : grabs) {
     SCOPED_TRACE(shot.name.toStdString());
     const QImage image = shot.pixmap.toImage().convertToFormat(QImage::Format_RGB32);
@@ -285,7 +296,7 @@ TEST_F(Windows, ShowTheProductIcon) {
 // geometry; the page scrolls both ways to its left edge.
 TEST_F(Windows, OpenInsideTheScreen) {
   const auto grabs = GrabAll();
-  ASSERT_EQ(grabs.size(), 8u);
+  ASSERT_EQ(grabs.size(), 9u);
   QStringList seen;
   for (const Grab& shot : grabs) {
     SCOPED_TRACE(shot.name.toStdString());
