@@ -77,6 +77,8 @@ using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>;
 /// Marks an operation that gives nothing back but may fail.
 struct Done {};
 
+/// One connection to a library file. Programs and threads that share a file
+/// each open their own Library; one Library is for one thread at a time.
 class Library {
  public:
   /// The schema this Kelvra writes (PRAGMA user_version).
