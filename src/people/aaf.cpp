@@ -296,8 +296,8 @@ std::vector<RawRecord> SplitRecords(std::string_view text) {
 using Reason = std::string;
 
 Reason ReadDate(std::string_view field, Person& p) {
-  const Reason unreadable = Tr(words::kAafUnreadableDate, {field});
-  if (Unknown(field)) return unreadable;
+  const auto unreadable = [field] { return Tr(words::kAafUnreadableDate, {field}); };
+  if (Unknown(field)) return unreadable();
   std::string_view s = field;
   char calendar = 0;
   if (const char last = Lower(s.back()); last == 'g' || last == 'j') {
@@ -307,7 +307,7 @@ Reason ReadDate(std::string_view field, Person& p) {
   int d = 0, m = 0, y = 0;
   if (!ReadNumber(s, 2, d) || !ReadChar(s, '.') || !ReadNumber(s, 2, m) || !ReadChar(s, '.') ||
       !ReadNumber(s, 5, y) || !s.empty())
-    return unreadable;
+    return unreadable();
   const bool beforeGregorian = y < 1582 || (y == 1582 && (m < 10 || (m == 10 && d < 15)));
   if (calendar == 'j' || (calendar == 0 && beforeGregorian)) return Tr(words::kAafJulianDate, {field});
   if (y < 1900 || y > 2050) return Tr(words::kAafYearOutside, {std::to_string(y)});
