@@ -56,6 +56,12 @@ struct ZoneRules {
   std::function<std::optional<std::int32_t>(std::string_view zone, int year, int month, int day, int hour, int minute,
                                             int second)>
       offsetAt;
+  /// The zone's standard offset (without summer time) at a local clock time,
+  /// if the rules can tell it; may be empty. A writer uses it to say summer
+  /// time apart from the zone difference.
+  std::function<std::optional<std::int32_t>(std::string_view zone, int year, int month, int day, int hour, int minute,
+                                            int second)>
+      standardOffsetAt;
 };
 
 }  // namespace kelvra::people
