@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 namespace {
 
 // Everything told, one line per call: "header", "row N: a|b|c",
@@ -114,4 +114,4 @@ TEST(CsvRowReader, StopEndsTheReading) {
 }
 
 }  // namespace
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

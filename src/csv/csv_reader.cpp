@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
 #include <csv.h>
 
@@ -8,11 +8,11 @@
 #include <exception>
 #include <istream>
 
-#include "cli/system_reason.h"
-#include "cli/utf8.h"
+#include "csv/system_reason.h"
+#include "csv/utf8.h"
 #include "vocabulary/cli_words.h"
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 namespace {
 
@@ -232,4 +232,4 @@ void CsvRowReader::Row() {
   handler_.OnRow(++row_, rowValues_);
 }
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

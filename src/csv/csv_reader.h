@@ -14,7 +14,7 @@
 
 struct csv_parser;  // libcsv's, kept out of this header
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 /// What a CsvRowReader tells as it reads, in input order. Called from inside
 /// the C parser: nothing may be thrown through these.
@@ -107,4 +107,4 @@ class CsvRowReader {
   std::size_t fieldCount_ = 0;
 };
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv
