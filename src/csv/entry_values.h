@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace kelvra::csv {
+
+/// The sixteen columns of one person's birth record, without a prefix, in
+/// the order their values are checked.
+inline constexpr std::array<std::string_view, 16> kPersonColumns = {
+    "name",    "day",     "month",   "year",     "hour",     "minute", "second", "lat_deg",
+    "lat_min", "lat_dir", "long_deg", "long_min", "long_dir", "city",   "state",  "country",
+};
 
 /// Digits only, any number of leading zeros, within [low, high]: a value of
 /// one of the entry form's lists as a text column gives it.
