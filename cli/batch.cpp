@@ -19,12 +19,12 @@
 #include "birthtime/month_name.h"
 #include "charts/zodiac.h"
 #include "cli/chart_workers.h"
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 #include "cli/csv_rows.h"
 #include "cli/json_line.h"
 #include "cli/json_rows.h"
 #include "cli/person_reader.h"
-#include "cli/system_reason.h"
+#include "csv/system_reason.h"
 #include "cosmodynes/analysis.h"
 #include "cosmodynes/explanation.h"
 #include "reportdata/report_fields.h"
@@ -53,7 +53,7 @@ std::vector<std::string> KeptColumns(bool trueUt) {
 
 std::size_t PartnerIndex(Partner partner) { return partner == Partner::Male ? 0 : 1; }
 
-class Run final : public CsvRowHandler {
+class Run final : public csv::CsvRowHandler {
  public:
   Run(std::ostream& out, std::ostream& err, const BatchOptions& options, Ephemeris& ephemeris)
       : out_(out), err_(err), options_(options), ephemeris_(ephemeris),
@@ -224,7 +224,7 @@ class Run final : public CsvRowHandler {
     errno = 0;
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     out_.flush();
-    if (!out_) Fail(Tr(words::kCliCannotWriteTo, {options_.outputName, SystemReason(errno)}));
+    if (!out_) Fail(Tr(words::kCliCannotWriteTo, {options_.outputName, csv::SystemReason(errno)}));
   }
 
   void Fail(const std::string& message) {
@@ -254,7 +254,7 @@ class Run final : public CsvRowHandler {
   Ephemeris& ephemeris_;
   HarmonyMemory memory_;  // one for the whole run, as in one run of the program
   std::array<std::string, 13> monthNames_;
-  CsvRowReader reader_;
+  csv::CsvRowReader reader_;
   bool stopped_ = false;
   int status_ = kExitOk;
 

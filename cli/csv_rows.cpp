@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/csv_rows.h"
 
-#include <csv.h>
-
 #include <array>
 
 #include "charts/chart_point.h"
+#include "csv/csv_field.h"
 
 namespace kelvra::cli {
 
@@ -65,19 +64,6 @@ std::string CsvHeaderLine(bool withBirthMoments) {
   return line + "\r\n";
 }
 
-void AppendCsvField(std::string& line, std::string_view field, std::string& scratch) {
-  const bool needsQuotes = field.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
-                                               field.back() == ' ' || field.back() == '\t'));
-  if (!needsQuotes) {
-    line.append(field);
-    return;
-  }
-  scratch.resize(2 * field.size() + 2);  // every byte a quote, plus the enclosing pair
-  const std::size_t n = csv_write(scratch.data(), scratch.size(), field.data(), field.size());
-  line.append(scratch, 0, n);
-}
-
 void AppendCsvRow(std::string& line, const CompatibilityReport& report, const Conversions& conversions, bool csvSafe,
                   std::string& scratch) {
   bool first = true;
@@ -86,9 +72,9 @@ void AppendCsvRow(std::string& line, const CompatibilityReport& report, const Co
     first = false;
     const std::string& field = report.*member;
     if (csvSafe && !IsFigure(member) && LooksLikeFormula(field)) {
-      AppendCsvField(line, "'" + field, scratch);
+      csv::AppendCsvField(line, "'" + field, scratch);
     } else {
-      AppendCsvField(line, field, scratch);
+      csv::AppendCsvField(line, field, scratch);
     }
   }
   for (const std::optional<Conversion>& conversion : conversions) {

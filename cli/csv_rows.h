@@ -15,10 +15,6 @@ namespace kelvra::cli {
 /// converted; commas only, CRLF.
 std::string CsvHeaderLine(bool withBirthMoments);
 
-/// Appends `field`, quoted (by RFC 4180) only where it would otherwise change
-/// meaning or lose blanks. `scratch` is reused between calls.
-void AppendCsvField(std::string& line, std::string_view field, std::string& scratch);
-
 /// Appends one analysed row: the report's fields in header order, each
 /// converted person's UT moment, CRLF. With `csvSafe`, a text cell that a
 /// spreadsheet would run as a formula (starting with =, +, -, @, a tab or a

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/person_reader.h"
 
-#include <charconv>
 #include <cstdint>
 
-#include "cli/utf8.h"
+#include "csv/entry_values.h"
+#include "csv/utf8.h"
 #include "vocabulary/entry_words.h"
 
 namespace kelvra::cli {
@@ -15,44 +15,6 @@ enum Column : std::size_t {
   kName, kDay, kMonth, kYear, kHour, kMinute, kSecond, kLatDeg, kLatMin, kLatDir,
   kLongDeg, kLongMin, kLongDir, kCity, kState, kCountry,
 };
-
-bool AllDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-// Digits only, any number of leading zeros, within [low, high].
-std::optional<std::int32_t> WholeNumberIn(std::string_view text, std::int32_t low, std::int32_t high) {
-  if (!AllDigits(text)) return std::nullopt;
-  std::uint32_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < static_cast<std::uint32_t>(low) || value > static_cast<std::uint32_t>(high)) return std::nullopt;
-  return static_cast<std::int32_t>(value);
-}
-
-// Coordinates take one to three digits and no range check, as the form's boxes do.
-std::optional<std::int32_t> CoordinatePart(std::string_view text) {
-  if (text.size() > 3) return std::nullopt;
-  return WholeNumberIn(text, 0, 999);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-// True for the short or long spelling, in any case.
-bool IsDirection(std::string_view text, std::string_view shortName, std::string_view longName) {
-  return EqualsIgnoringCase(text, shortName) || EqualsIgnoringCase(text, longName);
-}
 
 // The entry form's box for a column, where the form asks for it by name.
 std::optional<EntryWordsField> FormField(Column column) {
@@ -122,7 +84,7 @@ PersonResult ReadPerson(const PersonColumns& columns, const PersonFields& fields
       name.append(kPersonColumns[i]);
       return PersonResult{std::nullopt, Tr(words::kColumnRefusal, {name, message})};
     };
-    if (!IsValidUtf8(value)) return refuse(Tr(words::kNotUtf8));
+    if (!csv::IsValidUtf8(value)) return refuse(Tr(words::kNotUtf8));
     if (value.empty()) {
       if (const std::optional<std::string> empty = EmptyMessage(columns.wording, column)) return refuse(*empty);
     }
@@ -134,33 +96,29 @@ PersonResult ReadPerson(const PersonColumns& columns, const PersonFields& fields
       case kState: birth.State = value; continue;
       case kCountry: birth.Country = value; continue;
       case kLatDir:
-        if (IsDirection(value, "N", "North")) {
-          birth.LatDir = LatitudeDirection::North;
-        } else if (IsDirection(value, "S", "South")) {
-          birth.LatDir = LatitudeDirection::South;
+        if (const std::optional<char> direction = csv::LatitudeDirection(value)) {
+          birth.LatDir = *direction == 'N' ? LatitudeDirection::North : LatitudeDirection::South;
         } else {
           return refuse(InvalidMessage(column));
         }
         continue;
       case kLongDir:
-        if (IsDirection(value, "E", "East")) {
-          birth.LongDir = LongitudeDirection::East;
-        } else if (IsDirection(value, "W", "West")) {
-          birth.LongDir = LongitudeDirection::West;
+        if (const std::optional<char> direction = csv::LongitudeDirection(value)) {
+          birth.LongDir = *direction == 'E' ? LongitudeDirection::East : LongitudeDirection::West;
         } else {
           return refuse(InvalidMessage(column));
         }
         continue;
-      case kDay: number = WholeNumberIn(value, 1, 31); break;
-      case kMonth: number = WholeNumberIn(value, 1, 12); break;
-      case kYear: number = WholeNumberIn(value, 1900, 2050); break;
-      case kHour: number = WholeNumberIn(value, 0, 24); break;
+      case kDay: number = csv::WholeNumberIn(value, 1, 31); break;
+      case kMonth: number = csv::WholeNumberIn(value, 1, 12); break;
+      case kYear: number = csv::WholeNumberIn(value, 1900, 2050); break;
+      case kHour: number = csv::WholeNumberIn(value, 0, 24); break;
       case kMinute:
-      case kSecond: number = WholeNumberIn(value, 0, 59); break;
+      case kSecond: number = csv::WholeNumberIn(value, 0, 59); break;
       case kLatDeg:
       case kLatMin:
       case kLongDeg:
-      case kLongMin: number = CoordinatePart(value); break;
+      case kLongMin: number = csv::CoordinatePart(value); break;
     }
     if (!number) return refuse(InvalidMessage(column));
     switch (column) {

@@ -7,17 +7,13 @@
 #include <string_view>
 
 #include "charts/birth_data.h"
+#include "csv/entry_values.h"
 
 namespace kelvra::cli {
 
 enum class Partner { Male, Female };
 
-/// The sixteen columns of one person, without a prefix, in the order their
-/// values are checked.
-inline constexpr std::array<std::string_view, 16> kPersonColumns = {
-    "name",    "day",     "month",   "year",     "hour",     "minute", "second", "lat_deg",
-    "lat_min", "lat_dir", "long_deg", "long_min", "long_dir", "city",   "state",  "country",
-};
+using csv::kPersonColumns;
 
 /// "male_" or "female_".
 std::string_view ColumnPrefix(Partner partner);

@@ -10,7 +10,7 @@
 #include <memory>
 #include <system_error>
 
-#include "cli/system_reason.h"
+#include "csv/system_reason.h"
 #include "drawing/wheel_painter.h"
 #include "vocabulary/cli_words.h"
 #include "wheel/wheel_scene.h"
@@ -50,7 +50,7 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
     ::unlink(temporary.c_str());
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
   }
-  if (fd < 0) return SystemReason(errno);
+  if (fd < 0) return csv::SystemReason(errno);
   bool written = WriteAll(fd, contents);
   int error = written ? 0 : errno;
   // Some file systems report a failed write only when the file is closed.
@@ -64,7 +64,7 @@ std::optional<std::string> ReplaceFile(const std::string& path, std::string_view
   }
   if (!written) {
     ::unlink(temporary.c_str());
-    return SystemReason(error);
+    return csv::SystemReason(error);
   }
   return std::nullopt;
 }

@@ -36,6 +36,10 @@ struct RefusedRecord {
 struct ReadResult {
   std::vector<ReadRecord> records;
   std::vector<RefusedRecord> refused;
+  /// Why the file as a whole is refused (a required column missing), in
+  /// words for a person; empty when it was read. When set, nothing of the
+  /// file is taken: records and refused are empty.
+  std::string fileProblem;
 };
 
 /// What a writer had to change so that a person fits the format: one entry

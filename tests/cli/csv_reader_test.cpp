@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 namespace {
 
 // Everything told, one line per call: "header", "row N: a|b|c",
@@ -21,14 +21,17 @@ struct Recorder final : CsvRowHandler {
     std::string line = "row " + std::to_string(row) + ":";
     for (std::size_t i = 0; i < values.size(); ++i) line.append(i ? "|" : " ").append(values[i]);
     told.push_back(line);
+    if (reader) lines.push_back(reader->RowLine());
     if (reader && row == stopAfter) reader->Stop();
   }
   void OnMalformedRow(std::uint64_t row, const std::string& problem) noexcept override {
     told.push_back("malformed " + std::to_string(row) + ": " + problem);
+    if (reader) lines.push_back(reader->RowLine());
   }
   void OnFailure(const std::string& message) noexcept override { told.push_back("failure: " + message); }
 
   std::vector<std::string> told;
+  std::vector<std::uint64_t> lines;  // RowLine of each row told
   CsvRowReader* reader = nullptr;
   std::uint64_t stopAfter = 0;
 };
@@ -113,5 +116,36 @@ TEST(CsvRowReader, StopEndsTheReading) {
   EXPECT_EQ(Read("a,b\n1,2\n3,4\n5,6\n", false, 2), (Told{"header", "row 1: 1|2|", "row 2: 3|4|"}));
 }
 
+// Where each row begins, however the input arrives: line breaks inside
+// quotes, empty lines, CR LF split between reads and malformed rows count.
+TEST(CsvRowReader, TellsTheLineEachRowBeginsOn) {
+  const struct {
+    const char* what;
+    std::string input;
+    std::vector<std::uint64_t> lines;
+  } cases[] = {
+      {"LF", "a,b\n1,2\n3,4\n", {2, 3}},
+      {"CR LF and empty lines", "a,b\r\n\r\n1,2\r\n\r\n\r\n3,4", {3, 6}},
+      {"CR alone", "a,b\r1,2\r3,4\r", {2, 3}},
+      {"quoted breaks", "a,b\n\"x\r\ny\",\"\n\n\"\n3,4\n", {2, 6}},
+      {"a quoted break in the header", "\"a\",b,\"c\nd\"\n1,2\n", {3}},
+      {"malformed after quoted breaks", "a,b\n1,\"x\ny\"z\n3,4\n5,\"\n\"q\n6,7\n", {2, 4, 5, 7}},
+  };
+  for (const auto& c : cases) {
+    for (int way = 0; way < 3; ++way) {
+      Recorder recorder;
+      CsvRowReader reader({"a", "b"}, 2, recorder);
+      recorder.reader = &reader;
+      Trickle slow(c.input);
+      std::istream slowStream(&slow);
+      std::istringstream fast(c.input);
+      if (way == 0) reader.Read(c.input);
+      if (way == 1) reader.Read(fast, "the input", {});
+      if (way == 2) reader.Read(slowStream, "the input", {});
+      EXPECT_EQ(recorder.lines, c.lines) << c.what << ", way " << way;
+    }
+  }
+}
+
 }  // namespace
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

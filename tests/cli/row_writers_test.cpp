@@ -7,6 +7,7 @@
 #include "cli/csv_rows.h"
 #include "cli/json_line.h"
 #include "cli/json_rows.h"
+#include "csv/csv_field.h"
 
 namespace kelvra::cli {
 namespace {
@@ -29,7 +30,7 @@ TEST(CsvRows, QuotesOnlyWhatWouldChangeMeaningOrLoseBlanks) {
   std::string scratch;
   for (const auto& c : cases) {
     std::string line = "x,";
-    AppendCsvField(line, c.field, scratch);
+    csv::AppendCsvField(line, c.field, scratch);
     EXPECT_EQ(line, "x," + c.written) << c.field;
   }
 }

@@ -14,7 +14,7 @@ root=${1:?usage: layers_test.sh SOURCE_DIR QT_HEADERS_DIR}
 qt=${2:?usage: layers_test.sh SOURCE_DIR QT_HEADERS_DIR}
 [[ -d $qt/QtCore ]] || { echo "no Qt headers in $qt"; exit 2; }
 
-below_windows="contracts shell charts cosmodynes birthtime atlas wheel drawing reportdata modules vocabulary people"
+below_windows="contracts shell charts cosmodynes birthtime atlas wheel drawing reportdata modules vocabulary csv people"
 all_src="program entry report lookup $below_windows"
 
 declare -A qt_rule uses module_rule module_uses
@@ -38,7 +38,8 @@ layer wheel      none charts cosmodynes vocabulary
 layer reportdata none charts cosmodynes vocabulary
 layer modules    none
 layer atlas      none modules vocabulary
-layer people     none vocabulary
+layer csv        none vocabulary
+layer people     none vocabulary csv
 layer birthtime  core
 layer contracts  core charts cosmodynes birthtime
 layer drawing    gui  wheel charts cosmodynes vocabulary
@@ -48,7 +49,7 @@ layer report     any  contracts shell charts cosmodynes birthtime wheel drawing 
 layer lookup     any  contracts shell modules vocabulary
 layer program    any  entry report lookup $below_windows
 layer app        any  $all_src
-layer cli        none charts cosmodynes birthtime atlas reportdata modules vocabulary people
+layer cli        none charts cosmodynes birthtime atlas reportdata modules vocabulary csv people
 loadable cli     gui  wheel drawing
 layer bench      any  $all_src cli tests
 layer tools      any  $all_src tests

@@ -14,7 +14,7 @@
 
 struct csv_parser;  // libcsv's, kept out of this header
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 /// What a CsvRowReader tells as it reads, in input order. Called from inside
 /// the C parser: nothing may be thrown through these.
@@ -55,6 +55,13 @@ class CsvRowReader {
   /// `inputName` names the input in the message of a failed read.
   void Read(std::istream& in, std::string_view inputName, const std::function<void()>& beforeWaiting);
 
+  /// Reads `bytes`, a whole input, to their end, or until Stop.
+  void Read(std::string_view bytes);
+
+  /// The line (from 1, the header's) where the row being told begins: valid
+  /// during OnRow and OnMalformedRow. Line breaks are CR LF, LF or CR.
+  std::uint64_t RowLine() const { return rowLine_; }
+
   /// Reads no further: told by the handler when the run cannot go on.
   void Stop() { stopped_ = true; }
 
@@ -66,6 +73,9 @@ class CsvRowReader {
   bool StartParser();
   void StopParser();
   void Feed(const char* data, std::size_t size);
+  std::size_t ParseLines(const char* data, std::size_t size);
+  void CountLineBreak(char c, bool alone);
+  static std::uint64_t BreaksIn(std::string_view text);
   void Parse(const char* data, std::size_t size);
   void Finish();
   void Malformed(const std::string& cause);
@@ -92,6 +102,13 @@ class CsvRowReader {
   bool stopped_ = false;
   std::uint64_t row_ = 0;
 
+  // Lines: the breaks handed to the parser so far, and those inside the
+  // current row's quoted fields, which its end line counts too.
+  std::uint64_t lineBreaks_ = 0;
+  bool lastWasCr_ = false;
+  std::uint64_t fieldBreaks_ = 0;
+  std::uint64_t rowLine_ = 0;
+
   // The header: where each wanted column stands, a name per column for
   // messages, and what made it unreadable.
   std::vector<std::size_t> places_;
@@ -107,4 +124,4 @@ class CsvRowReader {
   std::size_t fieldCount_ = 0;
 };
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

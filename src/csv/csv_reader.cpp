@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
 #include <csv.h>
 
@@ -8,11 +8,11 @@
 #include <exception>
 #include <istream>
 
-#include "cli/system_reason.h"
-#include "cli/utf8.h"
+#include "csv/system_reason.h"
+#include "csv/utf8.h"
 #include "vocabulary/cli_words.h"
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 namespace {
 
@@ -47,6 +47,7 @@ bool CsvRowReader::StartParser() {
   csv_set_blk_size(parser_.get(), kFirstBlock);
   fieldCount_ = 0;
   nextKept_ = 0;
+  fieldBreaks_ = 0;
   return true;
 }
 
@@ -76,6 +77,13 @@ void CsvRowReader::Read(std::istream& in, std::string_view inputName, const std:
   StopParser();
 }
 
+void CsvRowReader::Read(std::string_view bytes) {
+  if (!StartParser()) return;
+  Feed(bytes.data(), bytes.size());
+  if (!stopped_) Finish();
+  StopParser();
+}
+
 // Drops a byte order mark in front of the header, even when it arrives in pieces.
 void CsvRowReader::Feed(const char* data, std::size_t size) {
   while (bomMatched_ < kBom.size() && !pastBom_ && size > 0) {
@@ -97,15 +105,18 @@ void CsvRowReader::Parse(const char* data, std::size_t size) {
     if (skippingRow_) {
       // A malformed record ends at the next line end; a fresh parser starts after it.
       const char* end = std::find_if(data, data + size, [](char c) { return c == '\n' || c == '\r'; });
-      if (end == data + size) return;
+      if (end == data + size) {
+        lastWasCr_ = false;
+        return;
+      }
+      CountLineBreak(*end, end == data);
       size -= static_cast<std::size_t>(end + 1 - data);
       data = end + 1;
       skippingRow_ = false;
       if (!StartParser()) return;
       continue;
     }
-    csv_set_blk_size(parser_.get(), std::max(kFirstBlock, csv_get_buffer_size(parser_.get())));
-    const std::size_t done = csv_parse(parser_.get(), data, size, OnField, OnRowEnd, this);
+    const std::size_t done = ParseLines(data, size);
     if (done == size || stopped_) return;
     if (csv_error(parser_.get()) != CSV_EPARSE) {
       Fail(Tr(words::kCliCsvUnreadable, {csv_strerror(csv_error(parser_.get()))}));
@@ -119,8 +130,47 @@ void CsvRowReader::Parse(const char* data, std::size_t size) {
   }
 }
 
+// Hands libcsv one line at a time, so that a row's end is known to lie on
+// the line after the breaks counted so far. Gives the bytes it took.
+std::size_t CsvRowReader::ParseLines(const char* data, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size && !stopped_) {
+    const char* start = data + done;
+    const char* end = std::find_if(start, data + size, [](char c) { return c == '\n' || c == '\r'; });
+    const std::size_t piece = end == data + size ? size - done : static_cast<std::size_t>(end + 1 - start);
+    csv_set_blk_size(parser_.get(), std::max(kFirstBlock, csv_get_buffer_size(parser_.get())));
+    const std::size_t parsed = csv_parse(parser_.get(), start, piece, OnField, OnRowEnd, this);
+    done += parsed;
+    if (parsed < piece) return done;
+    if (end != data + size) {
+      CountLineBreak(*end, piece == 1);
+    } else if (piece > 0) {
+      lastWasCr_ = false;
+    }
+  }
+  return done;
+}
+
+// CR LF is one break: its LF comes alone, straight after the CR.
+void CsvRowReader::CountLineBreak(char c, bool alone) {
+  if (c == '\r' || !(alone && lastWasCr_)) ++lineBreaks_;
+  lastWasCr_ = c == '\r';
+}
+
+std::uint64_t CsvRowReader::BreaksIn(std::string_view text) {
+  std::uint64_t breaks = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))) ++breaks;
+  }
+  return breaks;
+}
+
 void CsvRowReader::Malformed(const std::string& cause) {
   const std::string column = ColumnLabel(fieldCount_);
+  // The field cut short may hold quoted line breaks of its own.
+  const std::string_view pending(reinterpret_cast<const char*>(parser_->entry_buf),
+                                 parser_->entry_buf ? parser_->entry_pos : 0);
+  rowLine_ = lineBreaks_ + 1 - std::min(lineBreaks_, fieldBreaks_ + BreaksIn(pending));
   StopParser();
   if (!haveHeader_) {
     Fail(Tr(words::kCliHeaderMalformed, {column, cause}));
@@ -165,6 +215,7 @@ void CsvRowReader::OnField(void* data, std::size_t size, void* self) {
   auto& reader = *static_cast<CsvRowReader*>(self);
   if (reader.stopped_) return;
   const std::string_view field(static_cast<const char*>(data), size);
+  reader.fieldBreaks_ += BreaksIn(field);
   if (!reader.haveHeader_) {
     reader.KeepHeaderName(field);
   } else if (reader.nextKept_ < reader.keptByPlace_.size() &&
@@ -191,6 +242,8 @@ void CsvRowReader::KeepHeaderName(std::string_view field) {
 void CsvRowReader::OnRowEnd(int, void* self) noexcept {
   auto& reader = *static_cast<CsvRowReader*>(self);
   if (reader.stopped_) return;
+  reader.rowLine_ = reader.lineBreaks_ + 1 - std::min(reader.lineBreaks_, reader.fieldBreaks_);
+  reader.fieldBreaks_ = 0;
   try {
     if (reader.haveHeader_) {
       reader.Row();
@@ -232,4 +285,4 @@ void CsvRowReader::Row() {
   handler_.OnRow(++row_, rowValues_);
 }
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-#include "cli/utf8.h"
+#include "csv/utf8.h"
 
 #include <rapidjson/encodings.h>
 #include <rapidjson/memorystream.h>
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 bool IsValidUtf8(std::string_view text) {
   rapidjson::MemoryStream in(text.data(), text.size());
@@ -18,4 +18,4 @@ bool IsValidUtf8(std::string_view text) {
   return in.Tell() == text.size();
 }
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv

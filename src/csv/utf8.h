@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-namespace kelvra::cli {
+namespace kelvra::csv {
 
 /// Whether `text` is well-formed UTF-8: no stray continuation byte, no
 /// sequence cut short, no overlong form or surrogate.
 bool IsValidUtf8(std::string_view text);
 
-}  // namespace kelvra::cli
+}  // namespace kelvra::csv
