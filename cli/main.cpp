@@ -15,6 +15,7 @@
 #include "cli/atlas_zones.h"
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/people_run.h"
 #include "cli/picture_module.h"
 #include "vocabulary/atlas_words.h"
 #include "vocabulary/cli_words.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
       return cli::kExitFailure;
     case cli::CommandLine::Action::Run: break;
   }
+  if (line.people) return cli::RunPeople(*line.people, KELVRA_VERSION, std::cout, std::cerr);
   cli::BatchOptions& options = line.batch;
   if (options.trueUt) options.findPlaceZone = cli::FindAtlasPlaceZone;
 

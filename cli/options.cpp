@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "vocabulary/cli_words.h"
+#include "vocabulary/people_words_cli.h"
 
 namespace kelvra::cli {
 
@@ -37,21 +38,30 @@ CommandLine Just(CommandLine::Action action) {
 
 }  // namespace
 
-std::string HelpText() { return Tr(words::kCliHelp); }
+std::string HelpText() { return Tr(words::kCliHelp) + Tr(words::kCliPeopleHelp); }
 
 CommandLine ParseCommandLine(int argc, const char* const* argv, unsigned defaultJobs) {
   CommandLine line;
   BatchOptions& options = line.batch;
   options.jobs = defaultJobs;
   bool optionsDone = false;
+  // The couples run's first option or input, to refuse it beside --people.
+  std::string couplesArgument;
+  std::optional<std::string> library, importFile, exportFile;
+  int peopleActions = 0;
+  bool list = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     std::string_view value;
     if (optionsDone || arg == "-" || !arg.starts_with("-")) {
       if (line.file) return Usage(Tr(words::kCliOneInputFile));
       line.file = argv[i];
+      if (couplesArgument.empty()) couplesArgument = argv[i];
       continue;
     }
+    if (!arg.starts_with("--people") && !arg.starts_with("--import") && !arg.starts_with("--export") &&
+        arg != "--list" && arg != "--help" && arg != "--version" && arg != "--" && couplesArgument.empty())
+      couplesArgument = arg.substr(0, arg.find('='));
     if (arg == "--") {
       optionsDone = true;
     } else if (arg == "--help") {
@@ -64,6 +74,20 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, unsigned default
       options.explain = true;
     } else if (arg == "--true-ut") {
       options.trueUt = true;
+    } else if (TakesValue(arg, "--people", i, argc, argv, value)) {
+      if (value.empty()) return Usage(Tr(words::kCliPeopleLibraryMissing));
+      library = value;
+    } else if (TakesValue(arg, "--import", i, argc, argv, value)) {
+      if (value.empty()) return Usage(Tr(words::kCliPeopleFileMissing, {"--import"}));
+      importFile = value;
+      ++peopleActions;
+    } else if (TakesValue(arg, "--export", i, argc, argv, value)) {
+      if (value.empty()) return Usage(Tr(words::kCliPeopleFileMissing, {"--export"}));
+      exportFile = value;
+      ++peopleActions;
+    } else if (arg == "--list") {
+      list = true;
+      ++peopleActions;
     } else if (TakesValue(arg, "--jobs", i, argc, argv, value)) {
       if (value.data() == nullptr) return Usage(Tr(words::kCliJobsMissing));
       unsigned jobs = 0;
@@ -86,6 +110,13 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, unsigned default
     } else {
       return Usage(Tr(words::kCliOptionUnknown, {arg}));
     }
+  }
+  if (library || peopleActions > 0) {
+    if (!library) return Usage(Tr(words::kCliPeopleNeedsLibrary));
+    if (!couplesArgument.empty()) return Usage(Tr(words::kCliPeopleNotWithCouples, {couplesArgument}));
+    if (peopleActions != 1) return Usage(Tr(words::kCliPeopleOneAction));
+    line.people = CommandLine::People{*library, importFile, exportFile, list};
+    return line;
   }
   if (options.explain && options.format != OutputFormat::JsonLines) return Usage(Tr(words::kCliExplainNeedsJsonl));
   return line;

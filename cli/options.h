@@ -19,6 +19,14 @@ struct CommandLine {
   BatchOptions batch;
   std::optional<std::string> file;            ///< the input; none or "-" for standard input
   std::optional<std::string> wheelDirectory;  ///< with --wheel
+  /// With --people: the library and the one thing to do with it.
+  struct People {
+    std::string library;
+    std::optional<std::string> importFile;
+    std::optional<std::string> exportFile;
+    bool list = false;
+  };
+  std::optional<People> people;
 };
 
 /// Reads the arguments after the program's name. The first problem, or

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/replace_file.h"
 #include "cli/row_picture.h"
 
 namespace kelvra::cli {
@@ -15,10 +16,5 @@ namespace kelvra::cli {
 /// `directory`/row-N.svg: " and the system's reason. Painting needs a
 /// QGuiApplication.
 RowPictureWriter WheelFileWriter(std::string directory);
-
-/// Writes `contents` to `path` through a temporary file beside it, renamed
-/// over `path` once wholly written, so a reader never sees part of a file.
-/// Returns the system's reason when it cannot, leaving no temporary file.
-std::optional<std::string> ReplaceFile(const std::string& path, std::string_view contents);
 
 }  // namespace kelvra::cli
