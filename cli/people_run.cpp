@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/people_run.h"
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QTimeZone>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -34,26 +30,6 @@ Format FormatOf(const std::string& file) {
   if (extension == ".aaf") return Format::Aaf;
   if (extension == ".csv") return Format::Csv;
   return Format::Other;
-}
-
-// A local clock time in `zone`, or an invalid QDateTime when the zone is
-// unknown or the clock skipped that time. Hour 24 is the next day's 0 hours,
-// as on the entry form.
-QDateTime LocalTime(std::string_view zone, int year, int month, int day, int hour, int minute, int second) {
-  const QByteArray id(zone.data(), static_cast<qsizetype>(zone.size()));
-  if (!IsValidZone(id)) return {};
-  QDate date(year, month, day);
-  if (!date.isValid()) return {};
-  if (hour == 24) {
-    hour = 0;
-    date = date.addDays(1);
-  }
-  const QTime time(hour, minute, second);
-  if (!time.isValid()) return {};
-  const QDateTime local(date, time, QTimeZone(id));
-  // Qt moves a time in a gap past it; such a time never existed there.
-  if (!local.isValid() || local.date() != date || local.time() != time) return {};
-  return local;
 }
 
 int Failure(std::ostream& err, const std::string& message) {
@@ -144,15 +120,15 @@ people::ZoneRules SystemZoneRules() {
   };
   rules.offsetAt = [](std::string_view zone, int year, int month, int day, int hour, int minute,
                       int second) -> std::optional<std::int32_t> {
-    const QDateTime local = LocalTime(zone, year, month, day, hour, minute, second);
-    if (!local.isValid()) return std::nullopt;
-    return local.offsetFromUtc();
+    const auto offsets = ZoneOffsetsAt(zone, year, month, day, hour, minute, second);
+    if (!offsets) return std::nullopt;
+    return offsets->offset;
   };
   rules.standardOffsetAt = [](std::string_view zone, int year, int month, int day, int hour, int minute,
                               int second) -> std::optional<std::int32_t> {
-    const QDateTime local = LocalTime(zone, year, month, day, hour, minute, second);
-    if (!local.isValid()) return std::nullopt;
-    return local.timeZone().standardTimeOffset(local);
+    const auto offsets = ZoneOffsetsAt(zone, year, month, day, hour, minute, second);
+    if (!offsets) return std::nullopt;
+    return offsets->standardOffset;
   };
   return rules;
 }

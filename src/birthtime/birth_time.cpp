@@ -123,4 +123,23 @@ QString OffsetText(int offsetSeconds) {
 
 QString UtText(const QDateTime& ut) { return ut.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")); }
 
+std::optional<ZoneOffsets> ZoneOffsetsAt(std::string_view zoneId, int year, int month, int day, int hour, int minute,
+                                         int second) {
+  const QByteArray id(zoneId.data(), static_cast<qsizetype>(zoneId.size()));
+  if (!IsValidZone(id)) return std::nullopt;
+  QDate date(year, month, day);
+  if (!date.isValid()) return std::nullopt;
+  if (hour == 24) {
+    hour = 0;
+    date = date.addDays(1);
+  }
+  const QTime time(hour, minute, second);
+  if (!time.isValid()) return std::nullopt;
+  const QTimeZone zone(id);
+  const QDateTime local(date, time, zone);
+  // Qt moves a time in a gap past it; such a time never existed there.
+  if (!local.isValid() || local.date() != date || local.time() != time) return std::nullopt;
+  return ZoneOffsets{local.offsetFromUtc(), zone.standardTimeOffset(local)};
+}
+
 }  // namespace kelvra

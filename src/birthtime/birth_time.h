@@ -59,6 +59,19 @@ std::optional<int> ParseUtcOffset(std::string_view text);
 /// rule at offset 0, so "London" would silently be UT.
 bool IsValidZone(const QByteArray& id);
 
+/// A tz zone's offsets from UT, in seconds east, at one local clock time.
+struct ZoneOffsets {
+  int offset = 0;          ///< in force then, summer time included
+  int standardOffset = 0;  ///< the zone's standard time then
+};
+
+/// The offsets of the zone zoneId at a local clock time to the second (hour
+/// 24 is the next day's 0 hours); nothing when the zone is not valid
+/// (IsValidZone), the date or time is impossible, or the clock skipped that
+/// time there. Where the time happened twice, one of its two readings.
+std::optional<ZoneOffsets> ZoneOffsetsAt(std::string_view zoneId, int year, int month, int day, int hour, int minute,
+                                         int second);
+
 /// The zones to offer for choice: those Qt lists plus extra (such as every
 /// zone the atlas names), valid ones only, sorted, each once.
 QList<QByteArray> ZoneIdsForPicker(const QList<QByteArray>& extra);

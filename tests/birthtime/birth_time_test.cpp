@@ -106,6 +106,31 @@ TEST(UtText, WritesTheMomentInUt) {
   EXPECT_EQ(UtText(QDateTime(QDate(1950, 7, 1), QTime(12, 0), QTimeZone(-4 * 3600))), "1950-07-01T16:00:00");
 }
 
+TEST(ZoneOffsetsAt, GivesTheOffsetsInForceOrNothing) {
+  const struct {
+    const char* zone;
+    int year, month, day, hour, minute, second;
+    std::optional<int> offset, standard;
+  } cases[] = {
+      {"Europe/Berlin", 1970, 9, 27, 11, 4, 0, 3600, 3600},
+      {"Europe/Berlin", 2020, 7, 1, 12, 0, 30, 7200, 3600},
+      {"America/New_York", 2020, 7, 1, 24, 0, 0, -14400, -18000},  // 24:00 is 2 July, 0:00
+      {"Europe/Berlin", 2021, 3, 28, 2, 30, 0, std::nullopt, std::nullopt},  // skipped by the clock
+      {"Europe/Berlin", 2021, 2, 30, 12, 0, 0, std::nullopt, std::nullopt},
+      {"MEZ", 2020, 1, 1, 12, 0, 0, std::nullopt, std::nullopt},
+      {"Europe/Nowhere", 2020, 1, 1, 12, 0, 0, std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto offsets = ZoneOffsetsAt(c.zone, c.year, c.month, c.day, c.hour, c.minute, c.second);
+    SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.year) + "-" + std::to_string(c.month));
+    ASSERT_EQ(offsets.has_value(), c.offset.has_value());
+    if (offsets) {
+      EXPECT_EQ(offsets->offset, *c.offset);
+      EXPECT_EQ(offsets->standardOffset, *c.standard);
+    }
+  }
+}
+
 TEST(IsValidZone, TakesTzNamesAndRefusesBareWords) {
   for (const char* id : {"Europe/Kyiv", "Europe/Kiev", "America/Argentina/Cordoba", "UTC", "UTC+05:30"})
     EXPECT_TRUE(IsValidZone(id)) << id;
