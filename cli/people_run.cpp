@@ -107,7 +107,7 @@ int Export(const people::Library& library, const std::string& file, Format forma
                                                   : people::WritePeopleCsv(persons);
   if (const auto reason = ReplaceFile(file, bytes)) return Failure(err, Tr(words::kCliCannotWriteTo, {file, *reason}));
   for (const std::string& substitution : report.substitutions) out << file << ": " << substitution << '\n';
-  out << Tr(words::kCliPeopleExported, {std::to_string(persons.size()), file}) << '\n';
+  out << TrN(words::kCliPeopleExported, static_cast<long long>(persons.size()), {file}) << '\n';
   return kExitOk;
 }
 

@@ -51,7 +51,8 @@ inline constexpr Template kCliPeopleRecord = KELVRA_TR("kelvra-cli people", "%1:
 /// On standard output after an import: %1 how many were added, %2 skipped, %3 refused.
 inline constexpr Template kCliPeopleImported =
     KELVRA_TR("kelvra-cli people", "%1 added, %2 skipped as already saved, %3 refused");
-/// On standard output after an export: %1 how many people, %2 the file.
-inline constexpr Template kCliPeopleExported = KELVRA_TR("kelvra-cli people", "%1 people written to %2");
+/// On standard output after an export: %n how many people, %1 the file.
+inline constexpr PluralTemplate kCliPeopleExported =
+    KELVRA_TR_N("kelvra-cli people", "%n person written to %1", "%n people written to %1");
 
 }  // namespace kelvra::words
