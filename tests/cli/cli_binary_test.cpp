@@ -14,32 +14,16 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli_process.h"
 
 namespace kelvra::cli {
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::Outcome;
+using testing::Slurp;
 
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-// A folder of its own, as the tests may run side by side.
-class KelvraCli : public ::testing::Test {
+class KelvraCli : public testing::CliFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "kelvra_cli_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern + "/";
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   // Runs the command through the shell so the test can redirect standard
   // input; `environment` goes first ("env -u DISPLAY").
   Outcome RunCli(const std::string& args, const std::string& output = "", const std::string& environment = "") {
@@ -55,8 +39,6 @@ class KelvraCli : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
-
-  std::string dir_;
 };
 
 std::string Header() {

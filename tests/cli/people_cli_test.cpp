@@ -10,19 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "cli_process.h"
+
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
+using kelvra::testing::Outcome;
+using kelvra::testing::Slurp;
 
 // Two good records, a third repeating the first, and one born before 1900.
 const char* const kAaf =
@@ -36,15 +29,8 @@ const char* const kAaf =
     "#A93:Alt,Otto,m,1.1.1850,12:00,Wien,A\r\n"
     "#B93:*,48n12,16e22,1he,0\r\n";
 
-class PeopleCli : public ::testing::Test {
+class PeopleCli : public kelvra::testing::CliFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "kelvra_people_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern + "/";
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   // Runs in the test's folder, so that file names in messages are short.
   Outcome Run(const std::string& args) {
     const std::string command = "cd '" + dir_ + "' && LANG=C LC_ALL=C '" KELVRA_CLI_PATH "' " + args +
@@ -58,8 +44,6 @@ class PeopleCli : public ::testing::Test {
   }
 
   bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ + name); }
-
-  std::string dir_;
 };
 
 TEST_F(PeopleCli, OptionCombinationsAndExitCodes) {
